@@ -1,0 +1,44 @@
+#pragma once
+
+#include "prefs/KeyPrefs.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kibbo {
+
+inline constexpr int kRankPlaces = 7;
+
+// Everything the main window knows about the game in progress. Numbers are
+// zero and texts empty when the window is created; the load step sets
+// clockHour and dogIndex.
+struct GameState {
+    std::int16_t dogIndex = 0;       // catalogue entry the next encounter shows
+    std::int16_t missCount = 0;      // mistyped keys this game
+    std::int16_t missRun = 0;        // mistyped keys since the walker last moved
+    std::int16_t dogCount = 0;       // dogs completed this game
+    std::u16string typGuide;         // the part of the guide not yet typed
+    std::string effectFile;          // relative to the program folder, e.g. "sound\bark.wav"
+    std::string musicFile;
+    KeyPrefs keyPref{};
+    std::int16_t limitTick = 0;      // ticks left for the current dog
+    std::int16_t walkFrame = 0;
+    std::int16_t stepWidth = 0;      // twips the walker moves per step
+    std::int16_t clockMinute = 0;
+    std::int16_t clockHour = 0;
+    std::int16_t minuteTicks = 0;
+    std::int16_t stage17Done = 0;
+    std::int16_t stage18Done = 0;
+    std::int16_t musicTicks = 0;
+    std::int16_t musicRestarts = 0;
+    std::int32_t typeCount = 0;      // correctly typed keys this game
+    std::int32_t playSeconds = 0;
+    std::int32_t dragStartX = 0;     // twips, relative to the pressed surface
+    std::int32_t dragStartY = 0;
+    std::int32_t isDragging = 0;
+    std::array<std::int32_t, kRankPlaces> rankScore{};
+    std::array<std::u16string, kRankPlaces> rankName{};
+};
+
+} // namespace kibbo

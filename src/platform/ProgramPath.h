@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kibbo {
+
+// Joins the program's folder and a relative path written with "\" (as the
+// game names its files, "sound\bark.wav") into a path for this system:
+// separators become "/", and no separator is doubled, so a program in "/"
+// finds "/sound/bark.wav".
+std::string JoinProgramPath(std::string_view folder, std::string_view relative);
+
+} // namespace kibbo

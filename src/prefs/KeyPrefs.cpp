@@ -1,0 +1,45 @@
+#include "prefs/KeyPrefs.h"
+
+#include "platform/FileIO.h"
+#include "platform/PrintForm.h"
+
+#include <limits>
+
+namespace kibbo {
+
+std::string FormatKeyPrefs(const KeyPrefs& prefs)
+{
+    std::string bytes;
+    for (std::int16_t value : prefs)
+        bytes += PrintNumberLine(value);
+    return bytes;
+}
+
+void ParseKeyPrefs(std::string_view bytes, KeyPrefs& prefs)
+{
+    FieldReader reader(bytes);
+    for (std::int16_t& value : prefs) {
+        if (reader.atEnd())
+            return;
+        const auto number = reader.readNumber();
+        if (number && *number >= std::numeric_limits<std::int16_t>::min()
+            && *number <= std::numeric_limits<std::int16_t>::max())
+            value = static_cast<std::int16_t>(*number);
+    }
+}
+
+bool LoadKeyPrefs(const std::string& path, KeyPrefs& prefs)
+{
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes)
+        return false;
+    ParseKeyPrefs(*bytes, prefs);
+    return true;
+}
+
+bool SaveKeyPrefs(const std::string& path, const KeyPrefs& prefs)
+{
+    return WriteFileAtomically(path, FormatKeyPrefs(prefs));
+}
+
+} // namespace kibbo
