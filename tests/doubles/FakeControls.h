@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/Controls.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kibbo::test {
+
+// The main window as plain values: what each control shows now.
+class FakeControls : public MainFormControls {
+public:
+    struct State {
+        std::u16string caption;
+        bool visible = true;
+        std::string picture; // relative path last loaded, "" for none
+        int left = 0;
+    };
+
+    void setCaption(Control c, std::u16string_view text) override { at(c).caption = text; }
+    void setVisible(Control c, bool visible) override { at(c).visible = visible; }
+    void loadPicture(Control c, std::string_view path) override
+    {
+        at(c).picture = path;
+        pictureLoads.emplace_back(path);
+    }
+    int left(Control c) const override { return controls[static_cast<std::size_t>(c)].left; }
+    void setLeft(Control c, int twips) override { at(c).left = twips; }
+    void setTimer1Enabled(bool enabled) override { timer1Enabled = enabled; }
+
+    State& at(Control c) { return controls[static_cast<std::size_t>(c)]; }
+
+    std::array<State, kControlCount> controls{};
+    std::vector<std::string> pictureLoads;
+    bool timer1Enabled = false;
+};
+
+} // namespace kibbo::test

@@ -1,0 +1,238 @@
+#include "doubles/FakeControls.h"
+#include "doubles/RecordingSound.h"
+#include "game/Game.h"
+#include "prefs/KeyPrefs.h"
+#include "typing/DogTable.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <initializer_list>
+
+using kibbo::ButtonOutcome;
+using kibbo::Control;
+using kibbo::Game;
+using kibbo::PictureButton;
+using kibbo::test::FakeControls;
+using kibbo::test::RecordingSound;
+
+namespace {
+
+class GameTest : public ::testing::Test {
+protected:
+    GameTest()
+        : folder(dir.path().toStdString())
+        , game({controls, sound, folder, [this] { return seconds; }})
+    {
+        QDir(dir.path()).mkdir("data");
+    }
+
+    void expectVisible(std::initializer_list<Control> list, bool visible)
+    {
+        for (Control c : list)
+            EXPECT_EQ(controls.at(c).visible, visible) << "control " << static_cast<int>(c);
+    }
+
+    void savePrefs(const kibbo::KeyPrefs& prefs)
+    {
+        ASSERT_TRUE(kibbo::SaveKeyPrefs(folder + "/data/key.ini", prefs));
+    }
+
+    QTemporaryDir dir;
+    std::string folder;
+    int seconds = 0;
+    FakeControls controls;
+    RecordingSound sound;
+    Game game;
+};
+
+} // namespace
+
+// The first dog is the entry whose index is the seconds of the load time.
+TEST_F(GameTest, LoadStepDrawsFirstDogFromSeconds)
+{
+    seconds = 37;
+    game.formLoad();
+    EXPECT_EQ(game.state().clockHour, 13);
+    EXPECT_EQ(game.state().dogIndex, 37);
+    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\wall.gif");
+    EXPECT_TRUE(sound.commands.empty()) << "the title screen is silent";
+    EXPECT_FALSE(controls.timer1Enabled);
+}
+
+// NewGame mid-game puts everything back, the opening-music counter included.
+TEST_F(GameTest, NewGameResetsTheGame)
+{
+    game.formLoad();
+    auto& s = game.state();
+    s.missCount = 4; s.missRun = 2; s.dogCount = 9; s.typGuide = u"abc";
+    s.effectFile = "sound\\bark.wav"; s.musicFile = "sound\\hooch.mid";
+    s.limitTick = 20; s.walkFrame = 2; s.clockMinute = 33; s.clockHour = 17; s.minuteTicks = 5;
+    s.stage17Done = 1; s.stage18Done = 1; s.musicTicks = 1500; s.musicRestarts = 2;
+    s.typeCount = 500; s.playSeconds = 250; s.stepWidth = 60; s.keyPref[0] = 1;
+    s.rankScore[6] = 300;
+    controls.setLeft(Control::Image3, 4200);
+    seconds = 12;
+
+    game.newGame();
+
+    EXPECT_EQ(s.dogIndex, 12);
+    EXPECT_EQ(s.missCount, 0); EXPECT_EQ(s.missRun, 0); EXPECT_EQ(s.dogCount, 0);
+    EXPECT_TRUE(s.typGuide.empty()); EXPECT_TRUE(s.effectFile.empty()); EXPECT_TRUE(s.musicFile.empty());
+    EXPECT_EQ(s.limitTick, 0); EXPECT_EQ(s.walkFrame, 0); EXPECT_EQ(s.clockMinute, 0);
+    EXPECT_EQ(s.clockHour, 13); EXPECT_EQ(s.minuteTicks, 0);
+    EXPECT_EQ(s.stage17Done, 0); EXPECT_EQ(s.stage18Done, 0);
+    EXPECT_EQ(s.musicTicks, 0); EXPECT_EQ(s.musicRestarts, 0);
+    EXPECT_EQ(s.typeCount, 0); EXPECT_EQ(s.playSeconds, 0);
+    EXPECT_EQ(controls.left(Control::Image3), 1800);
+    EXPECT_EQ(controls.at(Control::Image2).picture, "ani\\back_kabe.gif");
+    // Kept: the step width, the preferences copy and the ranking copy.
+    EXPECT_EQ(s.stepWidth, 60); EXPECT_EQ(s.keyPref[0], 1); EXPECT_EQ(s.rankScore[6], 300);
+    EXPECT_TRUE(sound.commands.empty());
+}
+
+// NextDog shows the entry at dogIndex and arms its time limit.
+TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
+{
+    game.formLoad();
+    game.state().dogIndex = 223;
+    game.nextDog();
+    EXPECT_EQ(controls.at(Control::TxtTyp0).caption, u"甲斐");
+    EXPECT_EQ(controls.at(Control::TxtTyp1).caption, u"かい");
+    EXPECT_EQ(controls.at(Control::TxtTyp2).caption, u"kai");
+    EXPECT_EQ(game.state().typGuide, u"kai");
+    EXPECT_EQ(game.state().limitTick, 15);
+    EXPECT_EQ(game.state().stepWidth, 60);
+    EXPECT_EQ(controls.at(Control::Label3).caption, u"制限時間");
+    EXPECT_EQ(controls.at(Control::Label12).caption, u"13");
+    EXPECT_EQ(controls.at(Control::Image1).picture, "pics\\kaidog2.gif");
+    EXPECT_TRUE(controls.timer1Enabled);
+    EXPECT_EQ(game.state().dogIndex, 223) << "NextDog never moves the index";
+
+    game.state().dogIndex = 322;
+    game.nextDog();
+    EXPECT_EQ(controls.at(Control::TxtTyp0).caption, u"ニューギニア　シンギング　ドッグ");
+    EXPECT_EQ(controls.at(Control::Image1).picture, "pics\\newguineasingingdog.gif");
+    EXPECT_EQ(controls.at(Control::TxtTyp2).caption, game.state().typGuide);
+}
+
+// A preference saved while a dog is shown applies from the next dog on.
+TEST_F(GameTest, PreferencesApplyFromTheNextDog)
+{
+    game.formLoad();
+    game.state().dogIndex = 5; // チワワ
+    game.nextDog();
+    EXPECT_EQ(game.state().typGuide, u"tiwawa");
+    kibbo::KeyPrefs prefs{};
+    prefs[1] = 1;
+    savePrefs(prefs);
+    EXPECT_EQ(controls.at(Control::TxtTyp2).caption, u"tiwawa");
+    game.nextDog();
+    EXPECT_EQ(game.state().typGuide, u"chiwawa");
+    EXPECT_EQ(game.state().limitTick, 35);
+}
+
+// Play shows the dog, street, clock and time limit; hides the menu and results.
+TEST_F(GameTest, BeginPlayShowsThePlayScreen)
+{
+    game.formLoad();
+    game.beginPlay();
+    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\wall2.gif");
+    expectVisible({Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
+                   Control::ScoreBtn, Control::Label1, Control::Label2, Control::Label4, Control::Label5,
+                   Control::Label6, Control::Label7, Control::Label8, Control::Label15, Control::Label16,
+                   Control::Label17, Control::Label18, Control::Label19},
+                  false);
+    expectVisible({Control::Image2, Control::Image3, Control::Image1, Control::Label9, Control::Label10,
+                   Control::Label11, Control::Label12, Control::Label13, Control::Label14,
+                   Control::TxtTyp0, Control::TxtTyp2, Control::Label3, Control::LimitTime},
+                  true);
+    EXPECT_TRUE(controls.timer1Enabled);
+    const std::vector<std::string> expected = {"stop", "close", "open " + folder + "/sound/hooch.mid", "play"};
+    EXPECT_EQ(sound.commands, expected);
+    EXPECT_EQ(game.state().effectFile, "sound\\bark.wav");
+}
+
+// Every press clicks before any action; afterwards the bark is the effect.
+TEST_F(GameTest, PressClicksThenReleaseActs)
+{
+    game.formLoad();
+    for (PictureButton b : {PictureButton::Start, PictureButton::Restart, PictureButton::Top,
+                            PictureButton::Finish}) {
+        sound.commands.clear();
+        game.buttonDown(b);
+        EXPECT_EQ(sound.commands, std::vector<std::string>{"effect " + folder + "/sound/pafo.wav"});
+        EXPECT_EQ(game.state().effectFile, "sound\\bark.wav");
+    }
+    EXPECT_EQ(controls.at(Control::StartBtn).picture, "ani\\b_kaisi2.gif");
+    EXPECT_EQ(controls.at(Control::RestartBtn).picture, "ani\\b_saityousen2.gif");
+    EXPECT_EQ(controls.at(Control::TopBtn).picture, "ani\\b_home2.gif");
+    EXPECT_EQ(controls.at(Control::FinishBtn).picture, "ani\\b_syuuryou2.gif");
+
+    EXPECT_EQ(game.buttonUp(PictureButton::Start), ButtonOutcome::Continue);
+    EXPECT_EQ(controls.at(Control::StartBtn).picture, "ani\\b_kaisi.gif");
+    EXPECT_FALSE(controls.at(Control::StartBtn).visible);
+}
+
+// Restart during play starts afresh: clock 13:00, walker home, new dog by seconds.
+TEST_F(GameTest, RestartDuringPlayStartsANewGame)
+{
+    seconds = 3;
+    game.formLoad();
+    game.buttonDown(PictureButton::Start);
+    game.buttonUp(PictureButton::Start);
+    game.state().clockHour = 15;
+    game.state().missCount = 3;
+    controls.setLeft(Control::Image3, 3000);
+    seconds = 59;
+    sound.commands.clear();
+    game.buttonUp(PictureButton::Restart);
+    EXPECT_EQ(game.state().clockHour, 13);
+    EXPECT_EQ(game.state().missCount, 0);
+    EXPECT_EQ(controls.left(Control::Image3), 1800);
+    EXPECT_EQ(game.state().dogIndex, 59);
+    EXPECT_EQ(controls.at(Control::TxtTyp0).caption, std::u16string(kibbo::dogTable[59].dogName));
+    EXPECT_EQ(sound.commands.back(), "play");
+    EXPECT_TRUE(controls.timer1Enabled);
+}
+
+// Back to the title: menu shown, play and results hidden, timer stopped, silence.
+TEST_F(GameTest, TopReturnsToASilentTitle)
+{
+    game.formLoad();
+    game.buttonUp(PictureButton::Start);
+    sound.commands.clear();
+    EXPECT_EQ(game.buttonUp(PictureButton::Top), ButtonOutcome::Continue);
+    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\wall.gif");
+    expectVisible({Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
+                   Control::ScoreBtn, Control::RestartBtn, Control::FinishBtn},
+                  true);
+    expectVisible({Control::Image2, Control::Image3, Control::Image1, Control::TxtTyp0, Control::TxtTyp2,
+                   Control::Label3, Control::LimitTime, Control::Label9, Control::Label14, Control::Label1,
+                   Control::Label2, Control::Label18, Control::Label19},
+                  false);
+    EXPECT_FALSE(controls.timer1Enabled);
+    EXPECT_EQ(sound.commands, (std::vector<std::string>{"stop", "close"}));
+    EXPECT_TRUE(game.state().effectFile.empty()) << "NewGame cleared it; no press has set it yet";
+}
+
+// Quit stops and closes the music, then asks the window to end.
+TEST_F(GameTest, FinishStopsMusicAndQuits)
+{
+    game.formLoad();
+    game.buttonUp(PictureButton::Start);
+    sound.commands.clear();
+    EXPECT_EQ(game.buttonUp(PictureButton::Finish), ButtonOutcome::Quit);
+    EXPECT_EQ(sound.commands, (std::vector<std::string>{"stop", "close"}));
+}
+
+// With no effect chosen (after NewGame) nothing plays.
+TEST_F(GameTest, EmptyEffectPlaysNothing)
+{
+    game.formLoad();
+    game.newGame();
+    game.playEffect();
+    EXPECT_TRUE(sound.commands.empty());
+}

@@ -1,0 +1,150 @@
+#include "prefs/KeyPrefs.h"
+#include "typing/Guide.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+
+using kibbo::KeyPrefs;
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+KeyPrefs Filled(std::int16_t value)
+{
+    KeyPrefs prefs;
+    prefs.fill(value);
+    return prefs;
+}
+
+} // namespace
+
+// The file is 43 lines, each a number with a blank in front (or its minus
+// sign) and a blank behind, ended by CR LF.
+TEST(KeyPrefsFile, SavesByteExact)
+{
+    KeyPrefs prefs{};
+    prefs[0] = 1;
+    prefs[31] = 2;
+    prefs[42] = -1;
+    const std::string bytes = kibbo::FormatKeyPrefs(prefs);
+    std::string expected = " 1 \r\n";
+    for (int slot = 1; slot < 43; ++slot)
+        expected += slot == 31 ? " 2 \r\n" : slot == 42 ? "-1 \r\n" : " 0 \r\n";
+    EXPECT_EQ(bytes, expected);
+}
+
+// Saving and loading gives back every value, -1 and the 16-bit limits included.
+TEST(KeyPrefsFile, RoundTrips)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("key.ini").toStdString();
+    KeyPrefs prefs{};
+    for (int slot = 0; slot < 43; ++slot)
+        prefs[slot] = static_cast<std::int16_t>(slot % 4 - 1);
+    prefs[5] = 32767;
+    prefs[6] = -32768;
+    ASSERT_TRUE(kibbo::SaveKeyPrefs(path, prefs));
+    KeyPrefs loaded = Filled(9);
+    ASSERT_TRUE(kibbo::LoadKeyPrefs(path, loaded));
+    EXPECT_EQ(loaded, prefs);
+}
+
+// A missing file leaves every value as it was and says so.
+TEST(KeyPrefsFile, MissingFileKeepsValues)
+{
+    QTemporaryDir dir;
+    KeyPrefs prefs = Filled(1);
+    EXPECT_FALSE(kibbo::LoadKeyPrefs(dir.filePath("absent.ini").toStdString(), prefs));
+    EXPECT_EQ(prefs, Filled(1));
+}
+
+// A short file fills the slots it has; the rest keep their values.
+TEST(KeyPrefsFile, ShortFileFillsWhatItHas)
+{
+    KeyPrefs prefs = Filled(7);
+    kibbo::ParseKeyPrefs(" 1 \r\n 2 \r\n", prefs);
+    EXPECT_EQ(prefs[0], 1);
+    EXPECT_EQ(prefs[1], 2);
+    for (int slot = 2; slot < 43; ++slot)
+        EXPECT_EQ(prefs[slot], 7) << slot;
+}
+
+// A field that is no number or does not fit 16 bits costs only its own slot.
+TEST(KeyPrefsFile, BadFieldsKeepTheirSlotOnly)
+{
+    KeyPrefs prefs = Filled(0);
+    prefs[1] = 5;
+    prefs[2] = 6;
+    prefs[3] = 8;
+    std::string bytes = " 1 \r\nabc\r\n 40000 \r\n12x \r\n 1 \r\n";
+    kibbo::ParseKeyPrefs(bytes, prefs);
+    EXPECT_EQ(prefs[0], 1);
+    EXPECT_EQ(prefs[1], 5);
+    EXPECT_EQ(prefs[2], 6);
+    EXPECT_EQ(prefs[3], 8);
+    EXPECT_EQ(prefs[4], 1);
+}
+
+// Lenient reading: LF-only lines, commas, leading blank lines and extra lines.
+TEST(KeyPrefsFile, ReadsFieldsLikeThePrintForm)
+{
+    KeyPrefs prefs{};
+    std::string bytes = "\r\n\n  1\n2,-1 , 1\r\n";
+    for (int i = 0; i < 38; ++i)
+        bytes += " 0 \r\n";
+    bytes += " 2 \r\n 2 \r\n"; // slot 42, then a 44th line that is ignored
+    kibbo::ParseKeyPrefs(bytes, prefs);
+    EXPECT_EQ(prefs[0], 1);
+    EXPECT_EQ(prefs[1], 2);
+    EXPECT_EQ(prefs[2], -1);
+    EXPECT_EQ(prefs[3], 1);
+    EXPECT_EQ(prefs[42], 2);
+}
+
+// An empty or binary file never crashes and changes nothing it cannot read.
+TEST(KeyPrefsFile, EmptyAndBinaryFiles)
+{
+    KeyPrefs prefs = Filled(1);
+    kibbo::ParseKeyPrefs("", prefs);
+    EXPECT_EQ(prefs, Filled(1));
+    kibbo::ParseKeyPrefs(std::string("\0\xff\xfe-\r\n-", 7), prefs);
+    EXPECT_EQ(prefs, Filled(1));
+}
+
+// A save that cannot be written reports failure and leaves the old file whole.
+TEST(KeyPrefsFile, FailedSaveLeavesOldFile)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("key.ini").toStdString();
+    ASSERT_TRUE(kibbo::SaveKeyPrefs(path, Filled(1)));
+    EXPECT_FALSE(kibbo::SaveKeyPrefs(dir.filePath("no/such/dir/key.ini").toStdString(), Filled(0)));
+    EXPECT_EQ(ReadBytes(path), kibbo::FormatKeyPrefs(Filled(1)));
+}
+
+// The file's values decide the guide: 1 and 2 choose spellings, anything else
+// keeps the standard one.
+TEST(KeyPrefsFile, ValuesFromFileDriveTheGuide)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("key.ini").toStdString();
+    KeyPrefs saved{};
+    saved[0] = 1;
+    saved[31] = 2;
+    saved[1] = -1;
+    saved[2] = 2;
+    ASSERT_TRUE(kibbo::SaveKeyPrefs(path, saved));
+    KeyPrefs prefs{};
+    ASSERT_TRUE(kibbo::LoadKeyPrefs(path, prefs));
+    EXPECT_EQ(kibbo::MakeGuide(u"しうぃちつ", prefs), u"shiuxititu");
+}
