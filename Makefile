@@ -19,7 +19,7 @@ test: build
 
 bench: build
 	@cmake --build $(BUILD) --target benchmarks
-	@for b in $(BUILD)/benchmarks/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+	@for b in $(BUILD)/benchmarks/*_bench; do "$$b" || exit 1; done
 
 contact-sheet: build
 	@cmake --build $(BUILD) --target contact-sheet
