@@ -1,0 +1,54 @@
+#include "ui/ControlStyle.h"
+
+#include <cmath>
+
+namespace kibbo {
+
+namespace {
+
+std::optional<int> HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QColor> ParseColourCode(std::string_view code)
+{
+    constexpr std::string_view prefix = "&H00";
+    if (code.size() != prefix.size() + 6 + 1 || !code.starts_with(prefix) || code.back() != '&')
+        return std::nullopt;
+    int value = 0;
+    for (char c : code.substr(prefix.size(), 6)) {
+        const std::optional<int> digit = HexDigit(c);
+        if (!digit)
+            return std::nullopt;
+        value = value * 16 + *digit;
+    }
+    const int blue = (value >> 16) & 0xFF;
+    const int green = (value >> 8) & 0xFF;
+    const int red = value & 0xFF;
+    return QColor(red, green, blue);
+}
+
+QFont ControlFont(std::string_view designName, double points, bool bold)
+{
+    QFont font;
+    if (designName == "MS UI Gothic")
+        font.setFamily(QStringLiteral("IPAPGothic"));
+    else if (designName == "MS Serif")
+        font.setFamily(QStringLiteral("IPAPMincho"));
+    else
+        font.setFamily(QString::fromUtf8(designName.data(), static_cast<qsizetype>(designName.size())));
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace kibbo

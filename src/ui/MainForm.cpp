@@ -1,0 +1,426 @@
+#include "ui/MainForm.h"
+
+#include "platform/ProgramPath.h"
+#include "ui/ControlStyle.h"
+#include "ui/WindowShape.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+namespace kibbo {
+
+namespace {
+
+// The design is measured in twips; the screen has 15 of them to a logical
+// pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 9225;
+constexpr int kClientHeight = 6240;
+// The fixed single border around the client area, one pixel on each side.
+constexpr int kBorder = 1;
+
+constexpr const char* kBackColour = "&H000000FF&";
+constexpr const char* kButtonFace = "&H00FFFFFF&";
+constexpr const char* kResultColour = "&H00004080&";
+constexpr const char* kBlack = "&H00000000&";
+
+int Pixels(double twips)
+{
+    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+}
+
+enum class Kind { PushButton, Label, Picture };
+enum class Align { Left, Right, Centre };
+
+struct FontSpec {
+    const char* name;
+    double points;
+    bool bold;
+};
+
+constexpr FontSpec kNoFont{nullptr, 0, false};
+constexpr FontSpec kGothic975{"MS UI Gothic", 9.75, false};
+constexpr FontSpec kGothic825{"MS UI Gothic", 8.25, false};
+constexpr FontSpec kGothic12{"MS UI Gothic", 12, false};
+constexpr FontSpec kGothic12Bold{"MS UI Gothic", 12, true};
+constexpr FontSpec kGothic1575Bold{"MS UI Gothic", 15.75, true};
+constexpr FontSpec kSerif135Bold{"MS Serif", 13.5, true};
+constexpr FontSpec kSerif18{"MS Serif", 18, false};
+
+// One control as the window is created. A null colour is the system's
+// text colour.
+struct ControlSpec {
+    Control control;
+    Kind kind;
+    int left, top, width, height;
+    const char16_t* caption;
+    FontSpec font;
+    const char* colour;
+    Align align;
+    bool visible;
+};
+
+// In stacking order from the top, as Control lists them.
+constexpr ControlSpec kDesign[] = {
+    {Control::ScoreBtn, Kind::PushButton, 3840, 5280, 1575, 375, u"得点ランキング", kGothic975, nullptr, Align::Centre, true},
+    {Control::VersionBtn, Kind::PushButton, 3840, 4800, 1575, 375, u"バージョン情報", kGothic975, nullptr, Align::Centre, true},
+    {Control::Howto, Kind::PushButton, 3840, 3840, 1575, 375, u"操作方法", kGothic975, nullptr, Align::Centre, true},
+    {Control::KeySettei, Kind::PushButton, 3840, 4320, 1575, 375, u"ユーザーキー設定", kGothic975, nullptr, Align::Centre, true},
+    {Control::Label19, Kind::Label, 4560, 1560, 1335, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label18, Kind::Label, 6000, 1560, 1335, 255, u"Kibbo", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label1, Kind::Label, 2520, 1560, 1455, 255, u"トータルスコア", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::StartBtn, Kind::Picture, 8040, 240, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::TopBtn, Kind::Picture, 8040, 240, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::FinishBtn, Kind::Picture, 8040, 1920, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::RestartBtn, Kind::Picture, 8040, 1080, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::Label17, Kind::Label, 6000, 2640, 1215, 255, u"文字／分", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label16, Kind::Label, 5400, 2640, 495, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label15, Kind::Label, 2520, 2640, 1935, 255, u"タイピングスピード", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label14, Kind::Label, 2160, 4080, 375, 375, u"00", kSerif135Bold, nullptr, Align::Right, false},
+    {Control::Label13, Kind::Label, 2160, 4080, 135, 375, u":", kSerif135Bold, nullptr, Align::Left, false},
+    {Control::Label12, Kind::Label, 1800, 4080, 375, 375, u"00", kSerif135Bold, nullptr, Align::Right, false},
+    {Control::Label11, Kind::Label, 960, 4080, 855, 375, u"現時刻", kGothic12, nullptr, Align::Left, false},
+    {Control::Label10, Kind::Label, 7560, 4080, 855, 375, u"19:00", kSerif135Bold, nullptr, Align::Left, false},
+    {Control::Label9, Kind::Label, 6960, 4080, 615, 375, u"門限", kGothic12, nullptr, Align::Left, false},
+    {Control::Label8, Kind::Label, 6000, 1920, 495, 255, u"匹", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label7, Kind::Label, 6000, 2280, 735, 255, u"文字", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label6, Kind::Label, 5400, 2280, 495, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label5, Kind::Label, 5400, 1920, 495, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label4, Kind::Label, 2520, 2280, 1575, 255, u"ミスタイプ数", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label2, Kind::Label, 2520, 1920, 1935, 255, u"出会った犬の数", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Image3, Kind::Picture, 1800, 5520, 495, 375, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::Image2, Kind::Picture, 840, 4440, 7500, 1500, u"", kNoFont, nullptr, Align::Left, false},
+    {Control::Label3, Kind::Label, 3840, 2760, 735, 255, u"", kGothic825, nullptr, Align::Left, true},
+    {Control::LimitTime, Kind::Label, 4320, 2640, 615, 495, u"", kSerif135Bold, nullptr, Align::Right, true},
+    {Control::Image1, Kind::Picture, 4080, 960, 975, 615, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::TxtTyp2, Kind::Label, 1320, 1920, 6375, 615, u"", kSerif18, kBlack, Align::Centre, true},
+    {Control::TxtTyp1, Kind::Label, 480, 840, 6495, 255, u"", kGothic12, nullptr, Align::Centre, false},
+    {Control::TxtTyp0, Kind::Label, 1440, 360, 6255, 375, u"", kGothic1575Bold, kBlack, Align::Centre, true},
+    {Control::Image6, Kind::Picture, 120, 120, 9000, 6000, u"", kNoFont, nullptr, Align::Left, true},
+};
+
+static_assert(std::size(kDesign) == kControlCount);
+
+// The pictures the window is created with: the released look of the picture
+// buttons and the afternoon street strip.
+constexpr std::pair<Control, const char*> kBuiltInPictures[] = {
+    {Control::StartBtn, "ani\\b_kaisi.gif"},
+    {Control::TopBtn, "ani\\b_home.gif"},
+    {Control::RestartBtn, "ani\\b_saityousen.gif"},
+    {Control::FinishBtn, "ani\\b_syuuryou.gif"},
+    {Control::Image2, "ani\\back_kabe.gif"},
+};
+
+std::optional<PictureButton> PictureButtonOf(Control c)
+{
+    switch (c) {
+    case Control::StartBtn:
+        return PictureButton::Start;
+    case Control::RestartBtn:
+        return PictureButton::Restart;
+    case Control::TopBtn:
+        return PictureButton::Top;
+    case Control::FinishBtn:
+        return PictureButton::Finish;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool IsMouseEvent(QEvent::Type type)
+{
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+        || type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
+}
+
+QColor DesignColour(const char* code)
+{
+    return ParseColourCode(code).value_or(QColor());
+}
+
+QString ToQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+void EndAtOnce()
+{
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace
+
+MainForm::MainForm(SoundService& sound, std::string programFolder,
+                   std::function<int()> currentSeconds)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , endProgram(EndAtOnce)
+    , m_programFolder(std::move(programFolder))
+    , m_game({*this, sound, m_programFolder, std::move(currentSeconds)})
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString());
+    setFixedSize(Pixels(kClientWidth) + 2 * kBorder, Pixels(kClientHeight) + 2 * kBorder);
+    setFont(ControlFont("MS UI Gothic", 15.75, false));
+    // The border line is the window's own background showing around the
+    // client area.
+    QPalette border = palette();
+    border.setColor(QPalette::Window, Qt::black);
+    setPalette(border);
+    setAutoFillBackground(true);
+    // The player types romaji straight into the game; an input method would
+    // only turn the keys into kana first.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    m_client = new QWidget(this);
+    m_client->setGeometry(kBorder, kBorder, Pixels(kClientWidth), Pixels(kClientHeight));
+    QPalette back = m_client->palette();
+    back.setColor(QPalette::Window, DesignColour(kBackColour));
+    m_client->setPalette(back);
+    m_client->setAutoFillBackground(true);
+    m_client->installEventFilter(this);
+
+    createControls();
+
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    m_timer1.setInterval(100);
+
+    for (const auto& [c, path] : kBuiltInPictures)
+        loadPicture(c, path);
+
+    // Every key passes the window's key handler first, whichever control
+    // has the focus.
+    qApp->installEventFilter(this);
+}
+
+void MainForm::createControls()
+{
+    // Later siblings are drawn above earlier ones, so the controls are made
+    // from the bottom of the stack up.
+    for (auto it = std::rbegin(kDesign); it != std::rend(kDesign); ++it) {
+        const ControlSpec& spec = *it;
+        QWidget* widget = nullptr;
+        switch (spec.kind) {
+        case Kind::PushButton: {
+            auto* button = new QPushButton(ToQString(spec.caption), m_client);
+            button->setStyleSheet(
+                QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
+                               "QPushButton:focus { border: 1px solid #000000; }"
+                               "QPushButton:pressed { background-color: #e0e0e0; }")
+                    .arg(DesignColour(kButtonFace).name()));
+            widget = button;
+            break;
+        }
+        case Kind::Label: {
+            auto* label = new QLabel(ToQString(spec.caption), m_client);
+            Qt::Alignment align = Qt::AlignTop;
+            switch (spec.align) {
+            case Align::Left:
+                align |= Qt::AlignLeft;
+                break;
+            case Align::Right:
+                align |= Qt::AlignRight;
+                break;
+            case Align::Centre:
+                align |= Qt::AlignHCenter;
+                break;
+            }
+            label->setAlignment(align);
+            label->setWordWrap(true);
+            if (spec.colour) {
+                QPalette text = label->palette();
+                text.setColor(QPalette::WindowText, DesignColour(spec.colour));
+                label->setPalette(text);
+            }
+            widget = label;
+            break;
+        }
+        case Kind::Picture: {
+            auto* picture = new QLabel(m_client);
+            picture->setScaledContents(spec.control == Control::Image2);
+            widget = picture;
+            break;
+        }
+        }
+        // Labels and pictures never paint a background of their own: the
+        // pictures beneath show through.
+        widget->setAutoFillBackground(false);
+        widget->setAttribute(Qt::WA_InputMethodEnabled, false);
+        if (spec.font.name)
+            widget->setFont(ControlFont(spec.font.name, spec.font.points, spec.font.bold));
+        widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
+                            Pixels(spec.height));
+        widget->setVisible(spec.visible);
+        widget->installEventFilter(this);
+        m_controls[Index(spec.control)] = widget;
+    }
+
+    // The push buttons are native child windows in the design and stay above
+    // every label and picture.
+    for (Control c : {Control::KeySettei, Control::Howto, Control::VersionBtn, Control::ScoreBtn})
+        control(c)->raise();
+    setTabOrder(control(Control::KeySettei), control(Control::Howto));
+    setTabOrder(control(Control::Howto), control(Control::VersionBtn));
+    setTabOrder(control(Control::VersionBtn), control(Control::ScoreBtn));
+    control(Control::KeySettei)->setFocus();
+}
+
+void MainForm::setCaption(Control c, std::u16string_view text)
+{
+    if (auto* label = qobject_cast<QLabel*>(control(c)))
+        label->setText(ToQString(text));
+    else if (auto* button = qobject_cast<QPushButton*>(control(c)))
+        button->setText(ToQString(text));
+}
+
+void MainForm::setVisible(Control c, bool visible)
+{
+    control(c)->setVisible(visible);
+}
+
+void MainForm::loadPicture(Control c, std::string_view relativePath)
+{
+    auto* picture = qobject_cast<QLabel*>(control(c));
+    if (!picture)
+        return;
+    const std::string path = JoinProgramPath(m_programFolder, relativePath);
+    QPixmap pixmap;
+    if (!pixmap.load(QString::fromStdString(path))) {
+        std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
+        picture->clear();
+        return;
+    }
+    picture->setPixmap(pixmap);
+    // Image2 stretches its picture over the street; every other picture
+    // control takes its picture's size.
+    if (c != Control::Image2)
+        picture->resize(pixmap.deviceIndependentSize().toSize());
+}
+
+int MainForm::left(Control c) const
+{
+    return control(c)->x() * kTwipsPerPixel;
+}
+
+void MainForm::setLeft(Control c, int twips)
+{
+    QWidget* widget = control(c);
+    widget->move(Pixels(twips), widget->y());
+}
+
+void MainForm::setTimer1Enabled(bool enabled)
+{
+    // Enabling a running timer must not restart its period, or every dog
+    // set up between two ticks would hold the game clock back.
+    if (enabled && !m_timer1.isActive())
+        m_timer1.start();
+    else if (!enabled)
+        m_timer1.stop();
+}
+
+void MainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    setMask(RoundedWindowRegion(width() * kTwipsPerPixel, height() * kTwipsPerPixel,
+                                kTwipsPerPixel, kTwipsPerPixel));
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        handleKeyPreview(watched, event);
+        return false;
+    }
+    if (!IsMouseEvent(event->type()))
+        return false;
+    if (watched == m_client || watched == control(Control::Image6))
+        return handleDragEvent(static_cast<QWidget*>(watched), event);
+    for (Control c : {Control::StartBtn, Control::TopBtn, Control::RestartBtn, Control::FinishBtn}) {
+        if (watched == control(c))
+            return handlePictureButtonEvent(*PictureButtonOf(c), event);
+    }
+    // A press on a label or a picture does nothing, and above all does not
+    // reach the background beneath and start a drag.
+    if (qobject_cast<QLabel*>(watched) && static_cast<QWidget*>(watched)->parentWidget() == m_client)
+        return true;
+    return false;
+}
+
+void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
+{
+    // A key the focused control leaves unused travels on to its parents;
+    // the window sees it once, on its way to the first of them.
+    QWidget* first = focusWidget() ? focusWidget() : this;
+    if (receiver != first || !onKeyPress)
+        return;
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (!text.isEmpty())
+        onKeyPress(text.at(0).unicode());
+}
+
+bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    GameState& s = m_game.state();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // A press that a push button left unused travels on to the client
+        // area beneath; only the bare background is a drag surface.
+        if (surface == m_client && m_client->childAt(mouse->position().toPoint()))
+            return true;
+        s.dragStartX = static_cast<std::int32_t>(std::nearbyint(mouse->position().x() * kTwipsPerPixel));
+        s.dragStartY = static_cast<std::int32_t>(std::nearbyint(mouse->position().y() * kTwipsPerPixel));
+        s.isDragging = 1;
+        break;
+    case QEvent::MouseMove:
+        if (s.isDragging == 1) {
+            // The window's left edge becomes Left - dragStartX + X, with X the
+            // pointer relative to the surface. Worked out from the pointer's
+            // screen position, which is the same sum, it stays right while the
+            // window system has not yet caught up with the previous move.
+            const QPointF surfaceOrigin = surface->mapTo(this, QPointF(0, 0));
+            const QPointF pointer = mouse->globalPosition() - surfaceOrigin;
+            move(Pixels(pointer.x() * kTwipsPerPixel - s.dragStartX),
+                 Pixels(pointer.y() * kTwipsPerPixel - s.dragStartY));
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        s.isDragging = 0;
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool MainForm::handlePictureButtonEvent(PictureButton button, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_game.buttonDown(button);
+        // Lets the pressed picture appear before the program ends.
+        if (button == PictureButton::Finish)
+            QCoreApplication::processEvents();
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_game.buttonUp(button) == ButtonOutcome::Quit)
+            endProgram();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+} // namespace kibbo
