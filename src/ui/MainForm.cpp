@@ -187,7 +187,6 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
     back.setColor(QPalette::Window, DesignColour(kBackColour));
     m_client->setPalette(back);
     m_client->setAutoFillBackground(true);
-    m_client->installEventFilter(this);
 
     createControls();
 
@@ -197,8 +196,9 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
     for (const auto& [c, path] : kBuiltInPictures)
         loadPicture(c, path);
 
-    // Every key passes the window's key handler first, whichever control
-    // has the focus.
+    // The window sees every event of its controls first: every key, whichever
+    // control has the focus, and the mouse on the background and the picture
+    // buttons.
     qApp->installEventFilter(this);
 }
 
@@ -260,7 +260,6 @@ void MainForm::createControls()
         widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
                             Pixels(spec.height));
         widget->setVisible(spec.visible);
-        widget->installEventFilter(this);
         m_controls[Index(spec.control)] = widget;
     }
 

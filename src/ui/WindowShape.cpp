@@ -1,5 +1,6 @@
 #include "ui/WindowShape.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kibbo {
@@ -19,17 +20,21 @@ QRegion RoundedWindowRegion(int widthTwips, int heightTwips, int twipsPerPixelX,
 {
     const int width = PixelsOf(widthTwips, twipsPerPixelX);
     const int height = PixelsOf(heightTwips, twipsPerPixelY);
-    const int d = kCornerEllipse;
-    const int r = d / 2;
+    const double radius = kCornerEllipse / 2.0;
 
-    // A rectangle with its corners cut: two overlapping bands, and one
-    // ellipse in each corner to fill in the rounded edges.
-    QRegion region(r, 0, width - 2 * r, height);
-    region += QRegion(0, r, width, height - 2 * r);
-    region += QRegion(0, 0, d, d, QRegion::Ellipse);
-    region += QRegion(width - d, 0, d, d, QRegion::Ellipse);
-    region += QRegion(0, height - d, d, d, QRegion::Ellipse);
-    region += QRegion(width - d, height - d, d, d, QRegion::Ellipse);
+    // Row by row, each row cut at both ends as far as the corner ellipse
+    // reaches at the row's middle, so that all four corners are alike.
+    QRegion region;
+    for (int y = 0; y < height; ++y) {
+        const int fromEdge = std::min(y, height - 1 - y);
+        int inset = 0;
+        if (fromEdge < radius) {
+            const double dy = (radius - (fromEdge + 0.5)) / radius;
+            const double halfWidth = radius * std::sqrt(1.0 - dy * dy);
+            inset = std::max(0, static_cast<int>(std::ceil(radius - halfWidth - 0.5)));
+        }
+        region += QRect(inset, y, width - 2 * inset, 1);
+    }
     return region;
 }
 
