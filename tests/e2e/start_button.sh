@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on an X display, clicks the start button and checks
-# that the window changed from the title screen to the play screen.
+# that the window changed from the title screen to the play screen, then quits
+# with the quit button.
 # Usage: start_button.sh PATH/TO/kibbo
 set -euo pipefail
 
@@ -61,3 +62,11 @@ poll changed || { echo "the window did not change after clicking start"; exit 1;
 # Still running: the click started a game, it did not end the program.
 kill -0 "$pid"
 echo "title and play screens differ"
+
+# Finish_btn, two squares further down, ends the program at once.
+xdotool mousemove --window "$window" 560 152 click 1
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+poll ended || { echo "kibbo did not end on the quit button"; exit 1; }
+wait "$pid" || { echo "kibbo ended with a failure status"; exit 1; }
+pid=
+echo "the quit button ended the program"
