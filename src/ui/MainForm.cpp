@@ -5,6 +5,7 @@
 #include "ui/WindowShape.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -195,6 +196,9 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
 
     for (const auto& [c, path] : kBuiltInPictures)
         loadPicture(c, path);
+    // The task bar shows the game's paw-print icon; a missing file leaves
+    // the system's default icon.
+    setWindowIcon(QIcon(QString::fromStdString(JoinProgramPath(m_programFolder, "ani\\icon.gif"))));
 
     // The window sees every event of its controls first: every key, whichever
     // control has the focus, and the mouse on the background and the picture
