@@ -1,0 +1,189 @@
+// The program folder as the build leaves it: every file the game opens is
+// there and is a good file of its kind.
+#include "MidiReader.h"
+
+#include "Generate.h"
+#include "typing/DogTable.h"
+
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+
+namespace {
+
+std::string Dist()
+{
+    const char* dist = std::getenv("KIBBO_DIST");
+    return dist ? dist : "";
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+std::uint32_t Little(const std::string& b, std::size_t pos, int n)
+{
+    std::uint32_t v = 0;
+    for (int i = n - 1; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(b[pos + i]);
+    return v;
+}
+
+QImage ReadGif(const std::string& path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    if (reader.format() != "gif")
+        return {};
+    return reader.read();
+}
+
+struct Picture {
+    const char* path;
+    int width, height;
+};
+
+// Every picture the window loads by path, at the size its control expects.
+const Picture kWindowPictures[] = {
+    {"ani/wall.gif", 600, 400},      {"ani/wall2.gif", 600, 400},          {"ani/gameover.gif", 600, 400},
+    {"ani/gameclear.gif", 600, 400}, {"ani/back_kabe.gif", 500, 100},      {"ani/back_kabe2.gif", 500, 100},
+    {"ani/back_kabe3.gif", 500, 100}, {"ani/ani.gif", 33, 25},             {"ani/ani2.gif", 33, 25},
+    {"ani/ani3.gif", 33, 25},        {"ani/b_kaisi.gif", 48, 47},          {"ani/b_kaisi2.gif", 48, 47},
+    {"ani/b_home.gif", 48, 47},      {"ani/b_home2.gif", 48, 47},          {"ani/b_saityousen.gif", 48, 47},
+    {"ani/b_saityousen2.gif", 48, 47}, {"ani/b_syuuryou.gif", 48, 47},     {"ani/b_syuuryou2.gif", 48, 47},
+    {"ani/cap.gif", 400, 279},       {"ani/icon.gif", 32, 32},
+};
+
+} // namespace
+
+// Each window picture is a GIF that Qt reads at the size of its control.
+TEST(Assets, WindowPicturesAreGifsOfTheirSize)
+{
+    ASSERT_FALSE(Dist().empty());
+    for (const Picture& p : kWindowPictures) {
+        const QImage img = ReadGif(Dist() + "/" + p.path);
+        ASSERT_FALSE(img.isNull()) << p.path;
+        EXPECT_EQ(img.width(), p.width) << p.path;
+        EXPECT_EQ(img.height(), p.height) << p.path;
+    }
+}
+
+// The walking dog is cut out: its corners show the street through.
+TEST(Assets, WalkerFramesHaveTransparentBackground)
+{
+    for (const char* name : {"ani/ani.gif", "ani/ani2.gif", "ani/ani3.gif"}) {
+        const QImage img = ReadGif(Dist() + "/" + name);
+        ASSERT_FALSE(img.isNull()) << name;
+        EXPECT_TRUE(img.hasAlphaChannel()) << name;
+        EXPECT_EQ(qAlpha(img.pixel(32, 24)), 0) << name;
+        EXPECT_EQ(qAlpha(img.pixel(16, 14)), 255) << name; // the dog's body
+    }
+}
+
+// The three walking frames differ, or the dog would not seem to walk.
+TEST(Assets, WalkerFramesDiffer)
+{
+    const QImage a = ReadGif(Dist() + "/ani/ani.gif"), b = ReadGif(Dist() + "/ani/ani2.gif"),
+                 c = ReadGif(Dist() + "/ani/ani3.gif");
+    EXPECT_NE(a, b);
+    EXPECT_NE(b, c);
+    EXPECT_NE(a, c);
+}
+
+// One portrait per picture name of the catalogue, 65 x 41, no two alike.
+TEST(Assets, EveryCataloguePortraitExistsAndAllDiffer)
+{
+    std::set<std::string> names;
+    for (const kibbo::DogEntry& e : kibbo::dogTable)
+        names.emplace(e.dogPic);
+    ASSERT_EQ(names.size(), 316u);
+    std::set<QByteArray> seen;
+    for (const std::string& name : names) {
+        QImage img = ReadGif(Dist() + "/pics/" + name);
+        ASSERT_FALSE(img.isNull()) << name;
+        EXPECT_EQ(img.size(), QSize(65, 41)) << name;
+        img = img.convertToFormat(QImage::Format_RGB32);
+        const QByteArray pixels(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes());
+        EXPECT_TRUE(seen.insert(pixels).second) << name << " looks exactly like another portrait";
+    }
+}
+
+// The generator's own list of portraits is the catalogue's distinct names.
+TEST(Assets, GeneratorDrawsEachCataloguePictureOnce)
+{
+    const std::vector<std::string> names = artgen::PortraitNames();
+    EXPECT_EQ(names.size(), 316u);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    EXPECT_EQ(names.front(), "basenji.gif");
+    EXPECT_EQ(names.back(), "newguineasingingdog.gif");
+}
+
+namespace {
+
+struct Wave {
+    int format, channels, rate, bits;
+    double seconds;
+};
+
+std::optional<Wave> ReadWave(const std::string& b)
+{
+    if (b.size() < 44 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 8, "WAVEfmt ") != 0 ||
+        Little(b, 4, 4) != b.size() - 8 || b.compare(36, 4, "data") != 0 || Little(b, 40, 4) != b.size() - 44)
+        return std::nullopt;
+    Wave w{static_cast<int>(Little(b, 20, 2)), static_cast<int>(Little(b, 22, 2)), static_cast<int>(Little(b, 24, 4)),
+           static_cast<int>(Little(b, 34, 2)), 0};
+    if (Little(b, 28, 4) != static_cast<std::uint32_t>(w.rate * w.channels * w.bits / 8))
+        return std::nullopt;
+    w.seconds = static_cast<double>(Little(b, 40, 4)) / (w.rate * w.channels * w.bits / 8);
+    return w;
+}
+
+} // namespace
+
+// The two effects are short 16-bit PCM waves.
+TEST(Assets, EffectsAreShortPcmWaves)
+{
+    const std::pair<const char*, double> effects[] = {{"sound/bark.wav", 0.3}, {"sound/pafo.wav", 0.2}};
+    for (const auto& [name, limit] : effects) {
+        const auto wave = ReadWave(ReadAll(Dist() + "/" + name));
+        ASSERT_TRUE(wave) << name;
+        EXPECT_EQ(wave->format, 1) << name;
+        EXPECT_EQ(wave->bits, 16) << name;
+        EXPECT_GT(wave->seconds, 0.02) << name;
+        EXPECT_LT(wave->seconds, limit) << name;
+    }
+}
+
+// Each piece is a well-formed MIDI file whose length suits the moment it plays:
+// the walk lasts until the game restarts it at 100 s, the hours change after 60 s.
+TEST(Assets, MusicIsWellFormedAndOfItsLength)
+{
+    struct Piece {
+        const char* path;
+        double minSeconds, maxSeconds;
+    };
+    const Piece pieces[] = {
+        {"sound/hooch.mid", 95, 105},  {"sound/int40xg.mid", 55, 66}, {"sound/int37xg.mid", 55, 66},
+        {"sound/horror2.mid", 4, 20},  {"sound/fanfare.mid", 4, 15},
+    };
+    for (const Piece& p : pieces) {
+        const auto midi = ReadMidi(ReadAll(Dist() + "/" + p.path));
+        ASSERT_TRUE(midi) << p.path;
+        EXPECT_EQ(midi->format, 1) << p.path;
+        EXPECT_GE(midi->tracks, 2) << p.path;
+        EXPECT_GT(midi->noteCount, 20) << p.path;
+        EXPECT_EQ(midi->unmatchedNotes, 0) << p.path;
+        EXPECT_GE(midi->seconds, p.minSeconds) << p.path;
+        EXPECT_LE(midi->seconds, p.maxSeconds) << p.path;
+    }
+}

@@ -1,0 +1,113 @@
+// The first data files: what a fresh installation starts with, and that a
+// player's own files survive every later build.
+#include "DataFiles.h"
+
+#include "platform/PrintForm.h"
+#include "prefs/KeyPrefs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class FreshFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("kibbo-assets-" + std::to_string(::getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    fs::path m_dir;
+};
+
+} // namespace
+
+// A fresh key.ini holds 43 standard spellings, " 0 " per line.
+TEST_F(FreshFolder, FirstKeyPrefsAreAllStandard)
+{
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    std::string expected;
+    for (int i = 0; i < 43; ++i)
+        expected += " 0 \r\n";
+    EXPECT_EQ(ReadAll(m_dir / "data" / "key.ini"), expected);
+}
+
+// The first ranking: 14 lines, seven scores from best to worst, each place named.
+TEST_F(FreshFolder, FirstRankingHasSevenDescendingPlaces)
+{
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    const std::string bytes = ReadAll(m_dir / "data" / "score.kib");
+    kibbo::FieldReader reader(bytes);
+    long previous = 1L << 40;
+    for (int place = 1; place <= 7; ++place) {
+        const auto score = reader.readNumber();
+        const auto name = reader.readText();
+        ASSERT_TRUE(score && name) << "place " << place;
+        EXPECT_LT(*score, previous) << "place " << place;
+        EXPECT_GT(*score, 0) << "place " << place;
+        EXPECT_FALSE(name->empty()) << "place " << place;
+        previous = static_cast<long>(*score);
+    }
+    EXPECT_TRUE(reader.atEnd());
+    int lines = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
+        lines += bytes[i] == '\r' && bytes[i + 1] == '\n';
+    EXPECT_EQ(lines, 14);
+}
+
+// Japanese names are stored in Shift-JIS: ポチ is 83 7C 83 60.
+TEST_F(FreshFolder, JapaneseNamesAreShiftJis)
+{
+    EXPECT_EQ(artgen::ToShiftJis("ポチ"), std::string("\x83\x7c\x83\x60"));
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    EXPECT_NE(ReadAll(m_dir / "data" / "score.kib").find("\x83\x7c\x83\x60"), std::string::npos);
+}
+
+// A second run leaves the player's changed settings and ranking alone.
+TEST_F(FreshFolder, ExistingDataFilesAreNeverOverwritten)
+{
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    kibbo::KeyPrefs prefs{};
+    prefs[0] = 1;
+    const std::string mine = kibbo::FormatKeyPrefs(prefs);
+    const std::string myRanking = kibbo::PrintNumberLine(99999) + "me\r\n";
+    WriteAll(m_dir / "data" / "key.ini", mine);
+    WriteAll(m_dir / "data" / "score.kib", myRanking);
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    EXPECT_EQ(ReadAll(m_dir / "data" / "key.ini"), mine);
+    EXPECT_EQ(ReadAll(m_dir / "data" / "score.kib"), myRanking);
+}
+
+// A missing file is put back without touching the one that is there.
+TEST_F(FreshFolder, OnlyTheMissingFileIsWritten)
+{
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    const std::string myRanking = kibbo::PrintNumberLine(5) + "me\r\n";
+    WriteAll(m_dir / "data" / "score.kib", myRanking);
+    fs::remove(m_dir / "data" / "key.ini");
+    ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
+    EXPECT_EQ(ReadAll(m_dir / "data" / "key.ini"), kibbo::FormatKeyPrefs(kibbo::KeyPrefs{}));
+    EXPECT_EQ(ReadAll(m_dir / "data" / "score.kib"), myRanking);
+}
