@@ -98,7 +98,7 @@ struct Parts {
     QTransform turn; // how the head is turned
 };
 
-Parts Build(const DogLook& d, const DogPose& pose, Rng& rng)
+Parts Build(const DogLook& d, const DogPose& pose)
 {
     Parts p;
     const double L = 22 * d.bodyLength;
@@ -356,7 +356,6 @@ Parts Build(const DogLook& d, const DogPose& pose, Rng& rng)
         AddFuzz(knot, QPainterPath(knot), 10, 0.8);
         p.fluff.addPath(turn.map(knot));
     }
-    (void)rng;
     return p;
 }
 
@@ -405,7 +404,7 @@ void DrawDog(QPainter& out, const DogLook& d, const DogPose& pose, std::string_v
              QSizeF maxSize)
 {
     Rng rng(seed);
-    Parts p = Build(d, pose, rng);
+    Parts p = Build(d, pose);
     QPainterPath silhouette;
     silhouette.setFillRule(Qt::WindingFill);
     for (const QPainterPath* part : {&p.farLegs, &p.tail, &p.body, &p.neck, &p.nearLegs, &p.head, &p.muzzle, &p.ears,
@@ -456,7 +455,7 @@ void DrawDog(QPainter& out, const DogLook& d, const DogPose& pose, std::string_v
         g.save();
         g.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         g.setPen(Qt::NoPen);
-            const QRectF bodyBox = p.body.boundingRect().united(p.neck.boundingRect());
+        const QRectF bodyBox = p.body.boundingRect().united(p.neck.boundingRect());
         auto blob = [&](QPointF c, double rx, double ry, const QColor& col) {
             g.setBrush(col);
             g.drawEllipse(c, rx, ry);

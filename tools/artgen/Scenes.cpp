@@ -585,8 +585,8 @@ QImage GameClearWall()
     Background(g, QRectF(0, 0, 600, 400), QColor(255, 190, 120), QColor(255, 236, 190));
     Hills(g, QRectF(0, 0, 600, 400), 300, s);
     g.fillRect(QRectF(0, 298, 600, 102), QColor(120, 170, 80));
-    House(g, QRectF(380, 200, 130, 100), QColor(186, 126, 66), QColor(190, 58, 46), true);
-    Kennel(g, QRectF(300, 262, 50, 38), QColor(210, 64, 52));
+    House(g, QRectF(400, 250, 100, 66), QColor(186, 126, 66), QColor(190, 58, 46), true);
+    Kennel(g, QRectF(330, 284, 44, 32), QColor(210, 64, 52));
     Bunting(g, 14, 0, 520);
     // Home in time: the dog leaps with joy, hearts above it.
     DogPose pose;
@@ -597,7 +597,7 @@ QImage GameClearWall()
     DrawDog(g, HeroDog(), pose, "home", QPointF(130, 356), 4.5, QSizeF(190, 150));
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(236, 80, 100));
-    for (QPointF h : {QPointF(190, 220), QPointF(226, 196), QPointF(250, 232)}) {
+    for (QPointF h : {QPointF(200, 236), QPointF(236, 220), QPointF(262, 244)}) {
         QPainterPath heart;
         heart.moveTo(h + QPointF(0, 6));
         heart.cubicTo(h + QPointF(-12, -2), h + QPointF(-5, -12), h + QPointF(0, -4));
