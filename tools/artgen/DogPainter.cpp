@@ -693,9 +693,11 @@ void DrawDog(QPainter& out, const DogLook& d, const DogPose& pose, std::string_v
     // Face.
     const bool eyesHidden = d.coat == Coat::Corded;
     if (!eyesHidden) {
-        g.setPen(Qt::NoPen);
+        // On a dark face the eye gets a lighter rim, or it would vanish.
+        g.setPen(coat.lightness() < 90 ? QPen(QColor(150, 120, 100), 0.45) : QPen(Qt::NoPen));
         g.setBrush(QColor(30, 22, 18));
         g.drawEllipse(p.eye, p.eyeRadius, p.eyeRadius);
+        g.setPen(Qt::NoPen);
         g.setBrush(QColor(255, 255, 255, 220));
         g.drawEllipse(p.eye + QPointF(0.25, -0.25), p.eyeRadius * 0.35, p.eyeRadius * 0.35);
         if (d.coat == Coat::Wire || d.beard) { // bushy brows
