@@ -5,6 +5,8 @@
 #include "Generate.h"
 #include "typing/DogTable.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
@@ -75,6 +77,18 @@ TEST(Assets, WindowPicturesAreGifsOfTheirSize)
         ASSERT_FALSE(img.isNull()) << p.path;
         EXPECT_EQ(img.width(), p.width) << p.path;
         EXPECT_EQ(img.height(), p.height) << p.path;
+    }
+}
+
+// The game may run as another user than the one who built it.
+TEST(Assets, EveryFileIsReadableByAll)
+{
+    for (const char* folder : {"ani", "pics", "sound", "data"}) {
+        const QDir dir(QString::fromStdString(Dist() + "/" + folder));
+        const QFileInfoList files = dir.entryInfoList(QDir::Files);
+        ASSERT_FALSE(files.isEmpty()) << folder;
+        for (const QFileInfo& file : files)
+            EXPECT_TRUE(file.permissions() & QFileDevice::ReadOther) << file.filePath().toStdString();
     }
 }
 

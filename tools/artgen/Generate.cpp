@@ -54,7 +54,6 @@ std::vector<std::pair<const char*, QImage>> AniPictures()
         {"b_saityousen2.gif", Button(ButtonMark::Retry, true)},
         {"b_syuuryou.gif", Button(ButtonMark::Quit, false)},
         {"b_syuuryou2.gif", Button(ButtonMark::Quit, true)},
-        {"cap.gif", PlayScreenPicture()},
         {"icon.gif", ProgramIcon()},
     };
 }

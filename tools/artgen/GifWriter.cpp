@@ -2,6 +2,9 @@
 
 #include <gif_lib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -165,9 +168,16 @@ bool WriteGif(const QImage& image, const std::string& path)
                       static_cast<GifByteType>(qBlue(palette[i]))};
 
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
-    if (!gif)
+    // Opened here rather than by giflib, which would create the file readable
+    // by its owner only; the game may run as another user.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
         return false;
+    GifFileType* gif = EGifOpenFileHandle(fd, &error);
+    if (!gif) {
+        ::close(fd);
+        return false;
+    }
     ColorMapObject* map = GifMakeMapObject(mapSize, entries.data());
     bool ok = map != nullptr;
     EGifSetGifVersion(gif, true);

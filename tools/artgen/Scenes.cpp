@@ -611,37 +611,4 @@ QImage GameClearWall()
     return img;
 }
 
-QImage PlayScreenPicture()
-{
-    // The play screen as the window shows it, then shrunk for the how-to-play window.
-    QImage screen = NewImage(615, 416, QColor(255, 0, 0));
-    QPainter g(&screen);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.drawImage(8, 8, PlayWall());
-    auto at = [](const QRectF& r) { return r.translated(8, 8); };
-    g.drawImage(at(kStripArea).topLeft(), StreetStrip(TimeOfDay::Afternoon));
-    g.drawImage(QPointF(1800 / 15.0 + 14 * 4, 5520 / 15.0), Walker(0));
-    g.drawImage(at(kPictureArea).topLeft(), PaintDog(LookForPicture("shiba.gif"), PoseForPicture("shiba.gif"), "shiba"));
-    g.setPen(Qt::black);
-    g.setFont(Font("IPAGothic", 21, QFont::Bold));
-    g.drawText(at(kNameArea), Qt::AlignCenter, QString::fromUtf8("柴犬"));
-    g.setFont(Font("DejaVu Serif", 24));
-    g.drawText(at(kGuideArea), Qt::AlignCenter, "sibainu");
-    g.setFont(Font("IPAGothic", 11));
-    g.drawText(QRectF(3840 / 15.0, 2760 / 15.0, 60, 17), Qt::AlignLeft, QString::fromUtf8("制限時間"));
-    g.setFont(Font("DejaVu Serif", 18, QFont::Bold));
-    g.drawText(QRectF(4320 / 15.0, 2640 / 15.0, 41, 33), Qt::AlignRight | Qt::AlignVCenter, "3");
-    g.setFont(Font("IPAGothic", 16));
-    g.drawText(QRectF(960 / 15.0, 4080 / 15.0, 57, 25), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("現時刻"));
-    g.drawText(QRectF(6960 / 15.0, 4080 / 15.0, 41, 25), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("門限"));
-    g.setFont(Font("DejaVu Serif", 18, QFont::Bold));
-    g.drawText(QRectF(1800 / 15.0, 4080 / 15.0, 60, 25), Qt::AlignLeft | Qt::AlignVCenter, "14:23");
-    g.drawText(QRectF(7560 / 15.0, 4080 / 15.0, 57, 25), Qt::AlignLeft | Qt::AlignVCenter, "19:00");
-    g.drawImage(QPointF(536, 16), Button(ButtonMark::Home, false));
-    g.drawImage(QPointF(536, 72), Button(ButtonMark::Retry, false));
-    g.drawImage(QPointF(536, 128), Button(ButtonMark::Quit, false));
-    g.end();
-    return screen.scaled(400, 279, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace artgen

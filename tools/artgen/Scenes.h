@@ -14,7 +14,6 @@ QImage GameClearWall(); // ani/gameclear.gif
 QImage StreetStrip(TimeOfDay time); // ani/back_kabe*.gif, 500 x 100
 QImage Walker(int frame);           // ani/ani*.gif, 33 x 25, transparent around the dog
 QImage Button(ButtonMark mark, bool pressed); // ani/b_*.gif, 48 x 47
-QImage PlayScreenPicture(); // ani/cap.gif, 400 x 279
 QImage ProgramIcon();       // ani/icon.gif, 32 x 32
 
 } // namespace artgen
