@@ -211,11 +211,11 @@ void MainForm::createControls()
     // Later siblings are drawn above earlier ones, so the controls are made
     // from the bottom of the stack up.
     for (auto it = std::rbegin(kDesign); it != std::rend(kDesign); ++it) {
-        const ControlSpec& spec = *it;
+        const ControlSpec& design = *it;
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (design.kind) {
         case Kind::PushButton: {
-            auto* button = new QPushButton(ToQString(spec.caption), m_client);
+            auto* button = new QPushButton(ToQString(design.caption), m_client);
             button->setStyleSheet(
                 QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
                                "QPushButton:focus { border: 1px solid #000000; }"
@@ -225,9 +225,9 @@ void MainForm::createControls()
             break;
         }
         case Kind::Label: {
-            auto* label = new QLabel(ToQString(spec.caption), m_client);
+            auto* label = new QLabel(ToQString(design.caption), m_client);
             Qt::Alignment align = Qt::AlignTop;
-            switch (spec.align) {
+            switch (design.align) {
             case Align::Left:
                 align |= Qt::AlignLeft;
                 break;
@@ -240,9 +240,9 @@ void MainForm::createControls()
             }
             label->setAlignment(align);
             label->setWordWrap(true);
-            if (spec.colour) {
+            if (design.colour) {
                 QPalette text = label->palette();
-                text.setColor(QPalette::WindowText, DesignColour(spec.colour));
+                text.setColor(QPalette::WindowText, DesignColour(design.colour));
                 label->setPalette(text);
             }
             widget = label;
@@ -250,7 +250,7 @@ void MainForm::createControls()
         }
         case Kind::Picture: {
             auto* picture = new QLabel(m_client);
-            picture->setScaledContents(spec.control == Control::Image2);
+            picture->setScaledContents(design.control == Control::Image2);
             widget = picture;
             break;
         }
@@ -259,12 +259,12 @@ void MainForm::createControls()
         // pictures beneath show through.
         widget->setAutoFillBackground(false);
         widget->setAttribute(Qt::WA_InputMethodEnabled, false);
-        if (spec.font.name)
-            widget->setFont(ControlFont(spec.font.name, spec.font.points, spec.font.bold));
-        widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                            Pixels(spec.height));
-        widget->setVisible(spec.visible);
-        m_controls[Index(spec.control)] = widget;
+        if (design.font.name)
+            widget->setFont(ControlFont(design.font.name, design.font.points, design.font.bold));
+        widget->setGeometry(Pixels(design.left), Pixels(design.top), Pixels(design.width),
+                            Pixels(design.height));
+        widget->setVisible(design.visible);
+        m_controls[Index(design.control)] = widget;
     }
 
     // The push buttons are native child windows in the design and stay above

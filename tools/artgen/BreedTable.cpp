@@ -1,4 +1,5 @@
 #include "DogLook.h"
+#include "Words.h"
 
 #include <cstdint>
 #include <map>
@@ -427,21 +428,6 @@ QColor NamedColour(std::string_view name)
     return it != colours.end() ? it->second : QColor(190, 140, 80);
 }
 
-std::vector<std::string_view> Words(std::string_view text, char sep)
-{
-    std::vector<std::string_view> out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(sep, start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        if (end > start)
-            out.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
-
 void Apply(DogLook& d, std::string_view key, std::string_view value)
 {
     const std::string v(value);
@@ -497,9 +483,9 @@ void Apply(DogLook& d, std::string_view key, std::string_view value)
     }
 }
 
-DogLook FromSpec(std::string_view spec)
+DogLook FromTraits(std::string_view traits)
 {
-    const auto words = Words(spec, ' ');
+    const auto words = Words(traits, ' ');
     DogLook d = Archetype(words.empty() ? std::string_view() : words[0]);
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::size_t eq = words[i].find('=');
@@ -589,16 +575,16 @@ std::string GuessSpec(std::string_view stem, Seeded& rng)
     } else if (has("hound") || has("laufhund") || has("stovare") || has("gascogne") || has("griffon") || has("hund")) {
         group = "scent";
     }
-    std::string spec = group + " col=" + rng.pick(colours);
+    std::string traits = group + " col=" + rng.pick(colours);
     if (has("griffon") || has("wire"))
-        spec += " coat=wire beard";
+        traits += " coat=wire beard";
     if (has("basset"))
-        spec += " leg=.5 len=1.4";
+        traits += " leg=.5 len=1.4";
     if (has("petit") || has("small") || has("miniature") || has("pequeno"))
-        spec += " size=.3";
+        traits += " size=.3";
     if (has("grand") || has("large") || has("giant") || has("great"))
-        spec += " size=.8";
-    return spec;
+        traits += " size=.8";
+    return traits;
 }
 
 } // namespace
@@ -609,7 +595,7 @@ DogLook LookForPicture(std::string_view picName)
     Seeded rng(stem);
     const auto& table = BreedTable();
     const auto it = table.find(stem);
-    DogLook d = it != table.end() ? FromSpec(it->second) : FromSpec(GuessSpec(stem, rng));
+    DogLook d = it != table.end() ? FromTraits(it->second) : FromTraits(GuessSpec(stem, rng));
     // No two dogs are quite alike: a little seeded variation in build.
     d.bodyLength *= rng.range(0.95, 1.05);
     d.legLength *= rng.range(0.95, 1.05);

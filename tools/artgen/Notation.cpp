@@ -1,4 +1,5 @@
 #include "Notation.h"
+#include "Words.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,21 +31,6 @@ int ParsePitch(std::string_view p)
     return 12 * (octave + 1) + pc;
 }
 
-std::vector<std::string_view> Split(std::string_view text, char sep)
-{
-    std::vector<std::string_view> out;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find(sep, start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        if (end > start)
-            out.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
-
 } // namespace
 
 void AddNote(MidiPart& part, int tick, int length, int key, int velocity)
@@ -55,7 +41,7 @@ void AddNote(MidiPart& part, int tick, int length, int key, int velocity)
 int Staff::play(std::string_view tokens, int velocity, double legato, int transpose)
 {
     int units = 1;
-    for (std::string_view token : Split(tokens, ' ')) {
+    for (std::string_view token : Words(tokens, ' ')) {
         if (token == "|")
             continue;
         std::string_view pitches = token;
@@ -65,7 +51,7 @@ int Staff::play(std::string_view tokens, int velocity, double legato, int transp
         }
         const int length = units * m_unit;
         if (pitches != "r") {
-            for (std::string_view p : Split(pitches, '+'))
+            for (std::string_view p : Words(pitches, '+'))
                 AddNote(m_part, m_tick, std::max(1, static_cast<int>(length * legato)),
                         ParsePitch(p) + transpose, velocity);
         }
@@ -109,9 +95,9 @@ Chord ParseChord(std::string_view symbol)
 std::vector<Chord> ChordsPerBeat(std::string_view progression, int beatsPerBar)
 {
     std::vector<Chord> beats;
-    for (std::string_view bar : Split(progression, '|')) {
+    for (std::string_view bar : Words(progression, '|')) {
         std::vector<std::string_view> symbols;
-        for (std::string_view s : Split(bar, ' '))
+        for (std::string_view s : Words(bar, ' '))
             symbols.push_back(s);
         if (symbols.empty())
             continue;
