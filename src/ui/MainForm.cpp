@@ -298,7 +298,9 @@ void MainForm::loadPicture(Control c, std::string_view relativePath)
     const std::string path = JoinProgramPath(m_programFolder, relativePath);
     QPixmap pixmap;
     if (!pixmap.load(QString::fromStdString(path))) {
-        std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
+        // Once per file: the walker's frames are loaded ten times a second.
+        if (m_missingPictures.insert(path).second)
+            std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
         picture->clear();
         return;
     }

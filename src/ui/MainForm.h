@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <set>
 #include <string>
 
 namespace kibbo {
@@ -58,6 +59,7 @@ private:
     void handleKeyPreview(QObject* receiver, QEvent* event);
 
     std::string m_programFolder;
+    std::set<std::string> m_missingPictures; // already warned about
     QWidget* m_client = nullptr;
     std::array<QWidget*, kControlCount> m_controls{};
     QTimer m_timer1;

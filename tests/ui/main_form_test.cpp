@@ -428,6 +428,11 @@ TEST_F(MainFormTest, MissingPictureWarnsAndShowsNothing)
     EXPECT_NE(err.find(path("pics/nothere.gif")), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_TRUE(label(Control::Image1)->pixmap().isNull());
+
+    // Loaded again (as the walker's frames are, every tick), it warns no more.
+    testing::internal::CaptureStderr();
+    form->loadPicture(Control::Image1, "pics\\nothere.gif");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 // A file that is there but no picture is treated like a missing one.

@@ -531,7 +531,7 @@ std::string_view Stem(std::string_view picName)
 
 // For breeds not in the table: the group is read from the words in the name,
 // the colours and pattern are drawn from what is usual in that group.
-std::string GuessSpec(std::string_view stem, Seeded& rng)
+std::string GuessTraits(std::string_view stem, Seeded& rng)
 {
     const std::string s(stem);
     auto has = [&](const char* word) { return s.find(word) != std::string::npos; };
@@ -595,7 +595,7 @@ DogLook LookForPicture(std::string_view picName)
     Seeded rng(stem);
     const auto& table = BreedTable();
     const auto it = table.find(stem);
-    DogLook d = it != table.end() ? FromTraits(it->second) : FromTraits(GuessSpec(stem, rng));
+    DogLook d = it != table.end() ? FromTraits(it->second) : FromTraits(GuessTraits(stem, rng));
     // No two dogs are quite alike: a little seeded variation in build.
     d.bodyLength *= rng.range(0.95, 1.05);
     d.legLength *= rng.range(0.95, 1.05);
