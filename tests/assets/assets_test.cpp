@@ -10,13 +10,13 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "platform/FileIO.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -24,14 +24,6 @@ std::string Dist()
 {
     const char* dist = std::getenv("KIBBO_DIST");
     return dist ? dist : "";
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 std::uint32_t Little(const std::string& b, std::size_t pos, int n)
@@ -169,7 +161,7 @@ TEST(Assets, EffectsAreShortPcmWaves)
 {
     const std::pair<const char*, double> effects[] = {{"sound/bark.wav", 0.3}, {"sound/pafo.wav", 0.2}};
     for (const auto& [name, limit] : effects) {
-        const auto wave = ReadWave(ReadAll(Dist() + "/" + name));
+        const auto wave = ReadWave(kibbo::ReadWholeFile(Dist() + "/" + name).value_or(""));
         ASSERT_TRUE(wave) << name;
         EXPECT_EQ(wave->format, 1) << name;
         EXPECT_EQ(wave->bits, 16) << name;
@@ -191,7 +183,7 @@ TEST(Assets, MusicIsWellFormedAndOfItsLength)
         {"sound/horror2.mid", 4, 20},  {"sound/fanfare.mid", 4, 15},
     };
     for (const Piece& p : pieces) {
-        const auto midi = ReadMidi(ReadAll(Dist() + "/" + p.path));
+        const auto midi = ReadMidi(kibbo::ReadWholeFile(Dist() + "/" + p.path).value_or(""));
         ASSERT_TRUE(midi) << p.path;
         EXPECT_EQ(midi->format, 1) << p.path;
         EXPECT_GE(midi->tracks, 2) << p.path;

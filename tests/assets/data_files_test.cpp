@@ -5,25 +5,18 @@
 #include "platform/PrintForm.h"
 #include "prefs/KeyPrefs.h"
 
+#include "platform/FileIO.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 void WriteAll(const fs::path& path, const std::string& bytes)
 {
@@ -51,14 +44,14 @@ TEST_F(FreshFolder, FirstKeyPrefsAreAllStandard)
     std::string expected;
     for (int i = 0; i < 43; ++i)
         expected += " 0 \r\n";
-    EXPECT_EQ(ReadAll(m_dir / "data" / "key.ini"), expected);
+    EXPECT_EQ(kibbo::ReadWholeFile((m_dir / "data" / "key.ini").string()).value_or(""), expected);
 }
 
 // The first ranking: 14 lines, seven scores from best to worst, each place named.
 TEST_F(FreshFolder, FirstRankingHasSevenDescendingPlaces)
 {
     ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
-    const std::string bytes = ReadAll(m_dir / "data" / "score.kib");
+    const std::string bytes = kibbo::ReadWholeFile((m_dir / "data" / "score.kib").string()).value_or("");
     kibbo::FieldReader reader(bytes);
     long previous = 1L << 40;
     for (int place = 1; place <= 7; ++place) {
@@ -82,7 +75,7 @@ TEST_F(FreshFolder, JapaneseNamesAreShiftJis)
 {
     EXPECT_EQ(artgen::ToShiftJis("ポチ"), std::string("\x83\x7c\x83\x60"));
     ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
-    EXPECT_NE(ReadAll(m_dir / "data" / "score.kib").find("\x83\x7c\x83\x60"), std::string::npos);
+    EXPECT_NE(kibbo::ReadWholeFile((m_dir / "data" / "score.kib").string()).value_or("").find("\x83\x7c\x83\x60"), std::string::npos);
 }
 
 // A second run leaves the player's changed settings and ranking alone.
@@ -96,8 +89,8 @@ TEST_F(FreshFolder, ExistingDataFilesAreNeverOverwritten)
     WriteAll(m_dir / "data" / "key.ini", mine);
     WriteAll(m_dir / "data" / "score.kib", myRanking);
     ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
-    EXPECT_EQ(ReadAll(m_dir / "data" / "key.ini"), mine);
-    EXPECT_EQ(ReadAll(m_dir / "data" / "score.kib"), myRanking);
+    EXPECT_EQ(kibbo::ReadWholeFile((m_dir / "data" / "key.ini").string()).value_or(""), mine);
+    EXPECT_EQ(kibbo::ReadWholeFile((m_dir / "data" / "score.kib").string()).value_or(""), myRanking);
 }
 
 // A missing file is put back without touching the one that is there.
@@ -108,6 +101,6 @@ TEST_F(FreshFolder, OnlyTheMissingFileIsWritten)
     WriteAll(m_dir / "data" / "score.kib", myRanking);
     fs::remove(m_dir / "data" / "key.ini");
     ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
-    EXPECT_EQ(ReadAll(m_dir / "data" / "key.ini"), kibbo::FormatKeyPrefs(kibbo::KeyPrefs{}));
-    EXPECT_EQ(ReadAll(m_dir / "data" / "score.kib"), myRanking);
+    EXPECT_EQ(kibbo::ReadWholeFile((m_dir / "data" / "key.ini").string()).value_or(""), kibbo::FormatKeyPrefs(kibbo::KeyPrefs{}));
+    EXPECT_EQ(kibbo::ReadWholeFile((m_dir / "data" / "score.kib").string()).value_or(""), myRanking);
 }

@@ -1,24 +1,16 @@
 #include "prefs/KeyPrefs.h"
 #include "typing/Guide.h"
 
+#include "platform/FileIO.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <fstream>
-#include <sstream>
 
 using kibbo::KeyPrefs;
 
 namespace {
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 KeyPrefs Filled(std::int16_t value)
 {
@@ -129,7 +121,7 @@ TEST(KeyPrefsFile, FailedSaveLeavesOldFile)
     const std::string path = dir.filePath("key.ini").toStdString();
     ASSERT_TRUE(kibbo::SaveKeyPrefs(path, Filled(1)));
     EXPECT_FALSE(kibbo::SaveKeyPrefs(dir.filePath("no/such/dir/key.ini").toStdString(), Filled(0)));
-    EXPECT_EQ(ReadBytes(path), kibbo::FormatKeyPrefs(Filled(1)));
+    EXPECT_EQ(kibbo::ReadWholeFile(path).value_or(""), kibbo::FormatKeyPrefs(Filled(1)));
 }
 
 // The file's values decide the guide: 1 and 2 choose spellings, anything else
