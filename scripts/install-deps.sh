@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-image-formats-plugins libqt6svg6
+  qt6-base-dev
   libsdl2-mixer-dev fluid-soundfont-gm
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
