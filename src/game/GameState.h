@@ -1,14 +1,13 @@
 #pragma once
 
 #include "prefs/KeyPrefs.h"
+#include "scores/ScoreFiles.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace kibbo {
-
-inline constexpr int kRankPlaces = 7;
 
 // Everything the main window knows about the game in progress. Numbers are
 // zero and texts empty when the window is created; the load step sets

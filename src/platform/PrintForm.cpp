@@ -52,9 +52,12 @@ std::optional<std::int64_t> FieldReader::readNumber()
     constexpr std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     while (m_pos < m_bytes.size() && m_bytes[m_pos] >= '0' && m_bytes[m_pos] <= '9') {
         anyDigit = true;
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(m_bytes[m_pos] - '0');
-        if (magnitude > limit)
-            overflow = true, magnitude = limit;
+        const auto digit = static_cast<std::uint64_t>(m_bytes[m_pos] - '0');
+        // Checked before multiplying: a wrapped value could look small again.
+        if (magnitude > (limit - digit) / 10)
+            overflow = true;
+        else
+            magnitude = magnitude * 10 + digit;
         ++m_pos;
     }
 
@@ -75,20 +78,19 @@ std::optional<std::int64_t> FieldReader::readNumber()
     return negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
-std::optional<std::string> FieldReader::readText()
+std::optional<std::string> FieldReader::readLine()
 {
     if (atEnd())
         return std::nullopt;
-    while (m_pos < m_bytes.size() && m_bytes[m_pos] == ' ')
+    const std::size_t start = m_pos;
+    while (m_pos < m_bytes.size() && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
         ++m_pos;
-    std::size_t start = m_pos;
-    while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r'
-           && m_bytes[m_pos] != '\n')
+    std::string line(m_bytes.substr(start, m_pos - start));
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\r')
         ++m_pos;
-    std::string text(m_bytes.substr(start, m_pos - start));
-    if (m_pos < m_bytes.size())
-        skipFieldEnd();
-    return text;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+        ++m_pos;
+    return line;
 }
 
 } // namespace kibbo

@@ -24,9 +24,9 @@ public:
     // field, so the next one is read in its place.
     std::optional<std::int64_t> readNumber();
 
-    // A text field: blanks at its start are skipped; it ends at the first
-    // comma or line end, which is passed over. Empty when the data has run out.
-    std::optional<std::string> readText();
+    // The rest of the current line, whatever it holds, without its line end
+    // (CR LF, CR or LF), which is passed over. Empty when the data has run out.
+    std::optional<std::string> readLine();
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 

@@ -19,6 +19,16 @@ std::optional<int> HexDigit(char c)
 
 } // namespace
 
+int Pixels(double twips)
+{
+    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+}
+
+QString ToQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
 std::optional<QColor> ParseColourCode(std::string_view code)
 {
     constexpr std::string_view prefix = "&H00";

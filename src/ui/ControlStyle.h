@@ -2,11 +2,21 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
 
 #include <optional>
 #include <string_view>
 
 namespace kibbo {
+
+// The windows are designed in twips; the screen has 15 of them to a logical
+// pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to pixels, halves to the even neighbour.
+int Pixels(double twips);
+
+QString ToQString(std::u16string_view text);
 
 // A colour as the window's design writes it: "&H00" followed by six
 // hexadecimal digits in the order blue, green, red, and a closing "&"

@@ -21,9 +21,6 @@ namespace kibbo {
 
 namespace {
 
-// The design is measured in twips; the screen has 15 of them to a logical
-// pixel.
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 9225;
 constexpr int kClientHeight = 6240;
 // The fixed single border around the client area, one pixel on each side.
@@ -33,11 +30,6 @@ constexpr const char* kBackColour = "&H000000FF&";
 constexpr const char* kButtonFace = "&H00FFFFFF&";
 constexpr const char* kResultColour = "&H00004080&";
 constexpr const char* kBlack = "&H00000000&";
-
-int Pixels(double twips)
-{
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
-}
 
 enum class Kind { PushButton, Label, Picture };
 enum class Align { Left, Right, Centre };
@@ -146,11 +138,6 @@ bool IsMouseEvent(QEvent::Type type)
 QColor DesignColour(const char* code)
 {
     return ParseColourCode(code).value_or(QColor());
-}
-
-QString ToQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
 void EndAtOnce()

@@ -42,16 +42,27 @@ TEST(PrintForm, BadNumericFieldsCostOnlyThemselves)
     EXPECT_EQ(reader.readNumber(), 5);
 }
 
-// Text fields end at a comma or the line's end; leading blanks are dropped.
-TEST(PrintForm, ReadsTextFields)
+// A line is read whole: blanks, commas and quotes are part of it.
+TEST(PrintForm, ReadsWholeLines)
 {
-    FieldReader reader(" 300 \r\n  Taro\r\n\r\na,b\r\n");
+    FieldReader reader(" 300 \r\n  Taro, \"Jr\"\r\n\r\nlast");
     EXPECT_EQ(reader.readNumber(), 300);
-    EXPECT_EQ(reader.readText(), "Taro");
-    EXPECT_EQ(reader.readText(), "");
-    EXPECT_EQ(reader.readText(), "a");
-    EXPECT_EQ(reader.readText(), "b");
-    EXPECT_EQ(reader.readText(), std::nullopt);
+    EXPECT_EQ(reader.readLine(), "  Taro, \"Jr\"");
+    EXPECT_EQ(reader.readLine(), "");
+    EXPECT_EQ(reader.readLine(), "last");
+    EXPECT_EQ(reader.readLine(), std::nullopt);
+}
+
+// Overflow is caught before it wraps: 2^64 + 1 is no number, not 1.
+TEST(PrintForm, OverflowIsNeverANumber)
+{
+    FieldReader reader(" 18446744073709551617 \r\n 9223372036854775807 \r\n-9223372036854775807 \r\n"
+                       " 9223372036854775808 \r\n 7 \r\n");
+    EXPECT_EQ(reader.readNumber(), std::nullopt);
+    EXPECT_EQ(reader.readNumber(), 9223372036854775807LL);
+    EXPECT_EQ(reader.readNumber(), -9223372036854775807LL);
+    EXPECT_EQ(reader.readNumber(), std::nullopt);
+    EXPECT_EQ(reader.readNumber(), 7) << "the next field is still in its place";
 }
 
 TEST(ProgramPath, JoinsWithoutDoubling)

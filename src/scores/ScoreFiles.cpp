@@ -1,0 +1,105 @@
+#include "scores/ScoreFiles.h"
+
+#include "platform/FileIO.h"
+#include "platform/PrintForm.h"
+#include "platform/ShiftJis.h"
+
+#include <limits>
+
+namespace kibbo {
+
+namespace {
+
+std::optional<std::int32_t> ToScore(std::optional<std::int64_t> number)
+{
+    if (!number || *number < std::numeric_limits<std::int32_t>::min()
+        || *number > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(*number);
+}
+
+} // namespace
+
+RankingRead ParseRanking(std::string_view bytes)
+{
+    RankingRead read;
+    FieldReader reader(bytes);
+    for (int i = 0; i < kRankPlaces; ++i) {
+        const std::optional<std::int32_t> score = ToScore(reader.readNumber());
+        const std::optional<std::string> name = reader.readLine();
+        if (!score || !name)
+            read.state = FileState::Damaged;
+        read.ranking.rankScore[i] = score.value_or(0);
+        read.ranking.rankName[i] = name ? DecodeShiftJis(*name) : std::u16string();
+    }
+    return read;
+}
+
+RankingRead LoadRanking(const std::string& path)
+{
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return {Ranking{}, FileState::Missing};
+    return ParseRanking(*bytes);
+}
+
+bool IsStorableName(std::u16string_view name)
+{
+    return name.find_first_of(u"\r\n") == std::u16string_view::npos && EncodeShiftJis(name).has_value();
+}
+
+std::optional<std::string> FormatRanking(const Ranking& ranking)
+{
+    std::string bytes;
+    for (int i = 0; i < kRankPlaces; ++i) {
+        if (!IsStorableName(ranking.rankName[i]))
+            return std::nullopt;
+        bytes += PrintNumberLine(ranking.rankScore[i]);
+        bytes += *EncodeShiftJis(ranking.rankName[i]);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+SaveResult SaveRanking(const std::string& path, const Ranking& ranking)
+{
+    const std::optional<std::string> bytes = FormatRanking(ranking);
+    if (!bytes)
+        return SaveResult::NameNotStorable;
+    return WriteFileAtomically(path, *bytes) ? SaveResult::Saved : SaveResult::WriteFailed;
+}
+
+std::optional<std::int32_t> LoadLastScore(const std::string& path)
+{
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    FieldReader reader(*bytes);
+    return ToScore(reader.readNumber());
+}
+
+bool SaveLastScore(const std::string& path, std::int32_t score)
+{
+    return WriteFileAtomically(path, PrintNumberLine(score));
+}
+
+void InsertRankEntry(Ranking& ranking, std::int32_t score, std::u16string name)
+{
+    auto& scores = ranking.rankScore;
+    auto& names = ranking.rankName;
+    for (int i = 0; i < kRankPlaces; ++i) {
+        if (scores[i] != score && scores[i] >= score)
+            continue;
+        // Equal scores: the newcomer goes directly below the one already there.
+        const int at = scores[i] == score ? i + 1 : i;
+        for (int j = kRankPlaces; j > at; --j) {
+            scores[j] = scores[j - 1];
+            names[j] = std::move(names[j - 1]);
+        }
+        scores[at] = score;
+        names[at] = std::move(name);
+        return;
+    }
+}
+
+} // namespace kibbo

@@ -1,0 +1,217 @@
+#include "platform/FileIO.h"
+#include "platform/ShiftJis.h"
+#include "scores/ScoreFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+using namespace kibbo;
+
+namespace {
+
+struct Place {
+    std::int32_t score;
+    std::u16string name;
+};
+
+Ranking Make(std::vector<Place> places)
+{
+    Ranking r;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        r.rankScore[i] = places[i].score;
+        r.rankName[i] = places[i].name;
+    }
+    return r;
+}
+
+std::vector<std::int32_t> Scores(const Ranking& r)
+{
+    return {r.rankScore.begin(), r.rankScore.begin() + kRankPlaces};
+}
+
+const Ranking kLadder = Make({{900, u"a"}, {800, u"b"}, {700, u"c"}, {600, u"d"},
+                              {500, u"e"}, {400, u"f"}, {300, u"g"}});
+
+} // namespace
+
+// Insertion keeps the places in order and drops what falls off place 7.
+TEST(InsertRankEntry, PlacesTheNewEntry)
+{
+    struct Case {
+        const char* what;
+        Ranking before;
+        std::int32_t score;
+        std::vector<std::int32_t> after;
+        int newPlace; // index of the new entry, -1 when it did not enter
+    };
+    const Case cases[] = {
+        {"equal to the seventh stays out", kLadder, 300, {900, 800, 700, 600, 500, 400, 300}, -1},
+        {"one more than the seventh", kLadder, 301, {900, 800, 700, 600, 500, 400, 301}, 6},
+        {"new best", kLadder, 1000, {1000, 900, 800, 700, 600, 500, 400}, 0},
+        {"equal goes below the equal", kLadder, 700, {900, 800, 700, 700, 600, 500, 400}, 3},
+        {"below the first of several equal",
+         Make({{900, u"a"}, {700, u"b"}, {700, u"c"}, {700, u"d"}, {500, u"e"}, {400, u"f"}, {300, u"g"}}),
+         700, {900, 700, 700, 700, 700, 500, 400}, 2},
+        {"negative into an empty ranking", Make({}), -50, {0, 0, 0, 0, 0, 0, 0}, -1},
+        {"negative above a lower seventh",
+         Make({{5, u"a"}, {4, u"b"}, {3, u"c"}, {2, u"d"}, {1, u"e"}, {0, u"f"}, {-100, u"g"}}),
+         -50, {5, 4, 3, 2, 1, 0, -50}, 6},
+    };
+    for (const Case& c : cases) {
+        Ranking r = c.before;
+        InsertRankEntry(r, c.score, u"new");
+        EXPECT_EQ(Scores(r), c.after) << c.what;
+        int found = -1;
+        for (int i = 0; i < kRankPlaces; ++i) {
+            if (r.rankName[i] == u"new") {
+                EXPECT_EQ(found, -1) << c.what << ": entered twice";
+                found = i;
+            }
+        }
+        EXPECT_EQ(found, c.newPlace) << c.what;
+    }
+}
+
+// Score and name move together, and the pushed-off pair sits in the overflow slot.
+TEST(InsertRankEntry, ShiftsPairsIntoOverflow)
+{
+    Ranking r = kLadder;
+    InsertRankEntry(r, 650, u"x");
+    EXPECT_EQ(r.rankName[3], u"x");
+    EXPECT_EQ(r.rankName[4], u"d");
+    EXPECT_EQ(r.rankScore[4], 600);
+    EXPECT_EQ(r.rankScore[7], 300);
+    EXPECT_EQ(r.rankName[7], u"g");
+    const std::string saved = FormatRanking(r).value();
+    EXPECT_EQ(saved.find('g'), std::string::npos) << "the overflow slot is never saved";
+}
+
+// The file holds 14 CR LF lines: score in the print form, name in Shift-JIS.
+TEST(RankingFile, FormatIsByteExact)
+{
+    Ranking r = Make({{17250, u"ポチ"}, {0, u""}, {-5, u"Taro, Jr."}, {3, u"  lead"},
+                      {2, u"\"q\""}, {1, u"①～ｶﾅ"}, {-2147483647 - 1, u"min"}});
+    const std::string expected = std::string(" 17250 \r\n\x83\x7c\x83\x60\r\n")
+                                 + " 0 \r\n\r\n"
+                                 + "-5 \r\nTaro, Jr.\r\n"
+                                 + " 3 \r\n  lead\r\n"
+                                 + " 2 \r\n\"q\"\r\n"
+                                 + " 1 \r\n\x87\x40\x81\x60\xb6\xc5\r\n"
+                                 + "-2147483648 \r\nmin\r\n";
+    EXPECT_EQ(FormatRanking(r).value(), expected);
+    // Each name, however awkward, reads back into its own place.
+    const RankingRead back = ParseRanking(expected);
+    EXPECT_EQ(back.state, FileState::Whole);
+    for (int i = 0; i < kRankPlaces; ++i) {
+        EXPECT_EQ(back.ranking.rankScore[i], r.rankScore[i]) << i;
+        EXPECT_EQ(back.ranking.rankName[i], r.rankName[i]) << i;
+    }
+}
+
+// A name the file cannot hold is refused as a whole; nothing is written.
+TEST(RankingFile, RefusesNamesItCannotHold)
+{
+    for (std::u16string bad : {std::u16string(u"dog\U0001F436"), std::u16string(u"two\r\nlines"),
+                               std::u16string(u"line\nfeed")}) {
+        EXPECT_FALSE(IsStorableName(bad));
+        Ranking r = kLadder;
+        r.rankName[2] = bad;
+        EXPECT_FALSE(FormatRanking(r).has_value());
+    }
+    EXPECT_TRUE(IsStorableName(u""));
+    EXPECT_TRUE(IsStorableName(u"Nanashi, \"the\" 犬"));
+}
+
+// Short, damaged or missing files give empty places where they fail, never a crash.
+TEST(RankingFile, DamagedFilesKeepWhatTheyCan)
+{
+    RankingRead short3 = ParseRanking(" 900 \r\nA\r\n 800 \r\nB\r\n 700 \r\n");
+    EXPECT_EQ(short3.state, FileState::Damaged);
+    EXPECT_EQ(Scores(short3.ranking), (std::vector<std::int32_t>{900, 800, 700, 0, 0, 0, 0}));
+    EXPECT_EQ(short3.ranking.rankName[1], u"B");
+    EXPECT_EQ(short3.ranking.rankName[2], u"");
+
+    // A bad score costs its own place only; the names stay in line.
+    RankingRead bad = ParseRanking(" 900 \r\nA\r\nxyz\r\nB\r\n 99999999999 \r\nC\r\n 600 \r\nD\r\n");
+    EXPECT_EQ(bad.state, FileState::Damaged);
+    EXPECT_EQ(Scores(bad.ranking), (std::vector<std::int32_t>{900, 0, 0, 600, 0, 0, 0}));
+    EXPECT_EQ(bad.ranking.rankName[1], u"B");
+    EXPECT_EQ(bad.ranking.rankName[2], u"C");
+    EXPECT_EQ(bad.ranking.rankName[3], u"D");
+
+    // Bytes that are not Shift-JIS still give a name, marked where they fail.
+    RankingRead odd = ParseRanking(std::string(" 1 \r\nok\xff\x81\r\n", 12));
+    EXPECT_EQ(odd.ranking.rankName[0].substr(0, 2), u"ok");
+    EXPECT_NE(odd.ranking.rankName[0].find(u'\uFFFD'), std::u16string::npos);
+
+    EXPECT_EQ(ParseRanking("").state, FileState::Damaged);
+    EXPECT_EQ(LoadRanking("/nonexistent/score.kib").state, FileState::Missing);
+    EXPECT_EQ(Scores(LoadRanking("/nonexistent/score.kib").ranking), std::vector<std::int32_t>(7, 0));
+}
+
+// Lines beyond the fourteenth are ignored; LF-only files read too.
+TEST(RankingFile, ToleratesExtraLinesAndBareLineFeeds)
+{
+    std::string bytes;
+    for (int i = 7; i >= 1; --i)
+        bytes += " " + std::to_string(i * 100) + " \nname" + std::to_string(i) + "\n";
+    bytes += " 5 \nextra\n";
+    const RankingRead r = ParseRanking(bytes);
+    EXPECT_EQ(r.state, FileState::Whole);
+    EXPECT_EQ(r.ranking.rankScore[6], 100);
+    EXPECT_EQ(r.ranking.rankName[6], u"name1");
+    EXPECT_EQ(r.ranking.rankScore[7], 0);
+}
+
+// Saving replaces the file; a failed save leaves the old one whole.
+TEST(RankingFile, SaveAndLoadThroughTheFileSystem)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("score.kib").toStdString();
+    EXPECT_EQ(SaveRanking(path, kLadder), SaveResult::Saved);
+    const RankingRead back = LoadRanking(path);
+    EXPECT_EQ(back.state, FileState::Whole);
+    EXPECT_EQ(Scores(back.ranking), Scores(kLadder));
+
+    Ranking bad = kLadder;
+    bad.rankName[0] = u"\U0001F436";
+    EXPECT_EQ(SaveRanking(path, bad), SaveResult::NameNotStorable);
+    EXPECT_EQ(LoadRanking(path).ranking.rankName[0], u"a");
+
+    EXPECT_EQ(SaveRanking(dir.filePath("no/such/dir/score.kib").toStdString(), kLadder),
+              SaveResult::WriteFailed);
+}
+
+// The last score: one line in the print form, minus sign kept.
+TEST(LastScore, WritesAndReadsOneLine)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("score.dat").toStdString();
+    EXPECT_FALSE(LoadLastScore(path).has_value());
+    ASSERT_TRUE(SaveLastScore(path, -1230));
+    EXPECT_EQ(ReadWholeFile(path).value(), "-1230 \r\n");
+    EXPECT_EQ(LoadLastScore(path), -1230);
+    ASSERT_TRUE(SaveLastScore(path, 17250));
+    EXPECT_EQ(ReadWholeFile(path).value(), " 17250 \r\n");
+    EXPECT_EQ(LoadLastScore(path), 17250);
+    ASSERT_TRUE(WriteFileAtomically(path, " 4294967296 \r\n"));
+    EXPECT_FALSE(LoadLastScore(path).has_value()) << "beyond 32 bits is damage";
+}
+
+// Shift-JIS as Windows writes it: the characters that differ from plain JIS round-trip.
+TEST(ShiftJis, RoundTripsTheWindowsMapping)
+{
+    const std::u16string text = u"ポチ①～ｶﾅ髙﨑－∥￢ABC";
+    const auto bytes = EncodeShiftJis(text);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(DecodeShiftJis(*bytes), text);
+    EXPECT_EQ(EncodeShiftJis(u"～").value(), "\x81\x60");
+    EXPECT_FALSE(EncodeShiftJis(u"\U0001F436").has_value());
+    EXPECT_FALSE(EncodeShiftJis(std::u16string(1, u'\xD800')).has_value()) << "lone surrogate";
+}
