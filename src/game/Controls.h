@@ -7,14 +7,41 @@ namespace kibbo {
 // Every control of the main window, by its design name, in stacking order from
 // the top. The rules address the window only through these names.
 enum class Control {
-    ScoreBtn, VersionBtn, Howto, KeySettei,
-    Label19, Label18, Label1,
-    StartBtn, TopBtn, FinishBtn, RestartBtn,
-    Label17, Label16, Label15, Label14, Label13, Label12, Label11, Label10, Label9,
-    Label8, Label7, Label6, Label5, Label4, Label2,
-    Image3, Image2, Label3, LimitTime, Image1,
-    TxtTyp2, TxtTyp1, TxtTyp0,
-    Image6,
+    ScoreBtn,   // menu: ranking viewer
+    VersionBtn, // menu: version window
+    Howto,      // menu: how to play
+    KeySettei,  // menu: key settings
+    Label19,    // total score value
+    Label18,    // "Kibbo" after the total score
+    Label1,     // total score heading
+    StartBtn,   // picture button: start, covers TopBtn
+    TopBtn,     // picture button: back to the title
+    FinishBtn,  // picture button: quit
+    RestartBtn, // picture button: play again
+    Label17,    // speed unit
+    Label16,    // typing speed value
+    Label15,    // typing speed heading
+    Label14,    // clock minute
+    Label13,    // clock colon
+    Label12,    // clock hour
+    Label11,    // "現時刻" heading
+    Label10,    // curfew time "19:00"
+    Label9,     // "門限" heading
+    Label8,     // dogs-met unit
+    Label7,     // mistypes unit
+    Label6,     // mistype count
+    Label5,     // dogs-met count
+    Label4,     // mistypes heading
+    Label2,     // dogs-met heading
+    Image3,     // the walker
+    Image2,     // the street strip
+    Label3,     // "制限時間" caption
+    LimitTime,  // seconds left for the dog
+    Image1,     // the dog's picture
+    TxtTyp2,    // romaji guide still to type
+    TxtTyp1,    // reading in hiragana, never shown
+    TxtTyp0,    // breed name
+    Image6,     // background picture and drag surface
 };
 
 inline constexpr int kControlCount = static_cast<int>(Control::Image6) + 1;
@@ -32,7 +59,6 @@ public:
     // leaves the control without a picture.
     virtual void loadPicture(Control control, std::string_view relativePath) = 0;
     // Horizontal position in twips; the game only moves Image3.
-    virtual int left(Control control) const = 0;
     virtual void setLeft(Control control, int twips) = 0;
     virtual void setTimer1Enabled(bool enabled) = 0;
 };

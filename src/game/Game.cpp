@@ -1,9 +1,11 @@
 #include "game/Game.h"
 
 #include "platform/ProgramPath.h"
+#include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -38,13 +40,89 @@ std::u16string Decimal(int value)
     return {digits.begin(), digits.end()};
 }
 
+std::string Utf8(std::u16string_view ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
+
+constexpr const char* kWalkerFrames[] = {"ani\\ani.gif", "ani\\ani2.gif", "ani\\ani3.gif"};
+
+// Which controls each screen shows: title, play, game over, cleared. The
+// picture buttons other than Start_btn are always shown, and the reading
+// (txtTyp item 1) is never shown, so neither is listed.
+struct ScreenRow {
+    Control control;
+    bool title, play, gameOver, cleared;
+};
+
+constexpr ScreenRow kScreens[] = {
+    {Control::StartBtn, true, false, false, false},
+    {Control::KeySettei, true, false, false, false},
+    {Control::Howto, true, false, false, false},
+    {Control::VersionBtn, true, false, false, false},
+    {Control::ScoreBtn, true, false, false, false},
+    {Control::Image2, false, true, false, false},
+    {Control::Image3, false, true, false, false},
+    {Control::Image1, false, true, false, false},
+    {Control::TxtTyp0, false, true, false, false},
+    {Control::TxtTyp2, false, true, false, false},
+    {Control::Label3, false, true, false, false},
+    {Control::LimitTime, false, true, false, false},
+    {Control::Label9, false, true, false, false},
+    {Control::Label10, false, true, false, false},
+    {Control::Label11, false, true, false, false},
+    {Control::Label12, false, true, false, false},
+    {Control::Label13, false, true, false, false},
+    {Control::Label14, false, true, false, false},
+    {Control::Label2, false, false, true, true},
+    {Control::Label4, false, false, true, true},
+    {Control::Label5, false, false, true, true},
+    {Control::Label6, false, false, true, true},
+    {Control::Label7, false, false, true, true},
+    {Control::Label8, false, false, true, true},
+    {Control::Label15, false, false, true, true},
+    {Control::Label16, false, false, true, true},
+    {Control::Label17, false, false, true, true},
+    {Control::Label1, false, false, false, true},
+    {Control::Label18, false, false, false, true},
+    {Control::Label19, false, false, false, true},
+};
+
+bool ShownOn(const ScreenRow& row, Screen screen)
+{
+    switch (screen) {
+    case Screen::Title:
+        return row.title;
+    case Screen::Play:
+        return row.play;
+    case Screen::GameOver:
+        return row.gameOver;
+    case Screen::Cleared:
+        return row.cleared;
+    }
+    return false;
+}
+
 } // namespace
+
+std::int32_t TypingSpeed(std::int32_t typeCount, std::int32_t playSeconds)
+{
+    const double seconds = playSeconds > 0 ? playSeconds : 1;
+    // nearbyint rounds halves to the even neighbour.
+    return static_cast<std::int32_t>(std::nearbyint(static_cast<double>(std::int64_t{typeCount} * 60) / seconds));
+}
+
+std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount)
+{
+    return speed * 77 - std::int32_t{missCount} * 123;
+}
 
 Game::Game(Services services)
     : m_controls(services.controls)
     , m_sound(services.sound)
     , m_programFolder(std::move(services.programFolder))
     , m_currentSeconds(std::move(services.currentSeconds))
+    , m_trace(std::move(services.trace))
 {
 }
 
@@ -57,6 +135,7 @@ void Game::formLoad()
 {
     m_state.clockHour = 13;
     m_state.dogIndex = static_cast<std::int16_t>(m_currentSeconds());
+    m_state.screen = Screen::Title;
     m_controls.loadPicture(Control::Image6, "ani\\wall.gif");
 }
 
@@ -82,7 +161,8 @@ void Game::newGame()
     s.musicTicks = 0;
     s.typeCount = 0;
     s.playSeconds = 0;
-    m_controls.setLeft(Control::Image3, kWalkerStartLeft);
+    s.walkerLeft = kWalkerStartLeft;
+    m_controls.setLeft(Control::Image3, s.walkerLeft);
     m_controls.loadPicture(Control::Image2, "ani\\back_kabe.gif");
 }
 
@@ -104,47 +184,191 @@ void Game::nextDog()
     s.typGuide = guide;
     m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
     m_controls.loadPicture(Control::Image1, "pics\\" + std::string(dog.dogPic));
+    trace("dog\t" + std::to_string(s.dogIndex) + "\t" + Utf8(guide));
 }
 
 void Game::beginPlay()
 {
+    trace("start");
     nextDog();
     m_controls.loadPicture(Control::Image6, "ani\\wall2.gif");
-    for (Control c : {Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
-                      Control::ScoreBtn})
-        m_controls.setVisible(c, false);
-    for (Control c : {Control::Image2, Control::Label9, Control::Label10, Control::Label11,
-                      Control::Label12, Control::Label13, Control::Label14})
-        m_controls.setVisible(c, true);
-    for (Control c : {Control::Label1, Control::Label2, Control::Label19, Control::Label18,
-                      Control::Label5, Control::Label8, Control::Label4, Control::Label6,
-                      Control::Label7, Control::Label15, Control::Label16, Control::Label17})
-        m_controls.setVisible(c, false);
-    for (Control c : {Control::TxtTyp0, Control::TxtTyp2, Control::Label3, Control::Image1,
-                      Control::LimitTime, Control::Image3})
-        m_controls.setVisible(c, true);
-    stopMusic();
-    m_state.musicFile = "sound\\hooch.mid";
-    playMusic();
+    showScreen(Screen::Play);
+    changeMusic("sound\\hooch.mid");
     m_state.effectFile = "sound\\bark.wav";
 }
 
 void Game::titleSetUp()
 {
     m_controls.loadPicture(Control::Image6, "ani\\wall.gif");
-    for (Control c : {Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
-                      Control::ScoreBtn})
-        m_controls.setVisible(c, true);
-    for (Control c : {Control::Image2, Control::Image3, Control::Label9, Control::Label10,
-                      Control::Label11, Control::Label12, Control::Label13, Control::Label14,
-                      Control::Label2, Control::Label4, Control::Label5, Control::Label6,
-                      Control::Label7, Control::Label8, Control::Label15, Control::Label16,
-                      Control::Label17, Control::TxtTyp0, Control::TxtTyp2, Control::Label3,
-                      Control::Image1, Control::LimitTime, Control::Label1, Control::Label18,
-                      Control::Label19})
-        m_controls.setVisible(c, false);
+    showScreen(Screen::Title);
     m_controls.setTimer1Enabled(false);
     stopMusic();
+}
+
+void Game::showScreen(Screen screen)
+{
+    m_state.screen = screen;
+    for (const ScreenRow& row : kScreens)
+        m_controls.setVisible(row.control, ShownOn(row, screen));
+}
+
+void Game::moveWalker(int by)
+{
+    m_state.walkerLeft += by;
+    m_controls.setLeft(Control::Image3, m_state.walkerLeft);
+}
+
+void Game::changeMusic(const char* file)
+{
+    stopMusic();
+    m_state.musicFile = file;
+    playMusic();
+}
+
+Outcome Game::tick()
+{
+    GameState& s = m_state;
+    if (s.screen != Screen::Play)
+        return Outcome::Nothing;
+    // The dog the next set-up shows depends on the tick it happens in.
+    const int lastIndex = static_cast<int>(dogTable.size()) - 1;
+    s.dogIndex = static_cast<std::int16_t>(s.dogIndex >= lastIndex ? 0 : s.dogIndex + 1);
+    ++s.minuteTicks;
+    ++s.musicTicks;
+    if (s.minuteTicks >= 10) {
+        ++s.clockMinute;
+        ++s.playSeconds;
+        if (s.clockMinute >= 60) {
+            ++s.clockHour;
+            m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
+            s.clockMinute = 0;
+            if (s.stage17Done == 0 && s.clockHour == 17) {
+                m_controls.loadPicture(Control::Image2, "ani\\back_kabe2.gif");
+                s.stage17Done = 1;
+                changeMusic("sound\\int40xg.mid");
+            }
+            if (s.stage18Done == 0 && s.clockHour == 18) {
+                m_controls.loadPicture(Control::Image2, "ani\\back_kabe3.gif");
+                s.stage18Done = 1;
+                changeMusic("sound\\int37xg.mid");
+            }
+            if (s.clockHour == 19) {
+                gameOver();
+                return Outcome::GameOver;
+            }
+        }
+        std::u16string minute = Decimal(s.clockMinute);
+        if (s.clockMinute < 10)
+            minute.insert(minute.begin(), u'0');
+        m_controls.setCaption(Control::Label14, minute);
+        s.minuteTicks = 0;
+    }
+    if (s.musicRestarts < 2 && s.musicTicks > 1000) {
+        changeMusic("sound\\hooch.mid");
+        s.musicTicks = 0;
+        ++s.musicRestarts;
+    }
+    --s.limitTick;
+    m_controls.setCaption(Control::LimitTime, Decimal(static_cast<int>(std::nearbyint(s.limitTick / 10.0))));
+    Outcome outcome = Outcome::Nothing;
+    if (s.limitTick == 0) {
+        trace("timeout");
+        nextDog();
+        if (s.walkerLeft > kWalkerBackLimit)
+            moveWalker(-s.stepWidth);
+        outcome = Outcome::DogDone;
+    }
+    s.walkFrame = static_cast<std::int16_t>(s.walkFrame + 1 >= 3 ? 0 : s.walkFrame + 1);
+    m_controls.loadPicture(Control::Image3, kWalkerFrames[s.walkFrame]);
+    return outcome;
+}
+
+Outcome Game::keyPress(char16_t code)
+{
+    GameState& s = m_state;
+    // Outside play the guide is hidden or stale; judging it would count
+    // keys, replay the bark or even clear the game a second time.
+    if (s.screen != Screen::Play || s.typGuide.empty())
+        return Outcome::Nothing;
+    if (code != s.typGuide.front()) {
+        ++s.missCount;
+        ++s.missRun;
+        if (s.missRun > 5) {
+            if (s.walkerLeft > kWalkerBackLimit)
+                moveWalker(-s.stepWidth);
+            s.missRun = 0;
+        }
+        return Outcome::Nothing;
+    }
+    s.typGuide.erase(0, 1);
+    m_controls.setCaption(Control::TxtTyp2, s.typGuide);
+    playEffect();
+    ++s.typeCount;
+    if (!s.typGuide.empty())
+        return Outcome::Nothing;
+
+    nextDog();
+    moveWalker(s.stepWidth);
+    ++s.dogCount;
+    s.missRun = 0;
+    if (s.walkerLeft > kWalkerHomeLeft) {
+        clearGame();
+        return Outcome::Cleared;
+    }
+    return Outcome::DogDone;
+}
+
+void Game::showResults()
+{
+    m_controls.setTimer1Enabled(false);
+    m_controls.setCaption(Control::Label5, Decimal(m_state.dogCount));
+    m_controls.setCaption(Control::Label6, Decimal(m_state.missCount));
+}
+
+void Game::gameOver()
+{
+    GameState& s = m_state;
+    showScreen(Screen::GameOver);
+    showResults();
+    const std::int32_t speed = TypingSpeed(s.typeCount, s.playSeconds);
+    m_controls.setCaption(Control::Label16, Decimal(speed));
+    m_controls.setCaption(Control::Label14, u"0" + Decimal(s.clockMinute));
+    m_controls.loadPicture(Control::Image6, "ani\\gameover.gif");
+    changeMusic("sound\\horror2.mid");
+    trace("over\t" + std::to_string(speed) + "\t" + std::to_string(s.dogCount) + "\t"
+          + std::to_string(s.missCount));
+}
+
+void Game::clearGame()
+{
+    GameState& s = m_state;
+    showScreen(Screen::Cleared);
+    showResults();
+    m_controls.loadPicture(Control::Image6, "ani\\gameclear.gif");
+    ClearResult result;
+    result.speed = TypingSpeed(s.typeCount, s.playSeconds);
+    m_controls.setCaption(Control::Label16, Decimal(result.speed));
+    result.score = TotalScore(result.speed, s.missCount);
+    m_controls.setCaption(Control::Label19, Decimal(result.score));
+
+    result.scoreSaved = SaveLastScore(programPath("data\\score.dat"), result.score);
+    const RankingRead ranking = LoadRanking(programPath("data\\score.kib"));
+    for (int i = 0; i < kRankPlaces; ++i) {
+        s.rankScore[i] = ranking.ranking.rankScore[i];
+        s.rankName[i] = ranking.ranking.rankName[i];
+    }
+    result.entersRanking = s.rankScore[kRankPlaces - 1] < result.score;
+    m_lastClear = result;
+
+    changeMusic("sound\\fanfare.mid");
+    trace("clear\t" + std::to_string(result.score) + "\t" + std::to_string(result.speed) + "\t"
+          + std::to_string(s.dogCount) + "\t" + std::to_string(s.missCount));
+}
+
+void Game::trace(const std::string& line) const
+{
+    if (m_trace)
+        m_trace(line);
 }
 
 void Game::buttonDown(PictureButton button)

@@ -4,8 +4,10 @@
 #include "game/GameState.h"
 #include "game/SoundService.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace kibbo {
 
@@ -14,8 +16,22 @@ enum class PictureButton { Start, Restart, Top, Finish };
 // What a button release asks of the window beyond the controls it has set.
 enum class ButtonOutcome { Continue, Quit };
 
-// Walker positions in twips.
-inline constexpr int kWalkerStartLeft = 1800;
+// What a tick or a key press did, for the window to follow up on.
+enum class Outcome { Nothing, DogDone, Cleared, GameOver };
+
+// The result of the last cleared game.
+struct ClearResult {
+    std::int32_t speed = 0; // characters per minute
+    std::int32_t score = 0;
+    bool scoreSaved = false;    // data\score.dat holds this score
+    bool entersRanking = false; // beats the seventh place as saved
+};
+
+// Characters per minute, halves to the even neighbour. Under one second of
+// play counts as one second.
+std::int32_t TypingSpeed(std::int32_t typeCount, std::int32_t playSeconds);
+// The total score; the mistype penalty is formed in 32 bits.
+std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount);
 
 // The game's rules: the state record and the main window's procedures. It
 // reaches the window, sound, files and the clock only through the services
@@ -27,12 +43,15 @@ public:
         SoundService& sound;
         std::string programFolder;           // where data/ and sound/ live
         std::function<int()> currentSeconds; // seconds field of the local time
+        // One line per game event, for --trace; nothing when empty.
+        std::function<void(std::string_view)> trace = {};
     };
 
     explicit Game(Services services);
 
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
+    const ClearResult& lastClear() const { return m_lastClear; }
 
     // Run once when the window is created.
     void formLoad();
@@ -44,6 +63,12 @@ public:
     void beginPlay();
     // What Top_btn shows after newGame.
     void titleSetUp();
+
+    // Timer1, every 100 ms of play.
+    Outcome tick();
+    // The character of every key pressed in the main window. Judged only
+    // while a game is played; on every other screen a key changes nothing.
+    Outcome keyPress(char16_t code);
 
     // Mouse down / up on one of the four picture buttons, any mouse button.
     void buttonDown(PictureButton button);
@@ -57,11 +82,21 @@ public:
     std::string programPath(std::string_view relative) const;
 
 private:
+    void showScreen(Screen screen);
+    void moveWalker(int by);
+    void changeMusic(const char* file);
+    void showResults();
+    void gameOver();
+    void clearGame();
+    void trace(const std::string& line) const;
+
     MainFormControls& m_controls;
     SoundService& m_sound;
     std::string m_programFolder;
     std::function<int()> m_currentSeconds;
+    std::function<void(std::string_view)> m_trace;
     GameState m_state;
+    ClearResult m_lastClear;
 };
 
 } // namespace kibbo

@@ -9,6 +9,15 @@
 
 namespace kibbo {
 
+// The four screens of the main window.
+enum class Screen { Title, Play, GameOver, Cleared };
+
+// Walker positions in twips: where a game starts, the line it must pass to
+// get home, and below which it is never pushed back.
+inline constexpr int kWalkerStartLeft = 1800;
+inline constexpr int kWalkerHomeLeft = 7400;
+inline constexpr int kWalkerBackLimit = 1200;
+
 // Everything the main window knows about the game in progress. Numbers are
 // zero and texts empty when the window is created; the load step sets
 // clockHour and dogIndex.
@@ -38,6 +47,10 @@ struct GameState {
     std::int32_t isDragging = 0;
     std::array<std::int32_t, kRankPlaces> rankScore{};
     std::array<std::u16string, kRankPlaces> rankName{};
+    // The walker's left edge in twips: the player's progress toward home.
+    // The window is created with it at the start.
+    std::int32_t walkerLeft = kWalkerStartLeft;
+    Screen screen = Screen::Title;
 };
 
 } // namespace kibbo

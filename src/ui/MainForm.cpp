@@ -2,6 +2,7 @@
 
 #include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
+#include "ui/FitLabel.h"
 #include "ui/WindowShape.h"
 
 #include <QApplication>
@@ -129,6 +130,21 @@ std::optional<PictureButton> PictureButtonOf(Control c)
     }
 }
 
+Control PictureButtonControl(PictureButton button)
+{
+    switch (button) {
+    case PictureButton::Start:
+        return Control::StartBtn;
+    case PictureButton::Restart:
+        return Control::RestartBtn;
+    case PictureButton::Top:
+        return Control::TopBtn;
+    case PictureButton::Finish:
+        return Control::FinishBtn;
+    }
+    return Control::StartBtn;
+}
+
 bool IsMouseEvent(QEvent::Type type)
 {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
@@ -140,20 +156,20 @@ QColor DesignColour(const char* code)
     return ParseColourCode(code).value_or(QColor());
 }
 
-void EndAtOnce()
+void LeaveEventLoop()
 {
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
+    QCoreApplication::exit(0);
 }
 
 } // namespace
 
 MainForm::MainForm(SoundService& sound, std::string programFolder,
-                   std::function<int()> currentSeconds)
+                   std::function<int()> currentSeconds,
+                   std::function<void(std::string_view)> trace)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , endProgram(EndAtOnce)
+    , endProgram(LeaveEventLoop)
     , m_programFolder(std::move(programFolder))
-    , m_game({*this, sound, m_programFolder, std::move(currentSeconds)})
+    , m_game({*this, sound, m_programFolder, std::move(currentSeconds), std::move(trace)})
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString());
@@ -180,6 +196,11 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
 
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(100);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { followUp(m_game.tick()); });
+
+    // Decoded now, so that no tick waits for the disk.
+    for (const char* frame : {"ani\\ani.gif", "ani\\ani2.gif", "ani\\ani3.gif"})
+        picture(frame);
 
     for (const auto& [c, path] : kBuiltInPictures)
         loadPicture(c, path);
@@ -191,6 +212,11 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
     // control has the focus, and the mouse on the background and the picture
     // buttons.
     qApp->installEventFilter(this);
+}
+
+MainForm::~MainForm()
+{
+    qApp->removeEventFilter(this);
 }
 
 void MainForm::createControls()
@@ -212,7 +238,10 @@ void MainForm::createControls()
             break;
         }
         case Kind::Label: {
-            auto* label = new QLabel(ToQString(design.caption), m_client);
+            // The guide and the name are one line each, and must be read whole.
+            const bool oneLine = design.control == Control::TxtTyp2 || design.control == Control::TxtTyp0;
+            QLabel* label = oneLine ? new FitLabel(ToQString(design.caption), m_client)
+                                    : new QLabel(ToQString(design.caption), m_client);
             Qt::Alignment align = Qt::AlignTop;
             switch (design.align) {
             case Align::Left:
@@ -226,7 +255,7 @@ void MainForm::createControls()
                 break;
             }
             label->setAlignment(align);
-            label->setWordWrap(true);
+            label->setWordWrap(!oneLine);
             if (design.colour) {
                 QPalette text = label->palette();
                 text.setColor(QPalette::WindowText, DesignColour(design.colour));
@@ -277,25 +306,34 @@ void MainForm::setVisible(Control c, bool visible)
     control(c)->setVisible(visible);
 }
 
+const QPixmap& MainForm::picture(std::string_view relativePath)
+{
+    const std::string path = JoinProgramPath(m_programFolder, relativePath);
+    auto cached = m_pictures.find(path);
+    if (cached == m_pictures.end()) {
+        QPixmap pixmap;
+        if (!pixmap.load(QString::fromStdString(path)))
+            std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
+        cached = m_pictures.emplace(path, pixmap).first;
+    }
+    return cached->second;
+}
+
 void MainForm::loadPicture(Control c, std::string_view relativePath)
 {
-    auto* picture = qobject_cast<QLabel*>(control(c));
-    if (!picture)
+    auto* label = qobject_cast<QLabel*>(control(c));
+    if (!label)
         return;
-    const std::string path = JoinProgramPath(m_programFolder, relativePath);
-    QPixmap pixmap;
-    if (!pixmap.load(QString::fromStdString(path))) {
-        // Once per file: the walker's frames are loaded ten times a second.
-        if (m_missingPictures.insert(path).second)
-            std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
-        picture->clear();
+    const QPixmap& pixmap = picture(relativePath);
+    if (pixmap.isNull()) {
+        label->clear();
         return;
     }
-    picture->setPixmap(pixmap);
+    label->setPixmap(pixmap);
     // Image2 stretches its picture over the street; every other picture
     // control takes its picture's size.
     if (c != Control::Image2)
-        picture->resize(pixmap.deviceIndependentSize().toSize());
+        label->resize(pixmap.deviceIndependentSize().toSize());
 }
 
 int MainForm::left(Control c) const
@@ -352,11 +390,17 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
     // A key the focused control leaves unused travels on to its parents;
     // the window sees it once, on its way to the first of them.
     QWidget* first = focusWidget() ? focusWidget() : this;
-    if (receiver != first || !onKeyPress)
+    if (receiver != first)
         return;
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (!text.isEmpty())
-        onKeyPress(text.at(0).unicode());
+        followUp(m_game.keyPress(text.at(0).unicode()));
+}
+
+void MainForm::followUp(Outcome outcome)
+{
+    // FIXME: open the ranking entry when the score enters it.
+    (void)outcome;
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)
@@ -397,15 +441,26 @@ bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)
 
 bool MainForm::handlePictureButtonEvent(PictureButton button, QEvent* event)
 {
+    QWidget* pressed = control(PictureButtonControl(button));
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        if (pressed != m_lastPressed) {
+            m_swallowRelease = true;
+            break;
+        }
+        [[fallthrough]];
+    case QEvent::MouseButtonPress:
+        m_lastPressed = pressed;
         m_game.buttonDown(button);
         // Lets the pressed picture appear before the program ends.
         if (button == PictureButton::Finish)
             QCoreApplication::processEvents();
         break;
     case QEvent::MouseButtonRelease:
+        if (m_swallowRelease) {
+            m_swallowRelease = false;
+            break;
+        }
         if (m_game.buttonUp(button) == ButtonOutcome::Quit)
             endProgram();
         break;

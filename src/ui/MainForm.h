@@ -4,12 +4,13 @@
 #include "game/Game.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <set>
+#include <map>
 #include <string>
 
 namespace kibbo {
@@ -21,9 +22,12 @@ class MainForm final : public QWidget, public MainFormControls {
     Q_OBJECT
 public:
     // programFolder is where ani/, pics/, sound/ and data/ are found;
-    // currentSeconds gives the seconds field of the time of day.
+    // currentSeconds gives the seconds field of the time of day; trace, when
+    // given, receives one line per game event.
     MainForm(SoundService& sound, std::string programFolder,
-             std::function<int()> currentSeconds);
+             std::function<int()> currentSeconds,
+             std::function<void(std::string_view)> trace = {});
+    ~MainForm() override;
 
     Game& game() { return m_game; }
     QWidget* control(Control c) const { return m_controls[Index(c)]; }
@@ -31,16 +35,13 @@ public:
     QWidget* clientArea() const { return m_client; }
     const QTimer& timer1() const { return m_timer1; }
 
-    // Receives the character of every key pressed while the window is
-    // active, before the focused control sees the key.
-    std::function<void(char16_t)> onKeyPress;
-    // Run when the player quits; ends the process at once unless replaced.
+    // Run when the player quits; leaves the event loop unless replaced.
     std::function<void()> endProgram;
 
     void setCaption(Control c, std::u16string_view text) override;
     void setVisible(Control c, bool visible) override;
     void loadPicture(Control c, std::string_view relativePath) override;
-    int left(Control c) const override;
+    int left(Control c) const;
     void setLeft(Control c, int twips) override;
     void setTimer1Enabled(bool enabled) override;
 
@@ -57,9 +58,18 @@ private:
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);
+    void followUp(Outcome outcome);
+    // The decoded picture of a file, read from disk the first time only.
+    const QPixmap& picture(std::string_view relativePath);
 
     std::string m_programFolder;
-    std::set<std::string> m_missingPictures; // already warned about
+    // Every picture is decoded once: the walker's frames are shown ten times
+    // a second. A file that could not be loaded stays a null picture.
+    std::map<std::string, QPixmap> m_pictures;
+    // The second click of a double click that lands on another picture
+    // button than the first (Top_btn appears where Start_btn was) is no press.
+    QWidget* m_lastPressed = nullptr;
+    bool m_swallowRelease = false;
     QWidget* m_client = nullptr;
     std::array<QWidget*, kControlCount> m_controls{};
     QTimer m_timer1;

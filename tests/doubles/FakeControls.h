@@ -25,7 +25,7 @@ public:
         at(c).picture = path;
         pictureLoads.emplace_back(path);
     }
-    int left(Control c) const override { return controls[static_cast<std::size_t>(c)].left; }
+    int left(Control c) const { return controls[static_cast<std::size_t>(c)].left; }
     void setLeft(Control c, int twips) override { at(c).left = twips; }
     void setTimer1Enabled(bool enabled) override { timer1Enabled = enabled; }
 

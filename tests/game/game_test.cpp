@@ -1,54 +1,14 @@
-#include "doubles/FakeControls.h"
-#include "doubles/RecordingSound.h"
-#include "game/Game.h"
+#include "game/GameFixture.h"
 #include "prefs/KeyPrefs.h"
 #include "typing/DogTable.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <initializer_list>
-
 using kibbo::ButtonOutcome;
 using kibbo::Control;
 using kibbo::Game;
 using kibbo::PictureButton;
-using kibbo::test::FakeControls;
-using kibbo::test::RecordingSound;
-
-namespace {
-
-class GameTest : public ::testing::Test {
-protected:
-    GameTest()
-        : folder(dir.path().toStdString())
-        , game({controls, sound, folder, [this] { return seconds; }})
-    {
-        QDir(dir.path()).mkdir("data");
-    }
-
-    void expectVisible(std::initializer_list<Control> list, bool visible)
-    {
-        for (Control c : list)
-            EXPECT_EQ(controls.at(c).visible, visible) << "control " << static_cast<int>(c);
-    }
-
-    void savePrefs(const kibbo::KeyPrefs& prefs)
-    {
-        ASSERT_TRUE(kibbo::SaveKeyPrefs(folder + "/data/key.ini", prefs));
-    }
-
-    QTemporaryDir dir;
-    std::string folder;
-    int seconds = 0;
-    FakeControls controls;
-    RecordingSound sound;
-    Game game;
-};
-
-} // namespace
+using kibbo::test::GameTest;
 
 // The first dog is the entry whose index is the seconds of the load time.
 TEST_F(GameTest, LoadStepDrawsFirstDogFromSeconds)

@@ -1,4 +1,5 @@
 #include "doubles/RecordingSound.h"
+#include "ui/FitLabel.h"
 #include "ui/MainForm.h"
 #include "ui/WindowShape.h"
 
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <algorithm>
@@ -75,7 +77,6 @@ protected:
         }
         form = std::make_unique<MainForm>(sound, dir.path().toStdString(), [] { return 0; });
         form->endProgram = [this] { quitAfterCommands = static_cast<int>(sound.commands.size()); };
-        form->onKeyPress = [this](char16_t c) { keys.push_back(c); };
         form->game().formLoad();
         form->show();
     }
@@ -128,7 +129,6 @@ protected:
     RecordingSound sound;
     std::unique_ptr<MainForm> form;
     int quitAfterCommands = -1;
-    std::vector<char16_t> keys;
 };
 
 // What a control looks like on a screen: shown, hidden, shown but with
@@ -534,9 +534,9 @@ void SendKey(QWidget* target, QEvent::Type type, int key, const QString& text)
 
 } // namespace
 
-// The window's key hook sees every character once, whichever control has the
-// focus, and the focused menu button still takes Space as a click.
-TEST_F(MainFormTest, KeyPreviewThenFocusedButton)
+// On the title screen a key is no keystroke of the game, and the focused
+// menu button still takes Space as a click.
+TEST_F(MainFormTest, KeysOnTheTitleOnlyPressTheFocusedButton)
 {
     QWidget* focused = form->focusWidget();
     ASSERT_EQ(focused, at(Control::KeySettei));
@@ -547,22 +547,70 @@ TEST_F(MainFormTest, KeyPreviewThenFocusedButton)
     SendKey(focused, QEvent::KeyRelease, Qt::Key_A, "a");
     SendKey(focused, QEvent::KeyPress, Qt::Key_Space, " ");
     SendKey(focused, QEvent::KeyRelease, Qt::Key_Space, " ");
-    EXPECT_EQ(keys, (std::vector<char16_t>{u'a', u' '}));
     EXPECT_EQ(clicks, 1);
-
-    // Keys without a character are not passed on as characters.
-    SendKey(focused, QEvent::KeyPress, Qt::Key_Shift, "");
-    EXPECT_EQ(keys.size(), 2u);
+    EXPECT_EQ(form->game().state().missCount, 0);
+    EXPECT_EQ(form->game().state().typeCount, 0);
+    EXPECT_TRUE(sound.commands.empty()) << "no bark on the title";
 }
 
-// During play no menu button is left to hold the focus; the window itself
-// receives the keys.
-TEST_F(MainFormTest, KeysDuringPlay)
+// During play every character is judged once, whichever control has the
+// focus; keys without a character are not judged.
+TEST_F(MainFormTest, KeysDuringPlayAreJudgedOnce)
 {
     click(startSquare());
     QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
-    SendKey(receiver, QEvent::KeyPress, Qt::Key_B, "b");
-    EXPECT_EQ(keys, (std::vector<char16_t>{u'b'}));
+    const QString guide = label(Control::TxtTyp2)->text();
+    ASSERT_FALSE(guide.isEmpty());
+    SendKey(receiver, QEvent::KeyPress, Qt::Key_unknown, guide.left(1));
+    EXPECT_EQ(form->game().state().typeCount, 1);
+    EXPECT_EQ(label(Control::TxtTyp2)->text(), guide.mid(1)) << "the guide shrinks from the left";
+    SendKey(receiver, QEvent::KeyPress, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(form->game().state().missCount, 1);
+    SendKey(receiver, QEvent::KeyPress, Qt::Key_Shift, "");
+    EXPECT_EQ(form->game().state().missCount, 1);
+    EXPECT_EQ(form->game().state().typeCount, 1);
+}
+
+// Timer1 runs the game's tick: the clock, the countdown and the walker move.
+TEST_F(MainFormTest, Timer1DrivesTheTick)
+{
+    click(startSquare());
+    const int before = form->game().state().dogIndex;
+    QTest::qWait(350);
+    EXPECT_NE(form->game().state().dogIndex, before);
+    EXPECT_GT(form->game().state().walkFrame + form->game().state().minuteTicks, 0);
+    EXPECT_FALSE(label(Control::LimitTime)->text().isEmpty());
+}
+
+// A guide wider than its label is squeezed to fit, never clipped.
+TEST_F(MainFormTest, LongGuideIsCondensedToFit)
+{
+    auto* guide = qobject_cast<kibbo::FitLabel*>(at(Control::TxtTyp2));
+    ASSERT_NE(guide, nullptr);
+    form->setCaption(Control::TxtTyp2, u"kai");
+    EXPECT_EQ(guide->condensing(), 1.0);
+    form->setCaption(Control::TxtTyp2, u"ooruddoinnguriltusyusi-pudoltuguooruddo");
+    EXPECT_LT(guide->condensing(), 1.0);
+    EXPECT_GT(guide->condensing(), 0.3);
+    EXPECT_FALSE(guide->wordWrap());
+}
+
+// The second click of a double click on Start lands where Top_btn appears:
+// it must not take the player straight back to the title.
+TEST_F(MainFormTest, DoubleClickOnStartStaysInTheGame)
+{
+    QWidget* start = at(Control::StartBtn);
+    sendMouse(start, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(start, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(form->game().state().screen, kibbo::Screen::Play);
+    QWidget* top = hit(startSquare());
+    ASSERT_EQ(top, at(Control::TopBtn));
+    sendMouse(top, QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(top, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form->game().state().screen, kibbo::Screen::Play);
+    // A real press on Top_btn afterwards still works.
+    click(startSquare());
+    EXPECT_EQ(form->game().state().screen, kibbo::Screen::Title);
 }
 
 // The window takes keys with the input method off.

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "doubles/FakeControls.h"
+#include "doubles/RecordingSound.h"
+#include "game/Game.h"
+#include "prefs/KeyPrefs.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace kibbo::test {
+
+// A game with a fake window and sound in a fresh program folder, and a
+// clock whose seconds the test sets.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest()
+        : folder(dir.path().toStdString())
+        , game({controls, sound, folder, [this] { return seconds; },
+                [this](std::string_view line) { traced.emplace_back(line); }})
+    {
+        QDir(dir.path()).mkdir("data");
+    }
+
+    void expectVisible(std::initializer_list<Control> list, bool visible)
+    {
+        for (Control c : list)
+            EXPECT_EQ(controls.at(c).visible, visible) << "control " << static_cast<int>(c);
+    }
+
+    void savePrefs(const kibbo::KeyPrefs& prefs)
+    {
+        ASSERT_TRUE(kibbo::SaveKeyPrefs(folder + "/data/key.ini", prefs));
+    }
+
+    QTemporaryDir dir;
+    std::string folder;
+    int seconds = 0;
+    FakeControls controls;
+    RecordingSound sound;
+    std::vector<std::string> traced;
+    Game game;
+};
+
+} // namespace kibbo::test

@@ -1,0 +1,411 @@
+#include "game/GameFixture.h"
+#include "platform/FileIO.h"
+#include "scores/ScoreFiles.h"
+#include "typing/DogTable.h"
+#include "typing/Guide.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace kibbo;
+using kibbo::test::GameTest;
+
+namespace {
+
+// The first catalogue entry whose standard guide has this many letters.
+int DogWithGuideLength(std::size_t length)
+{
+    for (std::size_t i = 0; i < dogTable.size(); ++i) {
+        if (MakeGuide(dogTable[i].dogYomi, KeyPrefs{}).size() == length)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+class PlayTest : public GameTest {
+protected:
+    void startAt(int index)
+    {
+        game.formLoad();
+        game.state().dogIndex = static_cast<std::int16_t>(index);
+        game.beginPlay();
+    }
+
+    Outcome type(std::u16string_view keys)
+    {
+        Outcome last = Outcome::Nothing;
+        for (char16_t k : keys)
+            last = game.keyPress(k);
+        return last;
+    }
+
+    Outcome typeWholeGuide() { return type(std::u16string(game.state().typGuide)); }
+
+    Outcome ticks(int n)
+    {
+        Outcome last = Outcome::Nothing;
+        for (int i = 0; i < n; ++i)
+            last = game.tick();
+        return last;
+    }
+
+    void placeWalker(int left)
+    {
+        game.state().walkerLeft = left;
+        controls.setLeft(Control::Image3, left);
+    }
+
+    std::u16string caption(Control c) { return controls.at(c).caption; }
+    std::string file(const char* name) { return ReadWholeFile(folder + "/data/" + name).value_or("<none>"); }
+    GameState& s() { return game.state(); }
+};
+
+} // namespace
+
+// Matching is exact and case-sensitive; a match shrinks the guide and barks.
+TEST_F(PlayTest, JudgeMatchesExactCharacters)
+{
+    startAt(223); // 甲斐, "kai"
+    sound.commands.clear();
+    EXPECT_EQ(type(u"K"), Outcome::Nothing);
+    EXPECT_EQ(s().missCount, 1);
+    EXPECT_EQ(caption(Control::TxtTyp2), u"kai");
+    EXPECT_TRUE(sound.commands.empty()) << "a mistype is silent";
+    EXPECT_EQ(type(u"k"), Outcome::Nothing);
+    EXPECT_EQ(caption(Control::TxtTyp2), u"ai");
+    EXPECT_EQ(sound.commands, std::vector<std::string>{"effect " + folder + "/sound/bark.wav"});
+    EXPECT_EQ(type(u"a"), Outcome::Nothing);
+    EXPECT_EQ(s().typeCount, 2);
+    EXPECT_EQ(type(u"i"), Outcome::DogDone);
+    EXPECT_EQ(s().dogCount, 1);
+    EXPECT_EQ(s().walkerLeft, 1860);
+    EXPECT_EQ(controls.left(Control::Image3), 1860);
+    EXPECT_EQ(caption(Control::TxtTyp2), s().typGuide) << "the next dog is on screen";
+    EXPECT_FALSE(s().typGuide.empty());
+}
+
+// No alternative romaji while typing, and Backspace is a key like any other.
+TEST_F(PlayTest, WrongSpellingAndControlKeysAreMistypes)
+{
+    startAt(5); // チワワ, "tiwawa"
+    type(u"chi");
+    EXPECT_EQ(s().missCount, 3);
+    EXPECT_EQ(s().typGuide, u"tiwawa");
+    type(u"\b");
+    type(u"\r");
+    EXPECT_EQ(s().missCount, 5);
+    EXPECT_EQ(s().typeCount, 0);
+}
+
+// Every sixth mistype steps the walker back, never from 1200 or less.
+TEST_F(PlayTest, SixthMistypeStepsBack)
+{
+    startAt(223);
+    type(u"xxxxx");
+    EXPECT_EQ(s().walkerLeft, 1800);
+    EXPECT_EQ(s().missRun, 5);
+    type(u"x");
+    EXPECT_EQ(s().walkerLeft, 1740);
+    EXPECT_EQ(controls.left(Control::Image3), 1740);
+    EXPECT_EQ(s().missRun, 0);
+
+    placeWalker(1200);
+    type(u"xxxxxx");
+    EXPECT_EQ(s().walkerLeft, 1200);
+    EXPECT_EQ(s().missRun, 0);
+    EXPECT_EQ(s().missCount, 12);
+}
+
+// A completed dog resets the run of mistypes.
+TEST_F(PlayTest, CompletionResetsMissRun)
+{
+    startAt(223);
+    type(u"xxxx");
+    typeWholeGuide();
+    type(u"\x01\x01");
+    EXPECT_EQ(s().missRun, 2);
+}
+
+// Home is passed beyond 7400 twips: 7380 plays on, 7440 clears.
+TEST_F(PlayTest, ClearsOnlyBeyondTheHomeMark)
+{
+    startAt(223);
+    placeWalker(7320);
+    EXPECT_EQ(typeWholeGuide(), Outcome::DogDone);
+    EXPECT_EQ(s().walkerLeft, 7380);
+    EXPECT_EQ(s().screen, Screen::Play);
+    EXPECT_EQ(typeWholeGuide(), Outcome::Cleared);
+    EXPECT_EQ(s().walkerLeft, 7440);
+    EXPECT_EQ(s().screen, Screen::Cleared);
+    EXPECT_FALSE(controls.timer1Enabled);
+}
+
+// The per-dog countdown shows seconds with halves to even, from the first tick.
+TEST_F(PlayTest, CountdownDisplay)
+{
+    const int ten = DogWithGuideLength(10);
+    ASSERT_GE(ten, 0);
+    startAt(ten);
+    EXPECT_EQ(s().limitTick, 50);
+    EXPECT_EQ(caption(Control::LimitTime), u"") << "written first by the first tick";
+    struct Step {
+        int ticks;
+        const char16_t* shown;
+    };
+    // Remaining after each step: 49, 45, 35, 6, 5, 1.
+    for (Step step : {Step{1, u"5"}, Step{4, u"4"}, Step{10, u"4"}, Step{29, u"1"}, Step{1, u"0"},
+                      Step{4, u"0"}}) {
+        ticks(step.ticks);
+        EXPECT_EQ(caption(Control::LimitTime), step.shown) << "at " << s().limitTick << " ticks left";
+    }
+}
+
+// A dog whose time runs out is replaced and the walker pushed back one
+// step, but never from 1200 or less.
+TEST_F(PlayTest, TimeOutReplacesTheDogAndStepsBack)
+{
+    startAt(223); // 15 ticks
+    traced.clear();
+    EXPECT_EQ(ticks(14), Outcome::Nothing);
+    EXPECT_EQ(ticks(1), Outcome::DogDone);
+    EXPECT_EQ(s().walkerLeft, 1740);
+    EXPECT_EQ(s().dogIndex, 223 + 15);
+    EXPECT_EQ(caption(Control::TxtTyp0), std::u16string(dogTable[238].dogName));
+    EXPECT_EQ(traced.front(), "timeout");
+    EXPECT_EQ(traced.at(1).rfind("dog\t238\t", 0), 0u) << traced.at(1);
+
+    placeWalker(1200);
+    ticks(s().limitTick);
+    EXPECT_EQ(s().walkerLeft, 1200);
+    EXPECT_EQ(s().dogCount, 0) << "a time-out is no completed dog";
+}
+
+// The clock: ten ticks a minute, the minute label kept until the first
+// minute passes, scenery and music changing in the very tick of 17:00.
+TEST_F(PlayTest, ClockAndScenery)
+{
+    startAt(0);
+    controls.setCaption(Control::Label14, u"37"); // left from an earlier game
+    placeWalker(1200); // time-outs change nothing that matters here
+    ticks(9);
+    EXPECT_EQ(caption(Control::Label14), u"37");
+    ticks(1);
+    EXPECT_EQ(caption(Control::Label14), u"01");
+    EXPECT_EQ(s().playSeconds, 1);
+    ticks(2400 - 10 - 1);
+    EXPECT_EQ(caption(Control::Label12), u"16");
+    sound.commands.clear();
+    ticks(1);
+    EXPECT_EQ(caption(Control::Label12), u"17");
+    EXPECT_EQ(caption(Control::Label14), u"00");
+    EXPECT_EQ(controls.at(Control::Image2).picture, "ani\\back_kabe2.gif");
+    EXPECT_EQ(s().playSeconds, 240);
+    const std::vector<std::string> change = {"stop", "close", "open " + folder + "/sound/int40xg.mid", "play"};
+    EXPECT_TRUE(std::search(sound.commands.begin(), sound.commands.end(), change.begin(), change.end())
+                != sound.commands.end());
+    ticks(600);
+    EXPECT_EQ(controls.at(Control::Image2).picture, "ani\\back_kabe3.gif");
+    EXPECT_EQ(s().stage18Done, 1);
+}
+
+// The opening music restarts at the 1001st and 2002nd tick, twice only.
+TEST_F(PlayTest, OpeningMusicRestartsTwice)
+{
+    startAt(0);
+    placeWalker(1200);
+    const std::string opening = "open " + folder + "/sound/hooch.mid";
+    auto openings = [&] { return std::count(sound.commands.begin(), sound.commands.end(), opening); };
+    EXPECT_EQ(openings(), 1);
+    ticks(1000);
+    EXPECT_EQ(openings(), 1);
+    ticks(1);
+    EXPECT_EQ(openings(), 2);
+    ticks(1001);
+    EXPECT_EQ(openings(), 3);
+    ticks(390);
+    EXPECT_EQ(openings(), 3);
+    EXPECT_EQ(s().musicRestarts, 2);
+}
+
+// The walker steps through its three frames, ani2 first; the index wraps.
+TEST_F(PlayTest, WalkerFramesAndIndexWrap)
+{
+    startAt(321);
+    controls.pictureLoads.clear();
+    ticks(1);
+    EXPECT_EQ(controls.at(Control::Image3).picture, "ani\\ani2.gif");
+    EXPECT_EQ(s().dogIndex, 322);
+    ticks(1);
+    EXPECT_EQ(controls.at(Control::Image3).picture, "ani\\ani3.gif");
+    EXPECT_EQ(s().dogIndex, 0);
+    ticks(1);
+    EXPECT_EQ(controls.at(Control::Image3).picture, "ani\\ani.gif");
+}
+
+// 19:00 ends the game in the tick of the sixth hour, even when the dog's
+// time runs out in that same tick: no new dog, the timer stays stopped.
+TEST_F(PlayTest, CurfewEndsTheGame)
+{
+    startAt(0);
+    placeWalker(1200);
+    s().typeCount = 100;
+    EXPECT_NE(ticks(3599), Outcome::GameOver);
+    EXPECT_EQ(s().screen, Screen::Play);
+    s().limitTick = 1; // runs out in the curfew tick
+    const std::u16string dogOnScreen = caption(Control::TxtTyp0);
+    traced.clear();
+    sound.commands.clear();
+    EXPECT_EQ(game.tick(), Outcome::GameOver);
+    EXPECT_EQ(s().screen, Screen::GameOver);
+    EXPECT_EQ(s().limitTick, 1) << "the countdown did not run";
+    EXPECT_EQ(caption(Control::TxtTyp0), dogOnScreen) << "no new dog";
+    EXPECT_FALSE(controls.timer1Enabled);
+    EXPECT_EQ(s().playSeconds, 360);
+    EXPECT_EQ(caption(Control::Label16), u"17") << "100 keys in 360 s";
+    EXPECT_EQ(caption(Control::Label14), u"00");
+    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\gameover.gif");
+    EXPECT_EQ(sound.commands, (std::vector<std::string>{"stop", "close", "open " + folder + "/sound/horror2.mid", "play"}));
+    expectVisible({Control::Label2, Control::Label4, Control::Label5, Control::Label6, Control::Label7,
+                   Control::Label8, Control::Label15, Control::Label16, Control::Label17},
+                  true);
+    expectVisible({Control::Label1, Control::Label18, Control::Label19, Control::Image2, Control::Image3,
+                   Control::TxtTyp0, Control::TxtTyp2, Control::Image1, Control::LimitTime, Control::Label12},
+                  false);
+    ASSERT_EQ(traced.size(), 1u);
+    EXPECT_EQ(traced[0].rfind("over", 0), 0u);
+    EXPECT_EQ(file("score.dat"), "<none>") << "a game over saves nothing";
+
+    // Nothing runs any more on the game-over screen.
+    const GameState after = s();
+    EXPECT_EQ(game.tick(), Outcome::Nothing);
+    EXPECT_EQ(type(std::u16string(after.typGuide)), Outcome::Nothing);
+    EXPECT_EQ(s().typeCount, after.typeCount);
+    EXPECT_EQ(s().missCount, after.missCount);
+    EXPECT_EQ(s().clockMinute, after.clockMinute);
+}
+
+// 99 keys in 360 s is 16.5 characters a minute: halves go to the even 16.
+TEST_F(PlayTest, GameOverSpeedRoundsHalvesToEven)
+{
+    startAt(0);
+    placeWalker(1200);
+    s().typeCount = 99;
+    ticks(3600);
+    EXPECT_EQ(caption(Control::Label16), u"16");
+}
+
+// Speed and score as the result screen shows them.
+TEST(Score, SpeedAndTotal)
+{
+    EXPECT_EQ(TypingSpeed(1000, 250), 240);
+    EXPECT_EQ(TotalScore(240, 10), 17250);
+    EXPECT_EQ(TypingSpeed(7, 4), 105);
+    EXPECT_EQ(TypingSpeed(1, 8), 8);  // 7.5
+    EXPECT_EQ(TypingSpeed(1, 24), 2); // 2.5
+    EXPECT_EQ(TypingSpeed(30, 0), 1800) << "under a second of play counts as one";
+    EXPECT_EQ(TotalScore(100, 300), 7700 - 36900) << "past 266 mistypes still exact";
+    EXPECT_EQ(TotalScore(0, 1), -123);
+}
+
+// A whole game typed dog after dog, a second per dog: it clears after 94
+// dogs with the score on screen, in score.dat and offered to the ranking.
+TEST_F(PlayTest, ScriptedGameClearsAfterNinetyFourDogs)
+{
+    startAt(10);
+    type(u"\x01\x01\x01"); // three mistypes, no step back
+    std::int32_t letters = 0;
+    Outcome outcome = Outcome::Nothing;
+    int dogs = 0;
+    while (outcome != Outcome::Cleared && dogs < 200) {
+        letters += static_cast<std::int32_t>(s().typGuide.size());
+        outcome = typeWholeGuide();
+        ++dogs;
+        if (outcome != Outcome::Cleared)
+            ticks(10);
+    }
+    EXPECT_EQ(dogs, 94);
+    EXPECT_EQ(s().dogCount, 94);
+    EXPECT_EQ(s().typeCount, letters);
+    EXPECT_EQ(s().playSeconds, 93);
+    EXPECT_EQ(s().screen, Screen::Cleared);
+
+    // Characters per minute over 93 s, rounded; then 77 a character, 123 a mistype.
+    const double exact = letters * 60.0 / 93.0;
+    const std::int32_t speed = static_cast<std::int32_t>(exact + 0.5);
+    ASSERT_NE(exact - static_cast<int>(exact), 0.5) << "pick a script without a tie";
+    const std::int32_t score = speed * 77 - 3 * 123;
+    EXPECT_EQ(caption(Control::Label5), u"94");
+    EXPECT_EQ(caption(Control::Label6), u"3");
+    EXPECT_EQ(caption(Control::Label16), std::u16string(u"") + [&] {
+        const std::string d = std::to_string(speed);
+        return std::u16string(d.begin(), d.end());
+    }());
+    EXPECT_EQ(game.lastClear().score, score);
+    EXPECT_EQ(file("score.dat"), " " + std::to_string(score) + " \r\n");
+    EXPECT_TRUE(game.lastClear().scoreSaved);
+    EXPECT_TRUE(game.lastClear().entersRanking) << "no ranking file yet: seven empty places";
+    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\gameclear.gif");
+    EXPECT_EQ(sound.commands.back(), "play");
+    EXPECT_EQ(sound.commands.at(sound.commands.size() - 2), "open " + folder + "/sound/fanfare.mid");
+    expectVisible({Control::Label1, Control::Label18, Control::Label19, Control::Label5, Control::Label16}, true);
+    expectVisible({Control::TxtTyp2, Control::Image1, Control::Image2, Control::Label14}, false);
+    EXPECT_EQ(traced.back(), "clear\t" + std::to_string(score) + "\t" + std::to_string(speed) + "\t94\t3");
+
+    // Typing on after the clear changes nothing: no second clear, no new file.
+    QFile::remove(QString::fromStdString(folder + "/data/score.dat"));
+    const std::size_t commands = sound.commands.size();
+    for (int i = 0; i < 500; ++i)
+        EXPECT_EQ(type(std::u16string(s().typGuide)), Outcome::Nothing);
+    EXPECT_EQ(file("score.dat"), "<none>");
+    EXPECT_EQ(sound.commands.size(), commands) << "no bark after the clear";
+    EXPECT_FALSE(controls.timer1Enabled);
+}
+
+// The entry test compares with the seventh place as saved: equal stays out.
+TEST_F(PlayTest, RankingEntryNeedsMoreThanTheSeventh)
+{
+    for (std::int32_t seventh : {17250, 17249}) {
+        Ranking ranking;
+        for (int i = 0; i < kRankPlaces; ++i)
+            ranking.rankScore[i] = seventh + 100 * (kRankPlaces - 1 - i);
+        ASSERT_EQ(SaveRanking(folder + "/data/score.kib", ranking), SaveResult::Saved);
+        startAt(223);
+        s().typeCount = 1000 - 3;
+        s().playSeconds = 250;
+        s().missCount = 10;
+        placeWalker(7380);
+        ASSERT_EQ(typeWholeGuide(), Outcome::Cleared);
+        EXPECT_EQ(game.lastClear().score, 17250);
+        EXPECT_EQ(game.lastClear().entersRanking, seventh < 17250) << seventh;
+        EXPECT_EQ(s().rankScore[6], seventh);
+        EXPECT_EQ(file("score.dat"), " 17250 \r\n") << "written whether or not it enters";
+        game.newGame();
+    }
+}
+
+// A score file that cannot be written is noted, not silently dropped.
+TEST_F(PlayTest, UnwritableScoreIsReported)
+{
+    QDir(dir.path()).rmdir("data");
+    startAt(223);
+    placeWalker(7380);
+    ASSERT_EQ(typeWholeGuide(), Outcome::Cleared);
+    EXPECT_FALSE(game.lastClear().scoreSaved);
+    EXPECT_TRUE(game.lastClear().entersRanking);
+}
+
+// The trace follows a game: start, each dog with its guide.
+TEST_F(PlayTest, TraceAnnouncesEveryDog)
+{
+    startAt(223);
+    ASSERT_GE(traced.size(), 2u);
+    EXPECT_EQ(traced[0], "start");
+    EXPECT_EQ(traced[1], "dog\t223\tkai");
+    typeWholeGuide();
+    EXPECT_EQ(traced.back(), "dog\t223\t" + std::string(s().typGuide.begin(), s().typGuide.end()));
+}
