@@ -1,15 +1,19 @@
 // kibbo-tool: the catalogue and the guide conversion from the command line,
 // for players who want to practise a name and for maintainers checking the
-// guides under a preference file.
+// guides under a preference file; and the ranking, to read it or to carry a
+// score over from another machine.
 #include "platform/FileIO.h"
 #include "platform/ProgramPath.h"
 #include "prefs/KeyPrefs.h"
+#include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 
 #include <QCoreApplication>
 #include <QString>
 
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -19,7 +23,14 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING...";
+const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING..."
+                           " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR]";
+
+// The game's own data folder, beside the program.
+std::string GameDataFolder()
+{
+    return QCoreApplication::applicationDirPath().toStdString() + "/data";
+}
 
 int Fail(const std::string& message)
 {
@@ -30,6 +41,66 @@ int Fail(const std::string& message)
 std::string Utf8(std::u16string_view text)
 {
     return QString::fromStdU16String(std::u16string(text)).toStdString();
+}
+
+std::optional<std::int32_t> ParseScore(const std::string& text)
+{
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// "ranking [--data DIR]" and "ranking add SCORE NAME [--data DIR]".
+int Ranking(const std::vector<std::string>& args)
+{
+    std::string folder = GameDataFolder();
+    std::vector<std::string> words;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--data") {
+            if (i + 1 >= args.size())
+                return Fail("--data needs a folder");
+            folder = args[++i];
+        } else if (args[i].starts_with("--")) {
+            return Fail("unknown option '" + args[i] + "'");
+        } else {
+            words.push_back(args[i]);
+        }
+    }
+    const std::string path = folder + "/score.kib";
+
+    if (words.empty()) {
+        const kibbo::RankingRead read = kibbo::LoadRanking(path);
+        if (read.state == kibbo::FileState::Damaged)
+            std::fprintf(stderr, "kibbo-tool: %s is damaged; unreadable places show as 0\n", path.c_str());
+        for (int i = 0; i < kibbo::kRankPlaces; ++i)
+            std::printf("%d\t%d\t%s\n", i + 1, read.ranking.rankScore[i], Utf8(read.ranking.rankName[i]).c_str());
+        return 0;
+    }
+    if (words.size() != 3 || words[0] != "add")
+        return Fail(kUsage);
+    const std::optional<std::int32_t> score = ParseScore(words[1]);
+    if (!score)
+        return Fail("score '" + words[1] + "' is not a whole number from -2147483648 to 2147483647");
+    const std::u16string name = QString::fromLocal8Bit(words[2].c_str()).toStdU16String();
+    if (!kibbo::IsStorableName(name))
+        return Fail("the ranking file cannot hold the name '" + words[2] + "' (no Shift-JIS form, or a line break)");
+
+    // The same steps as the entry dialog's register and OK buttons.
+    kibbo::Ranking ranking = kibbo::LoadRanking(path).ranking;
+    kibbo::InsertRankEntry(ranking, *score, name);
+    switch (kibbo::SaveRanking(path, ranking)) {
+    case kibbo::SaveResult::Saved:
+        return 0;
+    case kibbo::SaveResult::NameNotStorable:
+        return Fail("a name in " + path + " cannot be written back; nothing was changed");
+    case kibbo::SaveResult::WriteFailed:
+        break;
+    }
+    std::fprintf(stderr, "kibbo-tool: cannot write %s; nothing was changed\n", path.c_str());
+    return 1;
 }
 
 } // namespace
@@ -44,6 +115,8 @@ int main(int argc, char** argv)
         return Fail(kUsage);
 
     const std::string command = args.front();
+    if (command == "ranking")
+        return Ranking(args);
     if (command != "catalogue" && command != "guide")
         return Fail("unknown command '" + command + "'; " + kUsage);
 

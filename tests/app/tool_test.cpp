@@ -1,9 +1,14 @@
+#include "platform/FileIO.h"
 #include "prefs/KeyPrefs.h"
+#include "scores/ScoreFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -72,4 +77,90 @@ TEST(KibboTool, BadUseFailsWithStatusTwo)
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     }
+}
+
+namespace {
+
+// A ranking folder holding the given scores, places named p1 to p7.
+class RankingFolder {
+public:
+    explicit RankingFolder(std::vector<int> scores)
+    {
+        kibbo::Ranking r;
+        for (int i = 0; i < kibbo::kRankPlaces; ++i) {
+            r.rankScore[i] = scores[i];
+            r.rankName[i] = u"p" + std::u16string(1, static_cast<char16_t>(u'1' + i));
+        }
+        EXPECT_EQ(kibbo::SaveRanking(path(), r), kibbo::SaveResult::Saved);
+    }
+    std::string path() const { return dir.filePath("score.kib").toStdString(); }
+    QString folder() const { return dir.path(); }
+    std::string bytes() const { return kibbo::ReadWholeFile(path()).value_or("<none>"); }
+    std::vector<int> scores() const
+    {
+        const kibbo::Ranking r = kibbo::LoadRanking(path()).ranking;
+        return {r.rankScore.begin(), r.rankScore.begin() + kibbo::kRankPlaces};
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+// "ranking add" places a score by the register button's rule and saves it.
+TEST(KibboTool, RankingAddFollowsTheInsertionRule)
+{
+    struct Case {
+        std::vector<int> before;
+        const char* score;
+        std::vector<int> after;
+    };
+    const std::vector<int> ladder = {900, 800, 700, 600, 500, 400, 300};
+    const Case cases[] = {
+        {ladder, "300", ladder},
+        {ladder, "301", {900, 800, 700, 600, 500, 400, 301}},
+        {ladder, "1000", {1000, 900, 800, 700, 600, 500, 400}},
+        {ladder, "700", {900, 800, 700, 700, 600, 500, 400}},
+        {{900, 700, 700, 700, 500, 400, 300}, "700", {900, 700, 700, 700, 700, 500, 400}},
+        {{5, 4, 3, 2, 1, 0, -100}, "-50", {5, 4, 3, 2, 1, 0, -50}},
+    };
+    for (const Case& c : cases) {
+        RankingFolder folder(c.before);
+        const ToolRun run = RunTool({"ranking", "add", c.score, "new", "--data", folder.folder()});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(folder.scores(), c.after) << c.score;
+    }
+}
+
+// The listing is tab-separated UTF-8, names exactly as stored.
+TEST(KibboTool, RankingListsSevenPlaces)
+{
+    RankingFolder folder({900, 800, 700, 600, 500, 400, -300});
+    ASSERT_EQ(RunTool({"ranking", "add", "650", "ポチ, \"2\"", "--data", folder.folder()}).exitCode, 0);
+    const ToolRun run = RunTool({"ranking", "--data", folder.folder()});
+    ASSERT_EQ(run.exitCode, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[3], QString::fromUtf8("4\t650\tポチ, \"2\""));
+    EXPECT_EQ(lines[6], "7\t400\tp6");
+}
+
+// A bad score or a name the file cannot hold is refused and changes nothing.
+TEST(KibboTool, RankingAddRefusesBadInput)
+{
+    RankingFolder folder({900, 800, 700, 600, 500, 400, 300});
+    const std::string before = folder.bytes();
+    for (const QStringList& args : {QStringList{"12x", "a"}, QStringList{"2147483648", "a"},
+                                    QStringList{"", "a"}, QStringList{"5", QString::fromUtf8("犬🐶")},
+                                    QStringList{"5", "two\nlines"}}) {
+        const ToolRun run = RunTool(QStringList{"ranking", "add"} + args + QStringList{"--data", folder.folder()});
+        EXPECT_NE(run.exitCode, 0) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_EQ(folder.bytes(), before);
+    }
+    // A folder that cannot be written fails loudly.
+    const ToolRun run = RunTool({"ranking", "add", "5", "a", "--data", folder.folder() + "/missing"});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.err.indexOf("cannot write"), -1);
 }
