@@ -1,0 +1,168 @@
+#include "scores/dialogs/ScoreBoard.h"
+
+#include "platform/ProgramPath.h"
+#include "scores/dialogs/ScoreWindowLook.h"
+#include "ui/ControlStyle.h"
+
+#include <utility>
+
+namespace kibbo {
+
+namespace {
+
+constexpr int kClientWidth = 5535;
+constexpr int kClientHeight = 4455;
+constexpr int kFirstRowTop = 1200;
+constexpr const char* kMessageColour = "&H000000C0&";
+
+constexpr const char* kRankingFile = "data\\score.kib";
+constexpr const char* kLastScoreFile = "data\\score.dat";
+
+const char16_t* const kNameRefused = u"この名前は保存できません";
+const char16_t* const kSaveFailed = u"ランキングを保存できませんでした";
+const char16_t* const kLastScoreNotSaved = u"前回の得点ファイルを保存できませんでした";
+
+QLabel* MakeCaption(QWidget* parent, const char16_t* text, QRect place, Qt::Alignment align)
+{
+    auto* label = new QLabel(ToQString(text), parent);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setGeometry(place);
+    return label;
+}
+
+// A name from a damaged file may hold characters the file cannot take back
+// (the marks of unreadable bytes); they become "?" so that the ranking can
+// still be saved.
+std::u16string StorableName(const std::u16string& name)
+{
+    if (IsStorableName(name))
+        return name;
+    std::u16string mended;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const bool pair = QChar::isHighSurrogate(name[i]) && i + 1 < name.size()
+            && QChar::isLowSurrogate(name[i + 1]);
+        const std::u16string_view character(name.data() + i, pair ? 2 : 1);
+        mended += IsStorableName(character) ? character : std::u16string_view(u"?");
+        i += pair ? 1 : 0;
+    }
+    return mended;
+}
+
+} // namespace
+
+ScoreBoard::ScoreBoard(std::string programFolder, std::int32_t clearedScore)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_programFolder(std::move(programFolder))
+    , m_rows(this, kFirstRowTop)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("ScoreBoard"));
+    setWindowTitle(QStringLiteral("ScoreBoard"));
+    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+
+    createControls();
+    loadRanking();
+    loadLastScore(clearedScore);
+}
+
+void ScoreBoard::createControls()
+{
+    MakeCaption(this, u"ハイスコアが更新されました！", DesignRect(0, 120, 5535, 255), Qt::AlignHCenter);
+    MakeCaption(this, u"お名前", DesignRect(240, 480, 735, 255), Qt::AlignLeft);
+
+    m_text1 = new QLineEdit(QStringLiteral("Nanashi"), this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(DesignRect(1080, 480, 1215, 270));
+
+    MakeCaption(this, u"得点", DesignRect(2520, 480, 615, 255), Qt::AlignLeft);
+    m_label4 = MakeCaption(this, u"", DesignRect(3000, 480, 855, 255), Qt::AlignRight);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->setFont(ControlFont("MS Serif", 12, true));
+    MakeCaption(this, u"Kibbo", DesignRect(3960, 480, 735, 255), Qt::AlignLeft);
+
+    m_touroku = new QPushButton(ToQString(u"登録"), this);
+    m_touroku->setObjectName(QStringLiteral("touroku"));
+    m_touroku->setGeometry(DesignRect(4680, 360, 615, 375));
+    connect(m_touroku, &QPushButton::clicked, this, &ScoreBoard::registerEntry);
+
+    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(DesignRect(4560, 3960, 735, 375));
+    m_command1->hide();
+    connect(m_command1, &QPushButton::clicked, this, &ScoreBoard::saveAndClose);
+
+    // Between the name line and the ranking, in plain sight of both.
+    m_message = MakeCaption(this, u"", DesignRect(240, 840, 5055, 255), Qt::AlignLeft);
+    m_message->setObjectName(QStringLiteral("Message"));
+    m_message->setTextFormat(Qt::PlainText);
+    QPalette red = m_message->palette();
+    red.setColor(QPalette::WindowText, ParseColourCode(kMessageColour).value_or(QColor()));
+    m_message->setPalette(red);
+
+    setTabOrder(m_text1, m_touroku);
+    setTabOrder(m_touroku, m_command1);
+    m_text1->setFocus();
+}
+
+void ScoreBoard::loadRanking()
+{
+    // A missing file reads as seven empty places and a damaged one keeps
+    // what could be read; the first OK writes a whole file either way.
+    m_ranking = LoadRanking(JoinProgramPath(m_programFolder, kRankingFile)).ranking;
+    for (int k = 0; k < kRankPlaces; ++k)
+        m_ranking.rankName[k] = StorableName(m_ranking.rankName[k]);
+    m_rows.show(m_ranking);
+}
+
+void ScoreBoard::loadLastScore(std::int32_t clearedScore)
+{
+    // The game hands the score over through data\score.dat. When it could
+    // not write the file, what is there is an older game's score, which must
+    // never be registered in place of this one.
+    const std::optional<std::int32_t> lastScore =
+        LoadLastScore(JoinProgramPath(m_programFolder, kLastScoreFile));
+    if (lastScore && *lastScore == clearedScore) {
+        m_newScore = *lastScore;
+    } else {
+        m_newScore = clearedScore;
+        m_openingNote = ToQString(kLastScoreNotSaved);
+    }
+    m_label4->setText(ScoreText(m_newScore));
+    showMessage(m_openingNote);
+}
+
+void ScoreBoard::registerEntry()
+{
+    // The name is taken as typed, blanks and all, and may be empty; only a
+    // name the file cannot hold is sent back to be mended.
+    std::u16string name = m_text1->text().toStdU16String();
+    if (!IsStorableName(name)) {
+        showMessage(ToQString(kNameRefused));
+        return;
+    }
+    InsertRankEntry(m_ranking, m_newScore, std::move(name));
+    m_rows.show(m_ranking);
+    showMessage(m_openingNote);
+    m_touroku->hide();
+    m_command1->show();
+    m_command1->setFocus();
+}
+
+void ScoreBoard::saveAndClose()
+{
+    // A failed save keeps the window open with OK, so that nothing is lost
+    // and the player can try again once the folder is writable.
+    if (SaveRanking(JoinProgramPath(m_programFolder, kRankingFile), m_ranking) != SaveResult::Saved) {
+        showMessage(ToQString(kSaveFailed));
+        return;
+    }
+    close();
+}
+
+void ScoreBoard::showMessage(const QString& text)
+{
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
+}
+
+} // namespace kibbo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "scores/ScoreFiles.h"
+#include "scores/dialogs/RankRows.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+namespace kibbo {
+
+// The high-score entry window: shows the new score beside the ranking as
+// saved, puts the player's name into its place on register and saves the
+// ranking on OK. It runs beside the game and keeps its own copy of the
+// ranking; the game learns of the new ranking only through data\score.kib.
+class ScoreBoard final : public QWidget {
+    Q_OBJECT
+public:
+    // programFolder is where data/ lies; clearedScore is the score the game
+    // has just written to data\score.dat, used when that file says otherwise.
+    ScoreBoard(std::string programFolder, std::int32_t clearedScore);
+
+    QLineEdit* nameBox() const { return m_text1; }
+    QPushButton* registerButton() const { return m_touroku; }
+    QPushButton* okButton() const { return m_command1; }
+    const RankRows& rows() const { return m_rows; }
+    QLabel* newScoreLabel() const { return m_label4; }
+    QString placeScore(int k) const { return m_rows.tok(k)->text(); }
+    QString placeName(int k) const { return m_rows.nameScore(k)->text(); }
+    // What the window has to tell the player; empty when nothing.
+    QString message() const { return m_message->text(); }
+
+private:
+    void createControls();
+    void loadRanking();
+    void loadLastScore(std::int32_t clearedScore);
+    void registerEntry();
+    void saveAndClose();
+    void showMessage(const QString& text);
+
+    std::string m_programFolder;
+    Ranking m_ranking;
+    std::int32_t m_newScore = 0;
+    // Said at opening; it comes back once a refused name has been mended.
+    QString m_openingNote;
+    QLineEdit* m_text1 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QPushButton* m_touroku = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QLabel* m_message = nullptr;
+    RankRows m_rows;
+};
+
+} // namespace kibbo

@@ -1,0 +1,77 @@
+#include "scores/dialogs/ScoreBoardStart.h"
+
+#include "platform/ProgramPath.h"
+#include "scores/ScoreFiles.h"
+#include "scores/dialogs/ScoreWindowLook.h"
+#include "ui/ControlStyle.h"
+
+#include <utility>
+
+namespace kibbo {
+
+namespace {
+
+constexpr int kClientWidth = 5715;
+constexpr int kClientHeight = 4440;
+// The rows sit higher than in the entry window, which has its name line
+// above them.
+constexpr int kFirstRowTop = 1080;
+
+const char16_t* const kNoRanking = u"まだランキングはありません";
+const char16_t* const kDamagedRanking = u"ランキングの一部を読めませんでした";
+
+} // namespace
+
+ScoreBoardStart::ScoreBoardStart(std::string programFolder)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_programFolder(std::move(programFolder))
+    , m_rows(this, kFirstRowTop)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("ScoreBoardStart"));
+    setWindowTitle(QStringLiteral("Form3"));
+    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+
+    createControls();
+    loadRanking();
+}
+
+void ScoreBoardStart::createControls()
+{
+    auto* title = new QLabel(ToQString(u"得点ランキング"), this);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setGeometry(DesignRect(120, 240, 5535, 375));
+
+    // Between the title and the first row.
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_note->setGeometry(DesignRect(120, 720, 5535, 255));
+
+    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(DesignRect(4560, 3840, 735, 375));
+    connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
+    m_command1->setFocus();
+}
+
+void ScoreBoardStart::loadRanking()
+{
+    // What could be read is shown either way; the note only says why places
+    // are empty.
+    const RankingRead read = LoadRanking(JoinProgramPath(m_programFolder, "data\\score.kib"));
+    m_rows.show(read.ranking);
+    switch (read.state) {
+    case FileState::Whole:
+        break;
+    case FileState::Missing:
+        m_note->setText(ToQString(kNoRanking));
+        break;
+    case FileState::Damaged:
+        m_note->setText(ToQString(kDamagedRanking));
+        break;
+    }
+    m_note->setVisible(!m_note->text().isEmpty());
+}
+
+} // namespace kibbo

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "scores/dialogs/RankRows.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include <string>
+
+namespace kibbo {
+
+// The ranking viewer: the seven places as data\score.kib held them when the
+// window opened. It reads the file once and never writes it; a ranking saved
+// while it is open shows at its next opening.
+class ScoreBoardStart final : public QWidget {
+    Q_OBJECT
+public:
+    // programFolder is where data/ lies.
+    explicit ScoreBoardStart(std::string programFolder);
+
+    QPushButton* okButton() const { return m_command1; }
+    const RankRows& rows() const { return m_rows; }
+    QString placeScore(int k) const { return m_rows.tok(k)->text(); }
+    QString placeName(int k) const { return m_rows.nameScore(k)->text(); }
+    // A word on a missing or damaged ranking file; empty when it was whole.
+    QString note() const { return m_note->text(); }
+
+private:
+    void createControls();
+    void loadRanking();
+
+    std::string m_programFolder;
+    QPushButton* m_command1 = nullptr;
+    QLabel* m_note = nullptr;
+    RankRows m_rows;
+};
+
+} // namespace kibbo
