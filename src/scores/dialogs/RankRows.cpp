@@ -60,8 +60,8 @@ RankRows::RankRows(QWidget* parent, int firstTop)
         row.label6->setFont(placeFont);
 
         // A score or name too long for its column is condensed, never cut.
-        row.tok = MakeLabel<FitLabel>(parent, QString(), DesignRect(kTokLeft, top, kTokWidth, kLabelHeight),
-                            Qt::AlignRight);
+        row.tok = MakeLabel<FitLabel>(parent, QString(),
+                                      DesignRect(kTokLeft, top, kTokWidth, kLabelHeight), Qt::AlignRight);
         row.tok->setObjectName(QStringLiteral("Tok_%1").arg(k));
         row.tok->setFont(scoreFont);
         QPalette colour = row.tok->palette();
@@ -73,7 +73,8 @@ RankRows::RankRows(QWidget* parent, int firstTop)
         row.unit->setObjectName(QStringLiteral("Unit_%1").arg(k));
 
         row.nameScore = MakeLabel<FitLabel>(parent, QString(),
-                                  DesignRect(kNameLeft, top, kNameWidth, kLabelHeight), Qt::AlignLeft);
+                                            DesignRect(kNameLeft, top, kNameWidth, kLabelHeight),
+                                            Qt::AlignLeft);
         row.nameScore->setObjectName(QStringLiteral("NameScore_%1").arg(k));
         row.nameScore->setFont(nameFont);
     }

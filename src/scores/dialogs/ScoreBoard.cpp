@@ -4,6 +4,9 @@
 #include "scores/dialogs/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 
+#include <QThread>
+
+#include <memory>
 #include <utility>
 
 namespace kibbo {
@@ -150,10 +153,28 @@ void ScoreBoard::registerEntry()
 
 void ScoreBoard::saveAndClose()
 {
+    // Replacing the file waits until the disk has it, which can take longer
+    // than a frame; it is written beside the window, which goes on drawing.
+    // The window holds OK until the file is there.
+    m_command1->setEnabled(false);
+    auto result = std::make_shared<SaveResult>(SaveResult::WriteFailed);
+    QThread* saver = QThread::create(
+        [result, path = JoinProgramPath(m_programFolder, kRankingFile), ranking = m_ranking] {
+            *result = SaveRanking(path, ranking);
+        });
+    connect(saver, &QThread::finished, saver, &QObject::deleteLater);
+    connect(saver, &QThread::finished, this, [this, result] { finishSave(*result); });
+    saver->start();
+}
+
+void ScoreBoard::finishSave(SaveResult result)
+{
     // A failed save keeps the window open with OK, so that nothing is lost
     // and the player can try again once the folder is writable.
-    if (SaveRanking(JoinProgramPath(m_programFolder, kRankingFile), m_ranking) != SaveResult::Saved) {
+    if (result != SaveResult::Saved) {
         showMessage(ToQString(kSaveFailed));
+        m_command1->setEnabled(true);
+        m_command1->setFocus();
         return;
     }
     close();

@@ -40,6 +40,7 @@ private:
     void loadLastScore(std::int32_t clearedScore);
     void registerEntry();
     void saveAndClose();
+    void finishSave(SaveResult result);
     void showMessage(const QString& text);
 
     std::string m_programFolder;
