@@ -3,6 +3,7 @@
 #include "platform/ProgramPath.h"
 #include "scores/dialogs/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
+#include "ui/FitLabel.h"
 
 #include <QThread>
 
@@ -78,7 +79,10 @@ void ScoreBoard::createControls()
     m_text1->setGeometry(DesignRect(1080, 480, 1215, 270));
 
     MakeCaption(this, u"得点", DesignRect(2520, 480, 615, 255), Qt::AlignLeft);
-    m_label4 = MakeCaption(this, u"", DesignRect(3000, 480, 855, 255), Qt::AlignRight);
+    // Like the ranking's scores, a long score is condensed, never cut.
+    m_label4 = new FitLabel(this);
+    m_label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_label4->setGeometry(DesignRect(3000, 480, 855, 255));
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->setFont(ControlFont("MS Serif", 12, true));
     MakeCaption(this, u"Kibbo", DesignRect(3960, 480, 735, 255), Qt::AlignLeft);
