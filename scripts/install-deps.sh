@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev
-  libsdl2-mixer-dev fluid-soundfont-gm
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho

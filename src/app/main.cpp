@@ -13,7 +13,8 @@ int main(int argc, char* argv[])
                          [] { return QTime::currentTime().second(); });
     form.game().formLoad();
     form.show();
-    // Opening the sound device takes a moment; the window comes first.
-    QTimer::singleShot(0, &form, [&sound] { sound.open(); });
+    // The sound device and the music's font load in a thread of their own,
+    // started once the window is on its way to the screen.
+    QTimer::singleShot(0, &form, [&sound] { sound.start(); });
     return app.exec();
 }

@@ -1,31 +1,53 @@
 #pragma once
 
 #include "game/SoundService.h"
+#include "platform/sdl/FluidMusic.h"
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
 struct Mix_Chunk;
-struct _Mix_Music;
 
 namespace kibbo {
 
-// The game's two sound channels over SDL_mixer: one channel for effects, on
-// which a new effect cuts off the old one, and one music piece at a time,
-// played once. Until open() has found a sound device, and for a file that
-// cannot be loaded, every operation does nothing.
+// The game's two sound channels: effects over SDL_mixer on one channel, on
+// which a new effect cuts off the old one, and MIDI music through FluidSynth
+// mixed into the same device, one piece at a time, played once.
+//
+// Opening the device and reading the sound font take a while, so start()
+// leaves them to a thread of their own and returns at once. Every operation
+// is safe at any time: effects before the device is open are silent, and a
+// piece played before the font is ready starts when it is. A missing file,
+// font or device is silence.
 class SdlSound final : public SoundService {
 public:
+    // The General MIDI font that the set-up installs. It is small enough to
+    // keep the process light while music plays: the whole font sits in
+    // memory, where a large one would take a hundred megabytes and more.
+    static constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+    // The set-up's font, and the effects in the sound folder beside the
+    // program.
     SdlSound();
+    // The font's path and the folder whose wave effects and MIDI pieces are
+    // read ahead, so that playing them never waits for the disk.
+    SdlSound(std::string soundFont, std::string soundFolder);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    // Opens the sound device; false when there is none, and the game stays
-    // silent. Opening takes a moment, so the program calls it once its
-    // window is on screen.
-    bool open();
+    // Opens the sound device and loads the font in the background; a second
+    // call does nothing.
+    void start();
+    // Waits until start() has done its work; true when a device is open.
+    // For tests and measurements: the game itself never waits.
+    bool waitUntilReady(std::chrono::milliseconds timeout);
 
     void playEffect(const std::string& fullPath) override;
     void openMusic(const std::string& fullPath) override;
@@ -33,19 +55,35 @@ public:
     void stopMusic() override;
     void closeMusic() override;
 
+    // What is sounding, as a listener would notice it.
+    bool isMusicPlaying() const { return m_music.isPlaying(); }
+    int musicPeak() const { return m_music.peak(); }
+
 private:
     struct ChunkDeleter {
         void operator()(Mix_Chunk* chunk) const;
     };
-    struct MusicDeleter {
-        void operator()(_Mix_Music* music) const;
-    };
+    using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 
-    bool m_open = false;
-    // Effects are few and short; keeping them loaded lets a bark start at
-    // once on every correct key.
-    std::map<std::string, std::unique_ptr<Mix_Chunk, ChunkDeleter>> m_effects;
-    std::unique_ptr<_Mix_Music, MusicDeleter> m_music;
+    void load();
+    void readAhead();
+    std::string midiFile(const std::string& fullPath) const;
+
+    const std::string m_soundFont;
+    const std::string m_soundFolder;
+    std::thread m_loader;
+
+    // Written by the loader until m_deviceOpen is set, then by the window
+    // thread only.
+    std::map<std::string, Chunk> m_effects;
+    std::map<std::string, std::string> m_midiFiles;
+    std::atomic<bool> m_deviceOpen = false;
+
+    std::mutex m_readyMutex;
+    std::condition_variable m_readyChanged;
+    bool m_ready = false;
+
+    FluidMusic m_music;
 };
 
 } // namespace kibbo
