@@ -1,0 +1,196 @@
+#include "prefs/dialogs/Form1.h"
+
+#include "platform/ProgramPath.h"
+#include "ui/ControlStyle.h"
+#include "ui/FitLabel.h"
+
+#include <QGroupBox>
+#include <QStringList>
+
+#include <initializer_list>
+#include <utility>
+
+namespace kibbo {
+
+namespace {
+
+constexpr int kClientWidth = 6615;
+constexpr int kClientHeight = 5760;
+constexpr const char* kBackColour = "&H00AEAEEF&";
+constexpr const char* kMessageColour = "&H000000C0&";
+constexpr const char16_t* kCaption = u"ユーザーキー設定";
+
+// The kana of each slot and its spellings as the choice box lists them; the
+// position in the list is the value stored for the slot.
+struct SlotChoice {
+    const char16_t* kana;
+    std::initializer_list<const char*> spellings;
+};
+
+const SlotChoice kSlotChoices[kKeyPrefSlots] = {
+    {u"し", {"SI", "SHI"}},        {u"ち", {"TI", "CHI"}},        {u"つ", {"TU", "TSU"}},
+    {u"ふ", {"HU", "FU"}},         {u"ん", {"NN", "N"}},          {u"じ", {"JI", "ZI"}},
+    {u"しゃ", {"SYA", "SHA"}},     {u"しゅ", {"SYU", "SHU"}},     {u"しぇ", {"SYE", "SHE"}},
+    {u"しょ", {"SYO", "SHO"}},     {u"ちゃ", {"TYA", "CHA"}},     {u"ちぃ", {"TYI", "CYI"}},
+    {u"ちゅ", {"TYU", "CHU"}},     {u"ちぇ", {"TYE", "CHE"}},     {u"ちょ", {"TYO", "CHO"}},
+    {u"ふぃ", {"FI", "FYI"}},      {u"ふぇ", {"FE", "FYE"}},      {u"じゃ", {"JA", "ZYA"}},
+    {u"じぃ", {"JYI", "ZYI"}},     {u"じゅ", {"JU", "ZYU"}},      {u"じぇ", {"JE", "ZYE"}},
+    {u"じょ", {"JO", "ZYO"}},      {u"ぁ", {"LA", "XA"}},         {u"ぃ", {"LI", "XI"}},
+    {u"ぅ", {"LU", "XU"}},         {u"ぇ", {"LE", "XE"}},         {u"ぉ", {"LO", "XO"}},
+    {u"ゃ", {"LYA", "XYA"}},       {u"ゅ", {"LYU", "XYU"}},       {u"ょ", {"LYO", "XYO"}},
+    {u"っ", {"LTU", "XTU"}},       {u"うぃ", {"WI", "ULI", "UXI"}},
+    {u"うぇ", {"WE", "ULE", "UXE"}},
+    {u"てゃ", {"THA", "TELYA", "TEXYA"}},
+    {u"てぃ", {"THI", "TELI", "TEXI"}},
+    {u"てゅ", {"THU", "TELYU", "TEXYU"}},
+    {u"てぇ", {"THE", "TELE", "TEXE"}},
+    {u"てょ", {"THO", "TELYO", "TEXYO"}},
+    {u"でゃ", {"DHA", "DELYA", "DEXYA"}},
+    {u"でぃ", {"DHI", "DELI", "DEXI"}},
+    {u"でゅ", {"DHU", "DELYU", "DEXYU"}},
+    {u"でぇ", {"DHE", "DELE", "DEXE"}},
+    {u"でょ", {"DHO", "DELYO", "DEXYO"}},
+};
+
+// The first slot of each of the frame's four columns; a column runs down to
+// the slot before the next column's first.
+constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
+
+QColor DesignColour(const char* code)
+{
+    return ParseColourCode(code).value_or(QColor());
+}
+
+QRect DesignRect(int left, int top, int width, int height)
+{
+    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+// The buttons keep their white face whether focused, pressed or clicked;
+// the focus shows only as a dotted frame in place of the border.
+const char* const kButtonStyle =
+    "QPushButton { background-color: #ffffff; border: 1px solid #808080; }"
+    "QPushButton:pressed { border: 2px solid #404040; }"
+    "QPushButton:focus { outline: 1px dotted #000000; }";
+
+} // namespace
+
+Form1::Form1(std::string programFolder)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_programFolder(std::move(programFolder))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(ToQString(kCaption));
+    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    setFont(ControlFont("MS UI Gothic", 9, false));
+    QPalette back = palette();
+    back.setColor(QPalette::Window, DesignColour(kBackColour));
+    setPalette(back);
+    setAutoFillBackground(true);
+    setStyleSheet(QString::fromLatin1(kButtonStyle));
+
+    createControls();
+    loadKeyPrefs();
+}
+
+void Form1::createControls()
+{
+    auto* frame1 = new QGroupBox(ToQString(kCaption), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(DesignRect(240, 240, 6135, 4815));
+
+    const QFont kanaFont = ControlFont("MS UI Gothic", 12, false);
+    for (int column = 0; column < 4; ++column) {
+        for (int slot = kColumnFirstSlot[column]; slot < kColumnFirstSlot[column + 1]; ++slot) {
+            const SlotChoice& choice = kSlotChoices[slot];
+            const int top = 360 + 360 * (slot - kColumnFirstSlot[column]);
+
+            // Two kana are wider than the label at this size; they are
+            // narrowed to fit rather than cut off.
+            auto* kana = new FitLabel(ToQString(choice.kana), frame1);
+            kana->setGeometry(DesignRect(120 + 1440 * column, top, 375, 255));
+            kana->setFont(kanaFont);
+
+            auto* box = new QComboBox(frame1);
+            box->setObjectName(QStringLiteral("Combo1_%1").arg(slot));
+            box->setEditable(true);
+            // Typed text is never taken as a choice: it is not added to the
+            // list, and no completion turns it into an entry behind the
+            // player's back.
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr);
+            QStringList spellings;
+            for (const char* spelling : choice.spellings)
+                spellings << QString::fromLatin1(spelling);
+            box->addItems(spellings);
+            box->setGeometry(DesignRect(480 + 1440 * column, top, 855, 300));
+            m_combo1[static_cast<std::size_t>(slot)] = box;
+        }
+    }
+
+    m_command2 = new QPushButton(QStringLiteral("OK"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setGeometry(DesignRect(3600, 5280, 1095, 375));
+    connect(m_command2, &QPushButton::clicked, this, &Form1::ok);
+
+    m_command1 = new QPushButton(ToQString(u"適用"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(DesignRect(4920, 5280, 1215, 375));
+    connect(m_command1, &QPushButton::clicked, this, &Form1::apply);
+
+    m_saveMessage = new QLabel(ToQString(u"設定を保存できませんでした"), this);
+    m_saveMessage->setGeometry(DesignRect(240, 5280, 3255, 375));
+    m_saveMessage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette red = m_saveMessage->palette();
+    red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
+    m_saveMessage->setPalette(red);
+    m_saveMessage->hide();
+
+    // The boxes in slot order, then OK, then Apply.
+    QWidget* previous = m_combo1[0];
+    for (int slot = 1; slot < kKeyPrefSlots; ++slot) {
+        setTabOrder(previous, combo(slot));
+        previous = combo(slot);
+    }
+    setTabOrder(previous, m_command2);
+    setTabOrder(m_command2, m_command1);
+    m_combo1[0]->setFocus();
+}
+
+void Form1::loadKeyPrefs()
+{
+    // A missing or short file leaves the standard spelling in every slot it
+    // cannot supply.
+    LoadKeyPrefs(JoinProgramPath(m_programFolder, "data\\key.ini"), m_keyPref);
+    for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
+        const int value = m_keyPref[static_cast<std::size_t>(slot)];
+        // A value that is no position of the list (-1 among them) selects
+        // nothing and leaves the box empty.
+        combo(slot)->setCurrentIndex(value >= 0 && value < combo(slot)->count() ? value : -1);
+    }
+}
+
+bool Form1::apply()
+{
+    for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
+        const QComboBox* box = combo(slot);
+        const int index = box->currentIndex();
+        // Text typed over a choice is no choice.
+        const bool chosen = index >= 0 && box->currentText() == box->itemText(index);
+        m_keyPref[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(chosen ? index : -1);
+    }
+    const bool saved = SaveKeyPrefs(JoinProgramPath(m_programFolder, "data\\key.ini"), m_keyPref);
+    m_saveMessage->setVisible(!saved);
+    return saved;
+}
+
+void Form1::ok()
+{
+    // The dialog stays open when the file could not be written, so that the
+    // choices are not lost.
+    if (apply())
+        close();
+}
+
+} // namespace kibbo

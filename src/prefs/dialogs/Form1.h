@@ -1,0 +1,47 @@
+#pragma once
+
+#include "prefs/KeyPrefs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+namespace kibbo {
+
+// The key settings dialog: one choice box per preference slot, loaded from
+// data\key.ini when the dialog opens and saved back by Apply and OK. It runs
+// beside the game and never touches the game's own copy of the
+// preferences; the game reads the file again at its next dog.
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    // programFolder is where data/key.ini lives.
+    explicit Form1(std::string programFolder);
+
+    QComboBox* combo(int slot) const { return m_combo1[static_cast<std::size_t>(slot)]; }
+    QPushButton* okButton() const { return m_command2; }
+    QPushButton* applyButton() const { return m_command1; }
+    // Shown only while the last save failed.
+    QLabel* saveMessage() const { return m_saveMessage; }
+
+private:
+    void createControls();
+    void loadKeyPrefs();
+    // Apply: the choices into keyPref, keyPref into the file. False when the
+    // file could not be written; the dialog then says so.
+    bool apply();
+    void ok();
+
+    std::string m_programFolder;
+    KeyPrefs m_keyPref{};
+    std::array<QComboBox*, kKeyPrefSlots> m_combo1{};
+    QPushButton* m_command1 = nullptr; // 適用 (Apply)
+    QPushButton* m_command2 = nullptr; // OK
+    QLabel* m_saveMessage = nullptr;
+};
+
+} // namespace kibbo
