@@ -5,12 +5,38 @@
 #include <QTime>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string_view>
+
+namespace {
+
+// --trace: one line per game event on stderr, flushed at once, so that a
+// game can be attached to a bug report or followed by a test.
+void TraceLine(std::string_view line)
+{
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+    std::fflush(stderr);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    std::function<void(std::string_view)> trace;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--trace") == 0) {
+            trace = TraceLine;
+        } else {
+            std::fprintf(stderr, "kibbo: unknown option '%s'; the only option is --trace\n", argv[i]);
+            return 2;
+        }
+    }
     kibbo::SdlSound sound;
     kibbo::MainForm form(sound, QCoreApplication::applicationDirPath().toStdString(),
-                         [] { return QTime::currentTime().second(); });
+                         [] { return QTime::currentTime().second(); }, trace);
     form.game().formLoad();
     form.show();
     // The sound device and the music's font load in a thread of their own,

@@ -193,6 +193,7 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
     m_client->setAutoFillBackground(true);
 
     createControls();
+    connectMenu();
 
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(100);
@@ -399,8 +400,30 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
 
 void MainForm::followUp(Outcome outcome)
 {
-    // FIXME: open the ranking entry when the score enters it.
-    (void)outcome;
+    if (outcome == Outcome::Cleared && m_game.lastClear().entersRanking)
+        openScoreBoard(m_game.lastClear().score);
+}
+
+void MainForm::openScoreBoard(std::int32_t score)
+{
+    // A window still open from an earlier game keeps its score: it only
+    // comes to the front.
+    if (m_scoreBoard.open(m_programFolder, score)) {
+        // Beside the main window, so that the result screen stays in view.
+        ScoreBoard* board = m_scoreBoard.get();
+        board->move(frameGeometry().right() + 8, frameGeometry().top());
+    }
+}
+
+void MainForm::connectMenu()
+{
+    auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
+    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_programFolder); });
+    connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
+    connect(button(Control::VersionBtn), &QPushButton::clicked, this,
+            [this] { m_frmAbout.open(m_programFolder); });
+    connect(button(Control::ScoreBtn), &QPushButton::clicked, this,
+            [this] { m_scoreBoardStart.open(m_programFolder); });
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)

@@ -2,6 +2,12 @@
 
 #include "game/Controls.h"
 #include "game/Game.h"
+#include "prefs/dialogs/Form1.h"
+#include "scores/dialogs/ScoreBoard.h"
+#include "scores/dialogs/ScoreBoardStart.h"
+#include "ui/Form2.h"
+#include "ui/FrmAbout.h"
+#include "ui/SingleWindow.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -35,6 +41,13 @@ public:
     QWidget* clientArea() const { return m_client; }
     const QTimer& timer1() const { return m_timer1; }
 
+    // The windows the menu and a cleared game open; null while closed.
+    Form1* form1() const { return m_form1.get(); }
+    Form2* form2() const { return m_form2.get(); }
+    FrmAbout* frmAbout() const { return m_frmAbout.get(); }
+    ScoreBoardStart* scoreBoardStart() const { return m_scoreBoardStart.get(); }
+    ScoreBoard* scoreBoard() const { return m_scoreBoard.get(); }
+
     // Run when the player quits; leaves the event loop unless replaced.
     std::function<void()> endProgram;
 
@@ -55,6 +68,8 @@ private:
     static constexpr std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
 
     void createControls();
+    void connectMenu();
+    void openScoreBoard(std::int32_t score);
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);
@@ -74,6 +89,11 @@ private:
     std::array<QWidget*, kControlCount> m_controls{};
     QTimer m_timer1;
     Game m_game;
+    SingleWindow<Form1> m_form1;
+    SingleWindow<Form2> m_form2;
+    SingleWindow<FrmAbout> m_frmAbout;
+    SingleWindow<ScoreBoardStart> m_scoreBoardStart;
+    SingleWindow<ScoreBoard> m_scoreBoard;
 };
 
 } // namespace kibbo

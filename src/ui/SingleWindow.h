@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <utility>
+
+namespace kibbo {
+
+// A window the program has at most one of: opened, it is created (and loads
+// itself) unless it is already there, then shown and brought to the front.
+// The window deletes itself when closed, which makes room for a new one.
+template <class Window>
+class SingleWindow {
+public:
+    SingleWindow() = default;
+    SingleWindow(const SingleWindow&) = delete;
+    SingleWindow& operator=(const SingleWindow&) = delete;
+    ~SingleWindow() { delete m_window.data(); }
+
+    // True when a new window was made.
+    template <class... Args>
+    bool open(Args&&... args)
+    {
+        const bool created = !m_window;
+        if (created) {
+            m_window = new Window(std::forward<Args>(args)...);
+            m_window->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_window->show();
+        m_window->raise();
+        m_window->activateWindow();
+        return created;
+    }
+
+    Window* get() const { return m_window.data(); }
+
+private:
+    QPointer<Window> m_window;
+};
+
+} // namespace kibbo
