@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
