@@ -88,7 +88,6 @@ Form1::Form1(std::string programFolder)
     back.setColor(QPalette::Window, DesignColour(kBackColour));
     setPalette(back);
     setAutoFillBackground(true);
-    setStyleSheet(QString::fromLatin1(kButtonStyle));
 
     createControls();
     loadKeyPrefs();
@@ -146,6 +145,11 @@ void Form1::createControls()
     red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
     m_saveMessage->setPalette(red);
     m_saveMessage->hide();
+
+    // Styled one by one: a style sheet on the whole window would restyle the
+    // 43 boxes too and make the dialog slow to open.
+    for (QPushButton* button : {m_command2, m_command1})
+        button->setStyleSheet(QString::fromLatin1(kButtonStyle));
 
     // The boxes in slot order, then OK, then Apply.
     QWidget* previous = m_combo1[0];
