@@ -75,6 +75,7 @@ int main(int argc, char* argv[])
     double longestEffect = 0.0;
     int changes = 0;
     int heard = 0;
+    int loudest = 0;
     for (int round = 0; round < kRounds; ++round) {
         for (const char* piece : game) {
             const double change = Timed([&] {
@@ -89,6 +90,7 @@ int main(int argc, char* argv[])
             for (int bark = 0; bark < 8; ++bark) {
                 longestEffect = std::max(longestEffect, Timed([&] { sound.playEffect(path("sound\\bark.wav")); }));
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                loudest = std::max(loudest, sound.musicPeak());
                 sounded = sounded || sound.musicPeak() > 0;
             }
             heard += sounded ? 1 : 0;
@@ -104,6 +106,7 @@ int main(int argc, char* argv[])
     std::printf("music change, longest window-thread block: %.2f ms (target: 16 ms)\n", longestChange);
     std::printf("bark, longest window-thread block: %.2f ms (target: 16 ms)\n", longestEffect);
     std::printf("music changes heard (info): %d of %d\n", heard, changes);
+    std::printf("loudest music sample (info): %d of 32767\n", loudest);
     std::printf("memory taken by sound and music (info): %.0f MB\n", memoryPlaying - memoryBefore);
     std::printf("peak memory with music playing: %.0f MB (target: 80 MB)\n", peakMemory);
     return 0;
