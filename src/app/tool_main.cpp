@@ -2,6 +2,7 @@
 // for players who want to practise a name and for maintainers checking the
 // guides under a preference file; and the ranking, to read it or to carry a
 // score over from another machine.
+#include "platform/DataFolder.h"
 #include "platform/FileIO.h"
 #include "platform/ProgramPath.h"
 #include "prefs/KeyPrefs.h"
@@ -26,10 +27,11 @@ constexpr int kUsageError = 2;
 const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING..."
                            " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR]";
 
-// The game's own data folder, beside the program.
+// The game's own data folder: beside the program, or the player's own when
+// the program is installed.
 std::string GameDataFolder()
 {
-    return QCoreApplication::applicationDirPath().toStdString() + "/data";
+    return kibbo::ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString());
 }
 
 int Fail(const std::string& message)

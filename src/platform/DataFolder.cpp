@@ -1,0 +1,59 @@
+#include "platform/DataFolder.h"
+
+#include "platform/FileIO.h"
+#include "platform/ProgramPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kibbo {
+
+namespace {
+
+// The files a new player starts from; score.dat only appears after a
+// cleared game, so there is nothing to copy for it.
+constexpr const char* kSeededFiles[] = {"key.ini", "score.kib"};
+
+bool IsWritableFolder(const std::string& folder)
+{
+    const QFileInfo info(QString::fromStdString(folder));
+    return info.isDir() && info.isWritable();
+}
+
+// Copies each default the player does not have yet; a failed copy leaves the
+// game to treat the file as missing, as it would anywhere else.
+void SeedPlayerFolder(const std::string& defaults, const std::string& player)
+{
+    for (const char* name : kSeededFiles) {
+        const std::string target = JoinProgramPath(player, name);
+        if (QFileInfo::exists(QString::fromStdString(target)))
+            continue;
+        if (const auto bytes = ReadWholeFile(JoinProgramPath(defaults, name)))
+            WriteFileAtomically(target, *bytes);
+    }
+}
+
+} // namespace
+
+std::string ChooseDataFolder(const std::string& programFolder, const std::string& playerDataHome,
+                             const WritableTest& isWritable)
+{
+    const std::string beside = JoinProgramPath(programFolder, "data");
+    if (isWritable(beside) || playerDataHome.empty())
+        return beside;
+    const std::string player = JoinProgramPath(playerDataHome, "kibbo/data");
+    if (!QDir().mkpath(QString::fromStdString(player)))
+        return beside;
+    SeedPlayerFolder(beside, player);
+    return player;
+}
+
+std::string ChooseDataFolder(const std::string& programFolder)
+{
+    // Qt follows the XDG rule: $XDG_DATA_HOME when set, else ~/.local/share.
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return ChooseDataFolder(programFolder, home.toStdString(), IsWritableFolder);
+}
+
+} // namespace kibbo

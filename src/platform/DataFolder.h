@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace kibbo {
+
+// Answers whether the player may write into a folder.
+using WritableTest = std::function<bool(const std::string& folder)>;
+
+// The folder that holds the player's key.ini, score.kib and score.dat.
+// A program run from a folder whose data/ the player may write (the build
+// folder) keeps its data beside it. An installed program's folder belongs to
+// the system, so its data/ only holds the defaults: the player's own data
+// folder ($XDG_DATA_HOME/kibbo/data, by default ~/.local/share/kibbo/data) is
+// used instead, and key.ini and score.kib are copied into it from the
+// defaults when they are missing there; files already there are never
+// replaced. When that folder cannot be made, or there is no home to make it
+// in, the program's data/ is returned so that the game still reads its
+// defaults.
+std::string ChooseDataFolder(const std::string& programFolder);
+
+// The same choice with the player's data home (the folder that stands for
+// ~/.local/share) and the writability test given.
+std::string ChooseDataFolder(const std::string& programFolder, const std::string& playerDataHome,
+                             const WritableTest& isWritable);
+
+} // namespace kibbo
