@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
