@@ -2,7 +2,15 @@
 BUILD ?= build
 DIST  := $(BUILD)/dist
 
-.PHONY: setup build run test bench contact-sheet clean
+.PHONY: setup build run test bench contact-sheet deb clean
+
+# A second build of everything under the address and undefined-behaviour
+# sanitizers, and the fuzzers, built with clang as a project of their own.
+ASAN_BUILD := $(BUILD)-asan
+FUZZ_BUILD := $(BUILD)-fuzz
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+FUZZ_SECONDS ?= 60
+.PHONY: asan-build fuzz-build fuzz
 
 setup:
 	@scripts/install-deps.sh
@@ -14,8 +22,18 @@ build: setup
 run: build
 	cd $(DIST) && ./kibbo
 
-test: build
+test: build asan-build fuzz-build
 	@scripts/run-tests.sh $(BUILD)
+
+asan-build: setup
+	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		"-DCMAKE_C_FLAGS=$(SANITIZE)" "-DCMAKE_CXX_FLAGS=$(SANITIZE)" \
+		"-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)" "-DCMAKE_SHARED_LINKER_FLAGS=$(SANITIZE)"
+	@cmake --build $(ASAN_BUILD)
+
+fuzz-build: setup
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
+	@cmake --build $(FUZZ_BUILD)
 
 bench: build
 	@cmake --build $(BUILD) --target benchmarks
@@ -24,5 +42,23 @@ bench: build
 contact-sheet: build
 	@cmake --build $(BUILD) --target contact-sheet
 
+deb: build
+	@cd $(BUILD) && cpack -G DEB
+
+# Each fuzzer for FUZZ_SECONDS from a copy of its corpus; crashing inputs
+# are kept in $(FUZZ_BUILD)/artifacts.
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/logs
+	@for corpus in fuzz/corpus/*/; do \
+		name=$$(basename "$$corpus"); log=$(FUZZ_BUILD)/logs/$$name.log; \
+		echo "== $$name: $(FUZZ_SECONDS) s, log in $$log"; \
+		if ! LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+			FUZZ_ARTIFACTS=$(CURDIR)/$(FUZZ_BUILD)/artifacts fuzz/run-fuzzer.sh $(FUZZ_BUILD)/$${name}_fuzzer \
+			"$$corpus" -max_total_time=$(FUZZ_SECONDS) >"$$log" 2>&1; then \
+			tail -n 40 "$$log"; exit 1; \
+		fi; \
+		grep -E '^stat::(number_of_executed_units|new_units_added)' "$$log"; \
+	done
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

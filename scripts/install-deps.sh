@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kibbo needs to build, test and run.
-# Idempotent: does nothing when every package is already present.
+# Installs the Debian packages Kibbo needs to build, test, run and package.
+# Idempotent: does nothing when every package is already present. Needs only
+# bash on a bare Debian 12: as root it installs at once, with sudo it asks
+# sudo, and otherwise it prints the command an administrator must run.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick
+  desktop-file-utils appstream dpkg-dev
   clang-14 libclang-rt-14-dev
 )
 
@@ -22,9 +25,22 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+# The package lists are refreshed first: on a fresh machine they are empty,
+# and stale ones name files the mirror no longer has.
+install_cmd="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Kibbo needs Debian packages that only an administrator can install. Run as root:" >&2
+    echo "  su -c '$install_cmd'" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
+
 echo "Installing: ${missing[*]}"
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive sh -c "$install_cmd"; then
+  echo "Installing failed. An administrator can run as root:" >&2
+  echo "  su -c '$install_cmd'" >&2
+  exit 1
+fi
