@@ -239,10 +239,9 @@ void MainForm::createControls()
             break;
         }
         case Kind::Label: {
-            // The guide and the name are one line each, and must be read whole.
-            const bool oneLine = design.control == Control::TxtTyp2 || design.control == Control::TxtTyp0;
-            QLabel* label = oneLine ? new FitLabel(ToQString(design.caption), m_client)
-                                    : new QLabel(ToQString(design.caption), m_client);
+            // Every label of the window is one line that must be read whole,
+            // in whatever font stands in for the design's.
+            auto* label = new FitLabel(ToQString(design.caption), m_client);
             Qt::Alignment align = Qt::AlignTop;
             switch (design.align) {
             case Align::Left:
@@ -256,7 +255,7 @@ void MainForm::createControls()
                 break;
             }
             label->setAlignment(align);
-            label->setWordWrap(!oneLine);
+            label->setWordWrap(false);
             if (design.colour) {
                 QPalette text = label->palette();
                 text.setColor(QPalette::WindowText, DesignColour(design.colour));

@@ -1,0 +1,67 @@
+# Shared by the whole-program tests: a private copy of the program folder, a
+# started kibbo with --trace, polling, and window look-ups.
+# Every test sources this after `kibbo=$(realpath PATH/TO/kibbo)`.
+
+# Always on an X server of our own, so that a test never drives a
+# developer's real pointer.
+if [ -z "${KIBBO_E2E_XVFB:-}" ]; then
+  export KIBBO_E2E_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pid=
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The program with its folders, data copied so the test writes only its own.
+dist=$(dirname "$kibbo")
+mkdir -p "$work/game"
+cp "$kibbo" "$work/game/kibbo"
+for d in ani pics sound; do ln -s "$dist/$d" "$work/game/$d"; done
+cp -r "$dist/data" "$work/game/data"
+
+# Polls a command every 0.1 s for up to 30 s.
+poll() {
+  local tries=300
+  until "$@"; do
+    tries=$((tries - 1))
+    if [ "$tries" -le 0 ]; then return 1; fi
+    sleep 0.1
+  done
+}
+
+start_kibbo() {
+  # Started from another directory: the program finds its files in its own.
+  cd "$work"
+  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$work/game/kibbo" --trace 2>"$work/trace.log" &
+  pid=$!
+  cd - >/dev/null
+  poll find_main_window || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }
+}
+
+window=
+find_main_window() {
+  kill -0 "$pid" 2>/dev/null || { echo "kibbo ended early:"; cat "$work/trace.log"; exit 1; }
+  window=$(xdotool search --all --onlyvisible --pid "$pid" --classname kibbo 2>/dev/null | head -n 1) || true
+  [ -n "$window" ] && import -window "$window" "$work/first.png" 2>/dev/null \
+    && [ "$(identify -format %k "$work/first.png")" -gt 2 ]
+}
+
+# A window of the program found by its caption.
+window_named() {
+  xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null || true
+}
+
+# Clicks at a point of a window's client area, in pixels.
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# The last line of the trace that starts with a word.
+last_event() {
+  grep -a "^$1" "$work/trace.log" | tail -n 1
+}

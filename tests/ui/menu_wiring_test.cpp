@@ -1,0 +1,72 @@
+#include "doubles/RecordingSound.h"
+#include "ui/MainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using kibbo::Control;
+using kibbo::MainForm;
+
+namespace {
+
+class MenuWiringTest : public ::testing::Test {
+protected:
+    MenuWiringTest()
+    {
+        QDir(dir.path()).mkpath("data");
+        form = std::make_unique<MainForm>(sound, dir.path().toStdString(), [] { return 0; });
+        form->game().formLoad();
+        form->show();
+    }
+
+    void press(Control c) { qobject_cast<QPushButton*>(form->control(c))->click(); }
+
+    // Lets windows closed with WA_DeleteOnClose go.
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    kibbo::test::RecordingSound sound;
+    std::unique_ptr<MainForm> form;
+};
+
+} // namespace
+
+// Each menu button opens its window once; a second press only raises it.
+TEST_F(MenuWiringTest, OneWindowEach)
+{
+    press(Control::Howto);
+    kibbo::Form2* form2 = form->form2();
+    ASSERT_NE(form2, nullptr);
+    press(Control::Howto);
+    EXPECT_EQ(form->form2(), form2);
+    press(Control::KeySettei);
+    press(Control::VersionBtn);
+    press(Control::ScoreBtn);
+    EXPECT_NE(form->form1(), nullptr);
+    EXPECT_NE(form->frmAbout(), nullptr);
+    EXPECT_NE(form->scoreBoardStart(), nullptr);
+    EXPECT_TRUE(form2->isVisible() && form->form1()->isVisible() && form->frmAbout()->isVisible()
+                && form->scoreBoardStart()->isVisible());
+}
+
+// A window closed by its own keys can be opened again.
+TEST_F(MenuWiringTest, ReopensAfterEscape)
+{
+    for (int round = 0; round < 2; ++round) {
+        press(Control::VersionBtn);
+        ASSERT_NE(form->frmAbout(), nullptr) << round;
+        ASSERT_TRUE(form->frmAbout()->isVisible()) << round;
+        QTest::keyClick(form->frmAbout(), Qt::Key_Escape);
+        settle();
+        EXPECT_EQ(form->frmAbout(), nullptr) << round;
+    }
+}
