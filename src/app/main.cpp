@@ -1,3 +1,4 @@
+#include "platform/DataFolder.h"
 #include "platform/sdl/SdlSound.h"
 #include "ui/MainForm.h"
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -34,9 +36,13 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    // An installed game keeps the player's files in the player's own data
+    // folder; either way the files lie in a folder named data.
+    const std::string dataFolder = kibbo::ChooseDataFolder(programFolder);
+    const std::string dataRoot = dataFolder.substr(0, dataFolder.rfind('/'));
     kibbo::SdlSound sound;
-    kibbo::MainForm form(sound, QCoreApplication::applicationDirPath().toStdString(),
-                         [] { return QTime::currentTime().second(); }, trace);
+    kibbo::MainForm form(sound, programFolder, [] { return QTime::currentTime().second(); }, trace, dataRoot);
     form.game().formLoad();
     form.show();
     // The sound device and the music's font load in a thread of their own,

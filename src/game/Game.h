@@ -41,10 +41,13 @@ public:
     struct Services {
         MainFormControls& controls;
         SoundService& sound;
-        std::string programFolder;           // where data/ and sound/ live
+        std::string programFolder;           // where sound/ lives
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
         std::function<void(std::string_view)> trace = {};
+        // The folder whose data/ holds the player's files; the program
+        // folder when empty.
+        std::string dataRoot = {};
     };
 
     explicit Game(Services services);
@@ -80,6 +83,8 @@ public:
     void stopMusic();
 
     std::string programPath(std::string_view relative) const;
+    // "data\key.ini" and the like, in the player's data folder.
+    std::string dataPath(std::string_view relative) const;
 
 private:
     void showScreen(Screen screen);
@@ -93,6 +98,7 @@ private:
     MainFormControls& m_controls;
     SoundService& m_sound;
     std::string m_programFolder;
+    std::string m_dataRoot;
     std::function<int()> m_currentSeconds;
     std::function<void(std::string_view)> m_trace;
     GameState m_state;

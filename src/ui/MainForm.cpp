@@ -165,11 +165,12 @@ void LeaveEventLoop()
 
 MainForm::MainForm(SoundService& sound, std::string programFolder,
                    std::function<int()> currentSeconds,
-                   std::function<void(std::string_view)> trace)
+                   std::function<void(std::string_view)> trace, std::string dataRoot)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , endProgram(LeaveEventLoop)
     , m_programFolder(std::move(programFolder))
-    , m_game({*this, sound, m_programFolder, std::move(currentSeconds), std::move(trace)})
+    , m_dataRoot(dataRoot.empty() ? m_programFolder : std::move(dataRoot))
+    , m_game({*this, sound, m_programFolder, std::move(currentSeconds), std::move(trace), m_dataRoot})
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString());
@@ -407,7 +408,7 @@ void MainForm::openScoreBoard(std::int32_t score)
 {
     // A window still open from an earlier game keeps its score: it only
     // comes to the front.
-    if (m_scoreBoard.open(m_programFolder, score)) {
+    if (m_scoreBoard.open(m_dataRoot, score)) {
         // Beside the main window, so that the result screen stays in view.
         ScoreBoard* board = m_scoreBoard.get();
         board->move(frameGeometry().right() + 8, frameGeometry().top());
@@ -417,12 +418,12 @@ void MainForm::openScoreBoard(std::int32_t score)
 void MainForm::connectMenu()
 {
     auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
-    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_programFolder); });
+    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_dataRoot); });
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this,
-            [this] { m_scoreBoardStart.open(m_programFolder); });
+            [this] { m_scoreBoardStart.open(m_dataRoot); });
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)

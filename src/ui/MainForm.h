@@ -27,12 +27,13 @@ namespace kibbo {
 class MainForm final : public QWidget, public MainFormControls {
     Q_OBJECT
 public:
-    // programFolder is where ani/, pics/, sound/ and data/ are found;
-    // currentSeconds gives the seconds field of the time of day; trace, when
-    // given, receives one line per game event.
+    // programFolder is where ani/, pics/ and sound/ are found; dataRoot the
+    // folder whose data/ holds the player's files (the program folder when
+    // empty); currentSeconds gives the seconds field of the time of day;
+    // trace, when given, receives one line per game event.
     MainForm(SoundService& sound, std::string programFolder,
              std::function<int()> currentSeconds,
-             std::function<void(std::string_view)> trace = {});
+             std::function<void(std::string_view)> trace = {}, std::string dataRoot = {});
     ~MainForm() override;
 
     Game& game() { return m_game; }
@@ -78,6 +79,7 @@ private:
     const QPixmap& picture(std::string_view relativePath);
 
     std::string m_programFolder;
+    std::string m_dataRoot;
     // Every picture is decoded once: the walker's frames are shown ten times
     // a second. A file that could not be loaded stays a null picture.
     std::map<std::string, QPixmap> m_pictures;

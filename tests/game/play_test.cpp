@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <string>
@@ -408,4 +410,31 @@ TEST_F(PlayTest, TraceAnnouncesEveryDog)
     EXPECT_EQ(traced[1], "dog\t223\tkai");
     typeWholeGuide();
     EXPECT_EQ(traced.back(), "dog\t223\t" + std::string(s().typGuide.begin(), s().typGuide.end()));
+}
+
+// The player's files come from the data folder the game is given, which
+// for an installed game is not beside the program.
+TEST(DataRoot, PlayerFilesLiveInTheGivenFolder)
+{
+    QTemporaryDir program, player;
+    QDir(player.path()).mkdir("data");
+    KeyPrefs prefs{};
+    prefs[1] = 1; // ち as "chi"
+    ASSERT_TRUE(SaveKeyPrefs(player.filePath("data/key.ini").toStdString(), prefs));
+    test::FakeControls controls;
+    test::RecordingSound sound;
+    Game game({controls, sound, program.path().toStdString(), [] { return 0; }, {}, player.path().toStdString()});
+    game.formLoad();
+    game.state().dogIndex = 5; // チワワ
+    game.beginPlay();
+    EXPECT_EQ(game.state().typGuide, u"chiwawa");
+    EXPECT_EQ(sound.commands.back(), "play");
+    EXPECT_NE(sound.commands.at(sound.commands.size() - 2).find(program.path().toStdString()), std::string::npos)
+        << "music stays with the program";
+    game.state().walkerLeft = 7380;
+    for (char16_t k : std::u16string(game.state().typGuide))
+        game.keyPress(k);
+    ASSERT_EQ(game.state().screen, Screen::Cleared);
+    EXPECT_TRUE(QFile::exists(player.filePath("data/score.dat")));
+    EXPECT_FALSE(QFile::exists(program.filePath("data/score.dat")));
 }
