@@ -21,8 +21,8 @@ public:
     void closeMusic() override {}
 };
 
-// A short, friendly guide, a few seconds into the walk.
-constexpr int kShownDog = 315; // 柴犬
+// Where the walk starts: the dog met after the scripted typing below.
+constexpr int kFirstDog = 300;
 
 } // namespace
 
@@ -35,18 +35,24 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const std::string folder = argv[1];
     Silence sound;
-    kibbo::MainForm form(sound, folder, [] { return kShownDog % 60; });
+    kibbo::MainForm form(sound, folder, [] { return 0; });
     form.game().formLoad();
-    form.game().state().dogIndex = kShownDog;
+    form.game().state().dogIndex = kFirstDog;
     form.game().beginPlay();
     form.setTimer1Enabled(false);
-    // What the first ticks would have drawn: the walker a few steps on, the
-    // time limit counting and the clock running.
-    form.setLeft(kibbo::Control::Image3, 2400);
-    form.loadPicture(kibbo::Control::Image3, "ani\\ani2.gif");
-    form.setCaption(kibbo::Control::LimitTime, u"3");
-    form.setCaption(kibbo::Control::Label12, u"14");
-    form.setCaption(kibbo::Control::Label14, u"23");
+    // A minute and a half into a walk, driven by the game's own ticks and
+    // keys: a dozen dogs typed, a few seconds each, and the next dog begun.
+    kibbo::Game& game = form.game();
+    for (int dog = 0; dog < 12; ++dog) {
+        for (int t = 0; t < 25; ++t)
+            game.tick();
+        for (char16_t key : std::u16string(game.state().typGuide))
+            game.keyPress(key);
+    }
+    for (int t = 0; t < 12; ++t)
+        game.tick();
+    game.keyPress(game.state().typGuide.front());
+    form.setTimer1Enabled(false);
 
     const QImage screen = form.clientArea()->grab().toImage();
     const QImage cap = screen.scaled(400, 279, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
