@@ -53,7 +53,7 @@ fuzz: fuzz-build
 		name=$$(basename "$$corpus"); log=$(FUZZ_BUILD)/logs/$$name.log; \
 		echo "== $$name: $(FUZZ_SECONDS) s, log in $$log"; \
 		if ! LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
-			FUZZ_ARTIFACTS=$(CURDIR)/$(FUZZ_BUILD)/artifacts fuzz/run-fuzzer.sh $(FUZZ_BUILD)/$${name}_fuzzer \
+			FUZZ_ARTIFACTS=$(abspath $(FUZZ_BUILD))/artifacts fuzz/run-fuzzer.sh $(FUZZ_BUILD)/$${name}_fuzzer \
 			"$$corpus" -max_total_time=$(FUZZ_SECONDS) >"$$log" 2>&1; then \
 			tail -n 40 "$$log"; exit 1; \
 		fi; \
