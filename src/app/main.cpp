@@ -22,10 +22,23 @@ void TraceLine(std::string_view line)
     std::fflush(stderr);
 }
 
+// Without a display the window system would abort the program with several
+// lines of its own; one line says what to do.
+bool HasDisplay()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "kibbo: no display to open the window on; start it on a desktop, or headless "
+                             "with xvfb-run -a kibbo\n");
+        return 1;
+    }
     QApplication app(argc, argv);
     std::function<void(std::string_view)> trace;
     for (int i = 1; i < argc; ++i) {
@@ -41,6 +54,8 @@ int main(int argc, char* argv[])
     // folder; either way the files lie in a folder named data.
     const std::string dataFolder = kibbo::ChooseDataFolder(programFolder);
     const std::string dataRoot = dataFolder.substr(0, dataFolder.rfind('/'));
+    if (dataRoot != programFolder)
+        std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", dataFolder.c_str());
     kibbo::SdlSound sound;
     kibbo::MainForm form(sound, programFolder, [] { return QTime::currentTime().second(); }, trace, dataRoot);
     form.game().formLoad();

@@ -6,6 +6,8 @@
 #include "ui/WindowShape.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -314,10 +316,23 @@ const QPixmap& MainForm::picture(std::string_view relativePath)
     if (cached == m_pictures.end()) {
         QPixmap pixmap;
         if (!pixmap.load(QString::fromStdString(path)))
-            std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
+            warnMissingPicture(path);
         cached = m_pictures.emplace(path, pixmap).first;
     }
     return cached->second;
+}
+
+void MainForm::warnMissingPicture(const std::string& path)
+{
+    // A whole folder gone would otherwise give a line for every dog.
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.dir().exists()) {
+        const std::string folder = file.dir().path().toStdString();
+        if (m_missingFolders.insert(folder).second)
+            std::fprintf(stderr, "kibbo: no folder %s; its pictures are not shown\n", folder.c_str());
+        return;
+    }
+    std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
 }
 
 void MainForm::loadPicture(Control c, std::string_view relativePath)
@@ -400,8 +415,15 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
 
 void MainForm::followUp(Outcome outcome)
 {
-    if (outcome == Outcome::Cleared && m_game.lastClear().entersRanking)
-        openScoreBoard(m_game.lastClear().score);
+    if (outcome != Outcome::Cleared)
+        return;
+    const ClearResult& clear = m_game.lastClear();
+    // The entry window says so itself when it opens.
+    if (!clear.scoreSaved && !clear.entersRanking)
+        std::fprintf(stderr, "kibbo: cannot write %s; the score of this game is not saved\n",
+                     JoinProgramPath(m_dataRoot, "data\\score.dat").c_str());
+    if (clear.entersRanking)
+        openScoreBoard(clear.score);
 }
 
 void MainForm::openScoreBoard(std::int32_t score)

@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 
 namespace kibbo {
@@ -77,12 +78,14 @@ private:
     void followUp(Outcome outcome);
     // The decoded picture of a file, read from disk the first time only.
     const QPixmap& picture(std::string_view relativePath);
+    void warnMissingPicture(const std::string& path);
 
     std::string m_programFolder;
     std::string m_dataRoot;
     // Every picture is decoded once: the walker's frames are shown ten times
     // a second. A file that could not be loaded stays a null picture.
     std::map<std::string, QPixmap> m_pictures;
+    std::set<std::string> m_missingFolders; // already warned about
     // The second click of a double click that lands on another picture
     // button than the first (Top_btn appears where Start_btn was) is no press.
     QWidget* m_lastPressed = nullptr;

@@ -319,11 +319,25 @@ TEST_F(SdlSoundTest, PieceStoppedOrClosedBeforeReadyStaysSilent)
     }
 }
 
+// A missing sound folder is one line, and nothing plays.
+TEST_F(SdlSoundTest, MissingSoundFolderIsOneLine)
+{
+    SdlSound sound(SdlSound::kSoundFont, path("nowhere"));
+    testing::internal::CaptureStderr();
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilReady(kReady));
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("kibbo: no folder " + path("nowhere") + "; the game is silent\n"), std::string::npos) << errors;
+    sound.playEffect(path("nowhere/bark.wav"));
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
 // Without the sound font the music is silent, with one line on stderr, and
 // the effects still play.
 TEST_F(SdlSoundTest, MissingFontSilencesOnlyTheMusic)
 {
     const std::string font = path("none.sf2");
+    QDir(dir.path()).mkdir("sound");
     SdlSound sound(font, soundFolder());
     testing::internal::CaptureStderr();
     sound.start();

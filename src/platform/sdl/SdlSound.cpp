@@ -116,6 +116,10 @@ void SdlSound::readAhead()
 {
     namespace fs = std::filesystem;
     std::error_code error;
+    if (!fs::is_directory(m_soundFolder, error)) {
+        std::fprintf(stderr, "kibbo: no folder %s; the game is silent\n", m_soundFolder.c_str());
+        return;
+    }
     for (fs::directory_iterator it(m_soundFolder, error), end; !error && it != end; it.increment(error)) {
         const fs::path& file = it->path();
         const std::string path = JoinProgramPath(m_soundFolder, file.filename().string());
