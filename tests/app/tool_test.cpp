@@ -21,7 +21,9 @@ struct ToolRun {
 ToolRun RunTool(const QStringList& args)
 {
     QProcess process;
-    process.start(QString::fromLocal8Bit(qgetenv("KIBBO_DIST")) + "/kibbo-tool", args);
+    const QString dist = qEnvironmentVariableIsSet("KIBBO_DIST") ? qEnvironmentVariable("KIBBO_DIST")
+                                                                 : QStringLiteral(KIBBO_DIST_FOLDER);
+    process.start(dist + "/kibbo-tool", args);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};

@@ -23,7 +23,7 @@ namespace {
 std::string Dist()
 {
     const char* dist = std::getenv("KIBBO_DIST");
-    return dist ? dist : "";
+    return dist ? dist : KIBBO_DIST_FOLDER;
 }
 
 std::uint32_t Little(const std::string& b, std::size_t pos, int n)
