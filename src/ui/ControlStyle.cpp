@@ -29,6 +29,36 @@ QString ToQString(std::u16string_view text)
     return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
+QColor DesignColour(const char* code)
+{
+    return ParseColourCode(code).value_or(QColor());
+}
+
+QRect DesignRect(int left, int top, int width, int height)
+{
+    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+QPoint DesignPoint(int x, int y)
+{
+    return {Pixels(x), Pixels(y)};
+}
+
+void SetBackColour(QWidget& window, const char* colourCode)
+{
+    QPalette back = window.palette();
+    back.setColor(QPalette::Window, DesignColour(colourCode));
+    window.setPalette(back);
+    window.setAutoFillBackground(true);
+}
+
+QString WhiteButtonStyle()
+{
+    return QStringLiteral("QPushButton { background-color: #ffffff; border: 1px solid #808080; }"
+                          "QPushButton:pressed { border: 2px solid #404040; }"
+                          "QPushButton:focus { outline: 1px dotted #000000; }");
+}
+
 std::optional<QColor> ParseColourCode(std::string_view code)
 {
     constexpr std::string_view prefix = "&H00";

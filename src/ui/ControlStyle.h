@@ -2,7 +2,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <optional>
 #include <string_view>
@@ -17,6 +20,20 @@ inline constexpr int kTwipsPerPixel = 15;
 int Pixels(double twips);
 
 QString ToQString(std::u16string_view text);
+
+// A colour of the design ("&H00BBGGRR&"); invalid for any other text.
+QColor DesignColour(const char* code);
+
+// A rectangle or point of the design, given in twips, in pixels.
+QRect DesignRect(int left, int top, int width, int height);
+QPoint DesignPoint(int x, int y);
+
+// Paints a window's background in a design colour.
+void SetBackColour(QWidget& window, const char* colourCode);
+
+// The flat white face of every push button: it stays white when focused,
+// pressed or clicked, and the focus shows only as a dotted frame.
+QString WhiteButtonStyle();
 
 // A colour as the window's design writes it: "&H00" followed by six
 // hexadecimal digits in the order blue, green, red, and a closing "&"

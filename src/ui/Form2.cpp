@@ -73,10 +73,6 @@ constexpr ControlSpec kDesign[] = {
     {Kind::Picture, "Image1", 240, 1200, 6000, 4185, nullptr, 0, false, false, "ani\\cap.gif"},
 };
 
-QColor DesignColour(const char* code)
-{
-    return ParseColourCode(code).value_or(QColor());
-}
 
 // The design's fonts set their kana wider than the installed ones fit in
 // the design's boxes; the font is narrowed in steps until the wrapped text
@@ -96,12 +92,6 @@ void CondenseToFit(QLabel& label)
     label.setFont(font);
 }
 
-// The buttons keep their white face whether focused, pressed or clicked;
-// the focus shows only as a dotted frame in place of the border.
-const char* const kButtonStyle =
-    "QPushButton { background-color: #ffffff; border: 1px solid #808080; }"
-    "QPushButton:pressed { border: 2px solid #404040; }"
-    "QPushButton:focus { outline: 1px dotted #000000; }";
 
 } // namespace
 
@@ -113,11 +103,8 @@ Form2::Form2(std::string programFolder)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(ToQString(u"操作方法"));
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
-    QPalette back = palette();
-    back.setColor(QPalette::Window, DesignColour(kBackColour));
-    setPalette(back);
-    setAutoFillBackground(true);
-    setStyleSheet(QString::fromLatin1(kButtonStyle));
+    SetBackColour(*this, kBackColour);
+    setStyleSheet(WhiteButtonStyle());
 
     createControls();
 }

@@ -23,27 +23,9 @@ constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 3555;
 constexpr const char* kBackColour = "&H00AEAEEF&";
 
-QColor DesignColour(const char* code)
-{
-    return ParseColourCode(code).value_or(QColor());
-}
 
-QRect DesignRect(int left, int top, int width, int height)
-{
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
 
-QPoint DesignPoint(int x, int y)
-{
-    return {Pixels(x), Pixels(y)};
-}
 
-// The buttons keep their white face whether focused, pressed or clicked;
-// the focus shows only as a dotted frame in place of the border.
-const char* const kButtonStyle =
-    "QPushButton { background-color: #ffffff; border: 1px solid #808080; }"
-    "QPushButton:pressed { border: 2px solid #404040; }"
-    "QPushButton:focus { outline: 1px dotted #000000; }";
 
 } // namespace
 
@@ -62,11 +44,8 @@ FrmAbout::FrmAbout(std::string programFolder)
     // The dialog font of a Japanese system, for every control without a
     // font of its own.
     setFont(ControlFont("MS UI Gothic", 9, false));
-    QPalette back = palette();
-    back.setColor(QPalette::Window, DesignColour(kBackColour));
-    setPalette(back);
-    setAutoFillBackground(true);
-    setStyleSheet(QString::fromLatin1(kButtonStyle));
+    SetBackColour(*this, kBackColour);
+    setStyleSheet(WhiteButtonStyle());
 
     createControls();
 }

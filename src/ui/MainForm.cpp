@@ -30,7 +30,6 @@ constexpr int kClientHeight = 6240;
 constexpr int kBorder = 1;
 
 constexpr const char* kBackColour = "&H000000FF&";
-constexpr const char* kButtonFace = "&H00FFFFFF&";
 constexpr const char* kResultColour = "&H00004080&";
 constexpr const char* kBlack = "&H00000000&";
 
@@ -153,10 +152,6 @@ bool IsMouseEvent(QEvent::Type type)
         || type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
 }
 
-QColor DesignColour(const char* code)
-{
-    return ParseColourCode(code).value_or(QColor());
-}
 
 void LeaveEventLoop()
 {
@@ -233,11 +228,7 @@ void MainForm::createControls()
         switch (design.kind) {
         case Kind::PushButton: {
             auto* button = new QPushButton(ToQString(design.caption), m_client);
-            button->setStyleSheet(
-                QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
-                               "QPushButton:focus { border: 1px solid #000000; }"
-                               "QPushButton:pressed { background-color: #e0e0e0; }")
-                    .arg(DesignColour(kButtonFace).name()));
+            button->setStyleSheet(WhiteButtonStyle());
             widget = button;
             break;
         }

@@ -56,22 +56,8 @@ const SlotChoice kSlotChoices[kKeyPrefSlots] = {
 // the slot before the next column's first.
 constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
 
-QColor DesignColour(const char* code)
-{
-    return ParseColourCode(code).value_or(QColor());
-}
 
-QRect DesignRect(int left, int top, int width, int height)
-{
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
 
-// The buttons keep their white face whether focused, pressed or clicked;
-// the focus shows only as a dotted frame in place of the border.
-const char* const kButtonStyle =
-    "QPushButton { background-color: #ffffff; border: 1px solid #808080; }"
-    "QPushButton:pressed { border: 2px solid #404040; }"
-    "QPushButton:focus { outline: 1px dotted #000000; }";
 
 } // namespace
 
@@ -84,10 +70,7 @@ Form1::Form1(std::string programFolder)
     setWindowTitle(ToQString(kCaption));
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
     setFont(ControlFont("MS UI Gothic", 9, false));
-    QPalette back = palette();
-    back.setColor(QPalette::Window, DesignColour(kBackColour));
-    setPalette(back);
-    setAutoFillBackground(true);
+    SetBackColour(*this, kBackColour);
 
     createControls();
     loadKeyPrefs();
@@ -149,7 +132,7 @@ void Form1::createControls()
     // Styled one by one: a style sheet on the whole window would restyle the
     // 43 boxes too and make the dialog slow to open.
     for (QPushButton* button : {m_command2, m_command1})
-        button->setStyleSheet(QString::fromLatin1(kButtonStyle));
+        button->setStyleSheet(WhiteButtonStyle());
 
     // The boxes in slot order, then OK, then Apply.
     QWidget* previous = m_combo1[0];

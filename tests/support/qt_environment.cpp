@@ -15,7 +15,7 @@ public:
 
 private:
     int m_argc = 1;
-    char m_name[8] = "ui_test";
+    char m_name[11] = "kibbo_test";
     char* m_argv[2] = {m_name, nullptr};
     std::unique_ptr<QApplication> m_app;
 };
