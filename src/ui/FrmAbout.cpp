@@ -29,11 +29,12 @@ constexpr const char* kBackColour = "&H00AEAEEF&";
 
 } // namespace
 
-FrmAbout::FrmAbout(std::string programFolder)
+FrmAbout::FrmAbout(std::string programFolder, std::string dataFolder)
     // A tool window stays out of the task bar.
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                   | Qt::WindowCloseButtonHint)
     , m_programFolder(std::move(programFolder))
+    , m_dataFolder(std::move(dataFolder))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmAbout"));
@@ -127,7 +128,10 @@ void FrmAbout::createControls()
         return box;
     };
     auto* text1 = textBox("Text1", u"Kibbo タイピングゲーム", DesignRect(360, 1920, 2295, 270));
-    auto* text2 = textBox("Text2", u"README.md を参照", DesignRect(360, 2160, 2295, 270));
+    // Where the player's own files are: the one thing a player may need to
+    // look up here.
+    const std::u16string data = u"データ: " + QString::fromStdString(m_dataFolder).toStdU16String();
+    auto* text2 = textBox("Text2", data.c_str(), DesignRect(360, 2160, 2295, 270));
 
     setTabOrder(m_cmdOK, text1);
     setTabOrder(text1, text2);

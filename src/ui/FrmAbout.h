@@ -13,7 +13,9 @@ class FrmAbout final : public QWidget {
     Q_OBJECT
 public:
     // programFolder is where ani/icon.gif is found.
-    explicit FrmAbout(std::string programFolder);
+    // dataFolder is where the player's settings and scores are kept, shown
+    // so that a player can find them.
+    FrmAbout(std::string programFolder, std::string dataFolder);
 
     QPushButton* okButton() const { return m_cmdOK; }
 
@@ -24,6 +26,7 @@ private:
     void createControls();
 
     std::string m_programFolder;
+    std::string m_dataFolder;
     QPushButton* m_cmdOK = nullptr;
 };
 

@@ -434,7 +434,7 @@ void MainForm::connectMenu()
     connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_dataRoot); });
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
-            [this] { m_frmAbout.open(m_programFolder); });
+            [this] { m_frmAbout.open(m_programFolder, JoinProgramPath(m_dataRoot, "data")); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this,
             [this] { m_scoreBoardStart.open(m_dataRoot); });
 }

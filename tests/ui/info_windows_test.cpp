@@ -150,7 +150,7 @@ TEST_F(InfoWindowTest, Form2OkCloses)
 // screen, at its design size, out of the task bar.
 TEST_F(InfoWindowTest, AboutPlacementAndLook)
 {
-    window = new FrmAbout(folder());
+    window = new FrmAbout(folder(), folder() + "/data");
     window->show();
     EXPECT_EQ(window->geometry(), QRect(156, 129, 382, 237));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
@@ -163,6 +163,8 @@ TEST_F(InfoWindowTest, AboutPlacementAndLook)
     EXPECT_EQ(child<QLabel>("lblVersion")->text(), "Version 1.00");
     EXPECT_EQ(child<QLabel>("Label3")->text(), QString::fromUtf8("バグ等ありましたらお知らせください"));
     EXPECT_EQ(child<QLabel>("Label4")->text(), "Special Thanks ");
+    // The player can find their own files from here.
+    EXPECT_TRUE(child<QLineEdit>("Text2")->text().endsWith(QString::fromStdString(folder() + "/data")));
     EXPECT_EQ(pictureColour("Picture1"), kPictures[5].colour);
     EXPECT_TRUE(child<QLineEdit>("Text1")->isReadOnly());
     EXPECT_TRUE(child<QLineEdit>("Text2")->isReadOnly());
@@ -179,7 +181,7 @@ TEST_F(InfoWindowTest, AboutClosesOnOkEnterAndEsc)
     };
     for (const Way way : {Way{"OK", 0}, Way{"Enter", Qt::Key_Return}, Way{"keypad Enter", Qt::Key_Enter},
                           Way{"Esc", Qt::Key_Escape}}) {
-        window = new FrmAbout(folder());
+        window = new FrmAbout(folder(), folder() + "/data");
         window->show();
         auto* about = static_cast<FrmAbout*>(window.data());
         if (way.key == 0) {
@@ -196,7 +198,7 @@ TEST_F(InfoWindowTest, AboutClosesOnOkEnterAndEsc)
 // The close box closes it too, and the window does not outlive its closing.
 TEST_F(InfoWindowTest, AboutClosesFromTheCloseBox)
 {
-    window = new FrmAbout(folder());
+    window = new FrmAbout(folder(), folder() + "/data");
     window->show();
     window->close();
     EXPECT_TRUE(destroyed());
