@@ -130,8 +130,8 @@ void FrmAbout::createControls()
     auto* text1 = textBox("Text1", u"Kibbo タイピングゲーム", DesignRect(360, 1920, 2295, 270));
     // Where the player's own files are: the one thing a player may need to
     // look up here.
-    const std::u16string data = u"データ: " + QString::fromStdString(m_dataFolder).toStdU16String();
-    auto* text2 = textBox("Text2", data.c_str(), DesignRect(360, 2160, 2295, 270));
+    const std::u16string where = u"データ: " + QString::fromStdString(m_dataFolder).toStdU16String();
+    auto* text2 = textBox("Text2", where.c_str(), DesignRect(360, 2160, 2295, 270));
 
     setTabOrder(m_cmdOK, text1);
     setTabOrder(text1, text2);
