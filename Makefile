@@ -35,9 +35,11 @@ fuzz-build: setup
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
 	@cmake --build $(FUZZ_BUILD)
 
-bench: build
-	@cmake --build $(BUILD) --target benchmarks
-	@for b in $(BUILD)/benchmarks/*_bench; do "$$b" || exit 1; done
+# Every performance figure against its target, from a Release build of its
+# own (scripts/bench.sh BUILD RUNS gives medians of several runs).
+bench:
+	@scripts/install-deps.sh
+	@scripts/bench.sh $(BUILD)-bench
 
 contact-sheet: build
 	@cmake --build $(BUILD) --target contact-sheet
