@@ -41,14 +41,19 @@ for run in $(seq "$runs"); do
 done
 [ "$runs" -gt 1 ] || exit 0
 
-# The median of each figure's first number over the runs, with the rest of
-# the line as the first run gave it.
+# The median of each figure's first number over the runs, with its unit
+# and target; the other numbers of a line differ from run to run.
 echo "medians of $runs runs:"
 awk '
   match($0, /: -?[0-9.]+/) {
     label = substr($0, 1, RSTART - 1)
     value = substr($0, RSTART + 2, RLENGTH - 2) + 0
-    if (!(label in count)) { order[++labels] = label; rest[label] = substr($0, RSTART + RLENGTH) }
+    if (!(label in count)) {
+      order[++labels] = label
+      tail = substr($0, RSTART + RLENGTH)
+      rest[label] = match(tail, /^ [^ ,(]+/) ? substr(tail, 1, RLENGTH) : ""
+      if (match($0, / \(target: [^)]*\)/)) rest[label] = rest[label] substr($0, RSTART, RLENGTH)
+    }
     values[label, ++count[label]] = value
   }
   END {
