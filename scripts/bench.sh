@@ -51,7 +51,7 @@ awk '
     if (!(label in count)) {
       order[++labels] = label
       tail = substr($0, RSTART + RLENGTH)
-      rest[label] = match(tail, /^ [^ ,(]+/) ? substr(tail, 1, RLENGTH) : ""
+      rest[label] = match(tail, /^ [a-zA-Z%]+/) ? substr(tail, 1, RLENGTH) : ""
       if (match($0, / \(target: [^)]*\)/)) rest[label] = rest[label] substr($0, RSTART, RLENGTH)
     }
     values[label, ++count[label]] = value
