@@ -200,6 +200,13 @@ MainForm::MainForm(SoundService& sound, std::string programFolder,
     // Decoded now, so that no tick waits for the disk.
     for (const char* frame : {"ani\\ani.gif", "ani\\ani2.gif", "ani\\ani3.gif"})
         picture(frame);
+    // The other screens' large pictures are decoded once the title is on
+    // screen, so that neither the first paint nor a key or tick waits.
+    QTimer::singleShot(250, this, [this] {
+        for (const char* file : {"ani\\wall2.gif", "ani\\gameover.gif", "ani\\gameclear.gif",
+                                 "ani\\back_kabe2.gif", "ani\\back_kabe3.gif"})
+            picture(file);
+    });
 
     for (const auto& [c, path] : kBuiltInPictures)
         loadPicture(c, path);
@@ -413,8 +420,10 @@ void MainForm::followUp(Outcome outcome)
     if (!clear.scoreSaved && !clear.entersRanking)
         std::fprintf(stderr, "kibbo: cannot write %s; the score of this game is not saved\n",
                      JoinProgramPath(m_dataRoot, "data\\score.dat").c_str());
+    // After the cleared screen has been painted: making the window takes
+    // longer than a frame.
     if (clear.entersRanking)
-        openScoreBoard(clear.score);
+        QTimer::singleShot(0, this, [this, score = clear.score] { openScoreBoard(score); });
 }
 
 void MainForm::openScoreBoard(std::int32_t score)

@@ -70,3 +70,31 @@ TEST_F(MenuWiringTest, ReopensAfterEscape)
         EXPECT_EQ(form->frmAbout(), nullptr) << round;
     }
 }
+
+// A clear that beats the seventh place opens the entry window once the
+// cleared screen is up; a second qualifying clear only raises it.
+TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
+{
+    auto clearGame = [this] {
+        form->game().newGame();
+        form->game().beginPlay();
+        form->game().state().walkerLeft = 7380;
+        QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
+        for (char16_t k : std::u16string(form->game().state().typGuide))
+            QTest::keyClick(receiver, static_cast<char>(k));
+        ASSERT_EQ(form->game().state().screen, kibbo::Screen::Cleared);
+    };
+    clearGame();
+    EXPECT_EQ(form->scoreBoard(), nullptr) << "not within the key press";
+    QCoreApplication::processEvents();
+    ASSERT_NE(form->scoreBoard(), nullptr) << "no ranking file yet: any positive score enters";
+    kibbo::ScoreBoard* first = form->scoreBoard();
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->newScoreLabel()->text().toInt(), form->game().lastClear().score);
+    const QString shown = first->newScoreLabel()->text();
+
+    clearGame();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->scoreBoard(), first);
+    EXPECT_EQ(first->newScoreLabel()->text(), shown) << "the open window keeps its score";
+}
