@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev libxcb1-dev
-  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-mixer-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho

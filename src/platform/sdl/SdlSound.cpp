@@ -11,7 +11,21 @@
 #include <filesystem>
 #include <utility>
 
+#ifdef KIBBO_QUIET_ALSA
+#include <alsa/asoundlib.h>
+#endif
+
 namespace kibbo {
+
+#ifdef KIBBO_QUIET_ALSA
+namespace {
+
+// Without a sound card ALSA writes eight lines of its own; the game's one
+// line says what matters.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+} // namespace
+#endif
 
 namespace {
 
@@ -84,6 +98,9 @@ void SdlSound::load()
     // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl+C would no
     // longer end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+#ifdef KIBBO_QUIET_ALSA
+    snd_lib_error_set_handler(IgnoreAlsaError);
+#endif
     bool open = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     // The music is rendered as 16-bit stereo; SDL converts it for a device
     // that wants something else.
