@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,4 +99,23 @@ TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
     QCoreApplication::processEvents();
     EXPECT_EQ(form->scoreBoard(), first);
     EXPECT_EQ(first->newScoreLabel()->text(), shown) << "the open window keeps its score";
+}
+
+// A spelling changed in the key settings during a game leaves the dog on
+// screen as it is; the next dog uses it.
+TEST_F(MenuWiringTest, KeySettingAppliesFromTheNextDog)
+{
+    form->game().state().dogIndex = 5; // チワワ, "tiwawa"
+    form->game().beginPlay();
+    press(Control::KeySettei);
+    kibbo::Form1* settings = form->form1();
+    ASSERT_NE(settings, nullptr);
+    settings->combo(1)->setCurrentIndex(1); // ち as "CHI"
+    settings->applyButton()->click();
+    auto guide = [this] { return qobject_cast<QLabel*>(form->control(Control::TxtTyp2))->text(); };
+    EXPECT_EQ(guide(), "tiwawa");
+    EXPECT_EQ(form->game().state().typGuide, u"tiwawa");
+    form->game().state().dogIndex = 5;
+    form->game().nextDog();
+    EXPECT_EQ(guide(), "chiwawa");
 }
