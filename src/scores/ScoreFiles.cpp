@@ -18,6 +18,20 @@ std::optional<std::int32_t> ToScore(std::optional<std::int64_t> number)
     return static_cast<std::int32_t>(*number);
 }
 
+// Bytes that are no Shift-JIS decode to a mark the file cannot take back;
+// read as "?", the name can still be saved again by whoever edits the ranking.
+std::u16string ReadableName(std::string_view bytes, bool& damaged)
+{
+    std::u16string name = DecodeShiftJis(bytes);
+    for (char16_t& c : name) {
+        if (c == u'\uFFFD') {
+            c = u'?';
+            damaged = true;
+        }
+    }
+    return name;
+}
+
 } // namespace
 
 RankingRead ParseRanking(std::string_view bytes)
@@ -27,10 +41,11 @@ RankingRead ParseRanking(std::string_view bytes)
     for (int i = 0; i < kRankPlaces; ++i) {
         const std::optional<std::int32_t> score = ToScore(reader.readNumber());
         const std::optional<std::string> name = reader.readLine();
-        if (!score || !name)
-            read.state = FileState::Damaged;
+        bool damaged = !score || !name;
         read.ranking.rankScore[i] = score.value_or(0);
-        read.ranking.rankName[i] = name ? DecodeShiftJis(*name) : std::u16string();
+        read.ranking.rankName[i] = name ? ReadableName(*name, damaged) : std::u16string();
+        if (damaged)
+            read.state = FileState::Damaged;
     }
     return read;
 }

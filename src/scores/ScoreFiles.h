@@ -31,7 +31,7 @@ struct RankingRead {
 
 // data\score.kib: a score line in the numeric print form and a name line
 // per place. The name is the whole line, so commas, quotes and leading
-// blanks come back as typed.
+// blanks come back as typed; bytes that are no Shift-JIS read as "?".
 RankingRead ParseRanking(std::string_view bytes);
 RankingRead LoadRanking(const std::string& path);
 

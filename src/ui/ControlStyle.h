@@ -21,6 +21,9 @@ int Pixels(double twips);
 
 QString ToQString(std::u16string_view text);
 
+// The pale pink behind every dialog.
+inline constexpr const char* kDialogBackColour = "&H00AEAEEF&";
+
 // A colour of the design ("&H00BBGGRR&"); invalid for any other text.
 QColor DesignColour(const char* code);
 

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kClientWidth = 7980;
 constexpr int kClientHeight = 5580;
-constexpr const char* kBackColour = "&H00AEAEEF&";
 constexpr const char* kRedBoxColour = "&H000000C0&";
 
 enum class Kind { Button, Label, RedBox, Picture, Line };
@@ -73,7 +72,6 @@ constexpr ControlSpec kDesign[] = {
     {Kind::Picture, "Image1", 240, 1200, 6000, 4185, nullptr, 0, false, false, "ani\\cap.gif"},
 };
 
-
 // The design's fonts set their kana wider than the installed ones fit in
 // the design's boxes; the font is narrowed in steps until the wrapped text
 // fits the label's height, down to three quarters of its width. The last
@@ -92,7 +90,6 @@ void CondenseToFit(QLabel& label)
     label.setFont(font);
 }
 
-
 } // namespace
 
 Form2::Form2(std::string programFolder)
@@ -103,7 +100,7 @@ Form2::Form2(std::string programFolder)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(ToQString(u"操作方法"));
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
-    SetBackColour(*this, kBackColour);
+    SetBackColour(*this, kDialogBackColour);
     setStyleSheet(WhiteButtonStyle());
 
     createControls();

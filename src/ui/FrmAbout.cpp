@@ -21,11 +21,6 @@ constexpr int kClientLeft = 2340;
 constexpr int kClientTop = 1935;
 constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 3555;
-constexpr const char* kBackColour = "&H00AEAEEF&";
-
-
-
-
 
 } // namespace
 
@@ -45,7 +40,7 @@ FrmAbout::FrmAbout(std::string programFolder, std::string dataFolder)
     // The dialog font of a Japanese system, for every control without a
     // font of its own.
     setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(*this, kBackColour);
+    SetBackColour(*this, kDialogBackColour);
     setStyleSheet(WhiteButtonStyle());
 
     createControls();

@@ -131,27 +131,11 @@ std::optional<PictureButton> PictureButtonOf(Control c)
     }
 }
 
-Control PictureButtonControl(PictureButton button)
-{
-    switch (button) {
-    case PictureButton::Start:
-        return Control::StartBtn;
-    case PictureButton::Restart:
-        return Control::RestartBtn;
-    case PictureButton::Top:
-        return Control::TopBtn;
-    case PictureButton::Finish:
-        return Control::FinishBtn;
-    }
-    return Control::StartBtn;
-}
-
 bool IsMouseEvent(QEvent::Type type)
 {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
         || type == QEvent::MouseButtonRelease || type == QEvent::MouseMove;
 }
-
 
 void LeaveEventLoop()
 {
@@ -486,16 +470,15 @@ bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)
 
 bool MainForm::handlePictureButtonEvent(PictureButton button, QEvent* event)
 {
-    QWidget* pressed = control(PictureButtonControl(button));
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
-        if (pressed != m_lastPressed) {
+        if (button != m_lastPressed) {
             m_swallowRelease = true;
             break;
         }
         [[fallthrough]];
     case QEvent::MouseButtonPress:
-        m_lastPressed = pressed;
+        m_lastPressed = button;
         m_game.buttonDown(button);
         // Lets the pressed picture appear before the program ends.
         if (button == PictureButton::Finish)

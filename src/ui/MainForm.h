@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -88,7 +89,7 @@ private:
     std::set<std::string> m_missingFolders; // already warned about
     // The second click of a double click that lands on another picture
     // button than the first (Top_btn appears where Start_btn was) is no press.
-    QWidget* m_lastPressed = nullptr;
+    std::optional<PictureButton> m_lastPressed;
     bool m_swallowRelease = false;
     QWidget* m_client = nullptr;
     std::array<QWidget*, kControlCount> m_controls{};

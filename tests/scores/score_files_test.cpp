@@ -145,10 +145,12 @@ TEST(RankingFile, DamagedFilesKeepWhatTheyCan)
     EXPECT_EQ(bad.ranking.rankName[2], u"C");
     EXPECT_EQ(bad.ranking.rankName[3], u"D");
 
-    // Bytes that are not Shift-JIS still give a name, marked where they fail.
+    // Bytes that are not Shift-JIS still give a name, "?" where they fail,
+    // which the file can take back.
     RankingRead odd = ParseRanking(std::string(" 1 \r\nok\xff\x81\r\n", 12));
-    EXPECT_EQ(odd.ranking.rankName[0].substr(0, 2), u"ok");
-    EXPECT_NE(odd.ranking.rankName[0].find(u'\uFFFD'), std::u16string::npos);
+    EXPECT_EQ(odd.state, FileState::Damaged);
+    EXPECT_EQ(odd.ranking.rankName[0].substr(0, 3), u"ok?");
+    EXPECT_TRUE(FormatRanking(odd.ranking).has_value());
 
     EXPECT_EQ(ParseRanking("").state, FileState::Damaged);
     EXPECT_EQ(LoadRanking("/nonexistent/score.kib").state, FileState::Missing);

@@ -1,6 +1,8 @@
 #include "ui/Form2.h"
 #include "ui/FrmAbout.h"
 
+#include "support/TestPictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,15 +22,9 @@ using kibbo::FrmAbout;
 
 namespace {
 
-// The pictures the two windows show, each in its own colour so that a
-// control shows which file it holds. PNG data under the game's GIF names:
-// the image loader goes by content.
-struct TestPicture {
-    const char* path;
-    QSize size;
-    QColor colour;
-};
+using kibbo::test::TestPicture;
 
+// The pictures the two windows show.
 const TestPicture kPictures[] = {
     {"ani/cap.gif", {400, 279}, QColor(20, 120, 220)},
     {"ani/b_kaisi.gif", {48, 47}, QColor(250, 150, 150)},
@@ -42,13 +38,7 @@ class InfoWindowTest : public ::testing::Test {
 protected:
     InfoWindowTest()
     {
-        const QDir folder(dir.path());
-        folder.mkpath("ani");
-        for (const TestPicture& p : kPictures) {
-            QImage image(p.size, QImage::Format_RGB32);
-            image.fill(p.colour);
-            EXPECT_TRUE(image.save(folder.filePath(p.path), "PNG")) << p.path;
-        }
+        kibbo::test::WritePictures(QDir(dir.path()), kPictures);
     }
 
     ~InfoWindowTest() override { delete window.data(); }

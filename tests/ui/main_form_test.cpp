@@ -1,4 +1,5 @@
 #include "doubles/RecordingSound.h"
+#include "support/TestPictures.h"
 #include "ui/FitLabel.h"
 #include "ui/MainForm.h"
 #include "ui/WindowShape.h"
@@ -29,15 +30,9 @@ using kibbo::test::RecordingSound;
 
 namespace {
 
-// Every picture the tests use, each in its own colour so that a control
-// shows which file it holds. The files are PNG data under the game's GIF
-// names; the image loader goes by content.
-struct TestPicture {
-    const char* path;
-    QSize size;
-    QColor colour;
-};
+using kibbo::test::TestPicture;
 
+// Every picture the tests use.
 const TestPicture kPictures[] = {
     {"ani/wall.gif", {600, 400}, QColor(10, 200, 10)},
     {"ani/wall2.gif", {600, 400}, QColor(10, 10, 200)},
@@ -66,15 +61,8 @@ class MainFormTest : public ::testing::Test {
 protected:
     MainFormTest()
     {
-        const QDir folder(dir.path());
-        folder.mkpath("ani");
-        folder.mkpath("pics");
-        folder.mkpath("data");
-        for (const TestPicture& p : kPictures) {
-            QImage image(p.size, QImage::Format_RGB32);
-            image.fill(p.colour);
-            EXPECT_TRUE(image.save(folder.filePath(p.path), "PNG")) << p.path;
-        }
+        QDir(dir.path()).mkpath("data");
+        kibbo::test::WritePictures(QDir(dir.path()), kPictures);
         form = std::make_unique<MainForm>(sound, dir.path().toStdString(), [] { return 0; });
         form->endProgram = [this] { quitAfterCommands = static_cast<int>(sound.commands.size()); };
         form->game().formLoad();

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kClientWidth = 6615;
 constexpr int kClientHeight = 5760;
-constexpr const char* kBackColour = "&H00AEAEEF&";
 constexpr const char* kMessageColour = "&H000000C0&";
 constexpr const char16_t* kCaption = u"ユーザーキー設定";
 
@@ -56,9 +55,6 @@ const SlotChoice kSlotChoices[kKeyPrefSlots] = {
 // the slot before the next column's first.
 constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
 
-
-
-
 } // namespace
 
 Form1::Form1(std::string programFolder)
@@ -70,7 +66,7 @@ Form1::Form1(std::string programFolder)
     setWindowTitle(ToQString(kCaption));
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
     setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(*this, kBackColour);
+    SetBackColour(*this, kDialogBackColour);
 
     createControls();
     loadKeyPrefs();

@@ -34,24 +34,6 @@ QLabel* MakeCaption(QWidget* parent, const char16_t* text, QRect place, Qt::Alig
     return label;
 }
 
-// A name from a damaged file may hold characters the file cannot take back
-// (the marks of unreadable bytes); they become "?" so that the ranking can
-// still be saved.
-std::u16string StorableName(const std::u16string& name)
-{
-    if (IsStorableName(name))
-        return name;
-    std::u16string mended;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const bool pair = QChar::isHighSurrogate(name[i]) && i + 1 < name.size()
-            && QChar::isLowSurrogate(name[i + 1]);
-        const std::u16string_view character(name.data() + i, pair ? 2 : 1);
-        mended += IsStorableName(character) ? character : std::u16string_view(u"?");
-        i += pair ? 1 : 0;
-    }
-    return mended;
-}
-
 } // namespace
 
 ScoreBoard::ScoreBoard(std::string programFolder, std::int32_t clearedScore)
@@ -116,8 +98,6 @@ void ScoreBoard::loadRanking()
     // A missing file reads as seven empty places and a damaged one keeps
     // what could be read; the first OK writes a whole file either way.
     m_ranking = LoadRanking(JoinProgramPath(m_programFolder, kRankingFile)).ranking;
-    for (int k = 0; k < kRankPlaces; ++k)
-        m_ranking.rankName[k] = StorableName(m_ranking.rankName[k]);
     m_rows.show(m_ranking);
 }
 

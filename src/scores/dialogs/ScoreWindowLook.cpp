@@ -4,19 +4,11 @@
 
 namespace kibbo {
 
-namespace {
-
-constexpr const char* kBackColour = "&H00AEAEEF&";
-
-
-} // namespace
-
-
 void SetScoreWindowLook(QWidget& window, int clientWidth, int clientHeight)
 {
     window.resize(Pixels(clientWidth), Pixels(clientHeight));
     window.setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(window, kBackColour);
+    SetBackColour(window, kDialogBackColour);
     window.setStyleSheet(WhiteButtonStyle());
 }
 
