@@ -7,7 +7,7 @@
 // The program folder comes from the first argument, else KIBBO_DIST, else
 // the build's own.
 #include "platform/ProgramPath.h"
-#include "platform/sdl/SdlSound.h"
+#include "ui/sound/SdlSound.h"
 
 #include <algorithm>
 #include <chrono>

@@ -10,7 +10,7 @@
 // the build's own. The player's files are a private copy of its data folder.
 #include "game/Game.h"
 #include "platform/ProgramPath.h"
-#include "platform/sdl/SdlSound.h"
+#include "ui/sound/SdlSound.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>
@@ -134,7 +134,7 @@ protected:
 class Window {
 public:
     Window(kibbo::SoundService& sound, const std::string& programFolder, const QString& dataRoot)
-        : form(sound, programFolder, [] { return 0; }, {}, dataRoot.toStdString())
+        : form(sound, programFolder, kibbo::PlayerFiles::In(dataRoot.toStdString() + "/data"), [] { return 0; })
     {
         form.game().formLoad();
         form.show();

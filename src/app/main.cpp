@@ -1,11 +1,15 @@
 #include "platform/DataFolder.h"
-#include "platform/sdl/SdlSound.h"
+#include "platform/PlayerFiles.h"
+#include "platform/ProgramPath.h"
+#include "ui/sound/SdlSound.h"
 #include "ui/MainForm.h"
+#include "ui/SingleGame.h"
 
 #include <QApplication>
 #include <QTime>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -51,13 +55,28 @@ int main(int argc, char* argv[])
     }
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
     // An installed game keeps the player's files in the player's own data
-    // folder; either way the files lie in a folder named data.
-    const std::string dataFolder = kibbo::ChooseDataFolder(programFolder);
-    const std::string dataRoot = dataFolder.substr(0, dataFolder.rfind('/'));
-    if (dataRoot != programFolder)
-        std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", dataFolder.c_str());
+    // folder.
+    const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(programFolder));
+    kibbo::SingleGame single(files.folder);
+    if (!single.isFirst()) {
+        if (!single.ask("raise")) {
+            std::fprintf(stderr, "kibbo: a game on %s is running but does not answer\n", files.folder.c_str());
+            return 1;
+        }
+        std::fprintf(stderr, "kibbo: a game on %s is already running; it was brought to the front\n",
+                     files.folder.c_str());
+        return 0;
+    }
+    if (files.folder != kibbo::JoinProgramPath(programFolder, "data"))
+        std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", files.folder.c_str());
+    // Under a file size limit a save must fail and say so, not end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     kibbo::SdlSound sound;
-    kibbo::MainForm form(sound, programFolder, [] { return QTime::currentTime().second(); }, trace, dataRoot);
+    kibbo::MainForm form(sound, programFolder, files, [] { return QTime::currentTime().second(); }, trace);
+    QObject::connect(&single, &kibbo::SingleGame::asked, &form, [&form] {
+        form.raise();
+        form.activateWindow();
+    });
     form.game().formLoad();
     form.show();
     // The sound device and the music's font load in a thread of their own,

@@ -3,8 +3,7 @@
 // guides under a preference file; and the ranking, to read it or to carry a
 // score over from another machine.
 #include "platform/DataFolder.h"
-#include "platform/FileIO.h"
-#include "platform/ProgramPath.h"
+#include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
@@ -14,6 +13,7 @@
 #include <QString>
 
 #include <charconv>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -29,9 +29,9 @@ const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [
 
 // The game's own data folder: beside the program, or the player's own when
 // the program is installed.
-std::string GameDataFolder()
+kibbo::PlayerFiles GameFiles()
 {
-    return kibbo::ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString());
+    return kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString()));
 }
 
 int Fail(const std::string& message)
@@ -58,20 +58,20 @@ std::optional<std::int32_t> ParseScore(const std::string& text)
 // "ranking [--data DIR]" and "ranking add SCORE NAME [--data DIR]".
 int Ranking(const std::vector<std::string>& args)
 {
-    std::string folder = GameDataFolder();
+    kibbo::PlayerFiles files = GameFiles();
     std::vector<std::string> words;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--data") {
             if (i + 1 >= args.size())
                 return Fail("--data needs a folder");
-            folder = args[++i];
+            files = kibbo::PlayerFiles::In(args[++i]);
         } else if (args[i].starts_with("--")) {
             return Fail("unknown option '" + args[i] + "'");
         } else {
             words.push_back(args[i]);
         }
     }
-    const std::string path = folder + "/score.kib";
+    const std::string& path = files.ranking;
 
     if (words.empty()) {
         const kibbo::RankingRead read = kibbo::LoadRanking(path);
@@ -91,10 +91,12 @@ int Ranking(const std::vector<std::string>& args)
         return Fail("the ranking file cannot hold the name '" + words[2] + "' (no Shift-JIS form, or a line break)");
 
     // The same steps as the entry dialog's register and OK buttons.
-    kibbo::Ranking ranking = kibbo::LoadRanking(path).ranking;
-    kibbo::InsertRankEntry(ranking, *score, name);
-    switch (kibbo::SaveRanking(path, ranking)) {
+    const kibbo::Registration registration = kibbo::RegisterScore(path, *score, name);
+    switch (registration.result) {
     case kibbo::SaveResult::Saved:
+        if (registration.place == 0)
+            std::printf("%d does not enter the ranking: the seventh place holds %d\n", *score,
+                        registration.ranking.rankScore[kibbo::kRankPlaces - 1]);
         return 0;
     case kibbo::SaveResult::NameNotStorable:
         return Fail("a name in " + path + " cannot be written back; nothing was changed");
@@ -109,6 +111,8 @@ int Ranking(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+    // Under a file size limit a save must fail and say so, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
@@ -146,9 +150,7 @@ int main(int argc, char** argv)
             return Fail("cannot read preference file '" + *prefsFile + "'");
     } else {
         // The game's own settings; standard spellings when there are none yet.
-        kibbo::LoadKeyPrefs(kibbo::JoinProgramPath(QCoreApplication::applicationDirPath().toStdString(),
-                                                   "data\\key.ini"),
-                            prefs);
+        kibbo::LoadKeyPrefs(GameFiles().keyPrefs, prefs);
     }
 
     if (command == "catalogue") {

@@ -121,7 +121,7 @@ Game::Game(Services services)
     : m_controls(services.controls)
     , m_sound(services.sound)
     , m_programFolder(std::move(services.programFolder))
-    , m_dataRoot(services.dataRoot.empty() ? m_programFolder : std::move(services.dataRoot))
+    , m_files(std::move(services.files))
     , m_currentSeconds(std::move(services.currentSeconds))
     , m_trace(std::move(services.trace))
 {
@@ -130,11 +130,6 @@ Game::Game(Services services)
 std::string Game::programPath(std::string_view relative) const
 {
     return JoinProgramPath(m_programFolder, relative);
-}
-
-std::string Game::dataPath(std::string_view relative) const
-{
-    return JoinProgramPath(m_dataRoot, relative);
 }
 
 void Game::formLoad()
@@ -176,7 +171,7 @@ void Game::nextDog()
 {
     GameState& s = m_state;
     // Reread every time, so a change in the settings applies from the next dog.
-    LoadKeyPrefs(dataPath("data\\key.ini"), s.keyPref);
+    LoadKeyPrefs(m_files.keyPrefs, s.keyPref);
     m_controls.setTimer1Enabled(true);
     m_controls.setCaption(Control::Label3, u"制限時間");
     s.stepWidth = 60;
@@ -357,8 +352,8 @@ void Game::clearGame()
     result.score = TotalScore(result.speed, s.missCount);
     m_controls.setCaption(Control::Label19, Decimal(result.score));
 
-    result.scoreSaved = SaveLastScore(dataPath("data\\score.dat"), result.score);
-    const RankingRead ranking = LoadRanking(dataPath("data\\score.kib"));
+    result.scoreSaved = SaveLastScore(m_files.lastScore, result.score);
+    const RankingRead ranking = LoadRanking(m_files.ranking);
     for (int i = 0; i < kRankPlaces; ++i) {
         s.rankScore[i] = ranking.ranking.rankScore[i];
         s.rankName[i] = ranking.ranking.rankName[i];

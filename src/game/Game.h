@@ -3,6 +3,7 @@
 #include "game/Controls.h"
 #include "game/GameState.h"
 #include "game/SoundService.h"
+#include "platform/PlayerFiles.h"
 
 #include <cstdint>
 #include <functional>
@@ -42,12 +43,10 @@ public:
         MainFormControls& controls;
         SoundService& sound;
         std::string programFolder;           // where sound/ lives
+        PlayerFiles files;                   // key.ini, score.dat, score.kib
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
         std::function<void(std::string_view)> trace = {};
-        // The folder whose data/ holds the player's files; the program
-        // folder when empty.
-        std::string dataRoot = {};
     };
 
     explicit Game(Services services);
@@ -83,8 +82,7 @@ public:
     void stopMusic();
 
     std::string programPath(std::string_view relative) const;
-    // "data\key.ini" and the like, in the player's data folder.
-    std::string dataPath(std::string_view relative) const;
+    const PlayerFiles& files() const { return m_files; }
 
 private:
     void showScreen(Screen screen);
@@ -98,7 +96,7 @@ private:
     MainFormControls& m_controls;
     SoundService& m_sound;
     std::string m_programFolder;
-    std::string m_dataRoot;
+    PlayerFiles m_files;
     std::function<int()> m_currentSeconds;
     std::function<void(std::string_view)> m_trace;
     GameState m_state;

@@ -1,6 +1,8 @@
 #include "platform/DataFolder.h"
 
 #include "platform/FileIO.h"
+#include "platform/FolderLock.h"
+#include "platform/PlayerFiles.h"
 #include "platform/ProgramPath.h"
 
 #include <QDir>
@@ -11,10 +13,6 @@ namespace kibbo {
 
 namespace {
 
-// The files a new player starts from; score.dat only appears after a
-// cleared game, so there is nothing to copy for it.
-constexpr const char* kSeededFiles[] = {"key.ini", "score.kib"};
-
 bool IsWritableFolder(const std::string& folder)
 {
     const QFileInfo info(QString::fromStdString(folder));
@@ -23,14 +21,20 @@ bool IsWritableFolder(const std::string& folder)
 
 // Copies each default the player does not have yet; a failed copy leaves the
 // game to treat the file as missing, as it would anywhere else.
+// The last score only appears after a cleared game, so there is nothing to
+// copy for it.
 void SeedPlayerFolder(const std::string& defaults, const std::string& player)
 {
-    for (const char* name : kSeededFiles) {
-        const std::string target = JoinProgramPath(player, name);
-        if (QFileInfo::exists(QString::fromStdString(target)))
+    const PlayerFiles from = PlayerFiles::In(defaults);
+    const PlayerFiles to = PlayerFiles::In(player);
+    // A save by a game already running must not be replaced by a default.
+    const FolderLock lock(to.folder);
+    for (const auto file : {&PlayerFiles::keyPrefs, &PlayerFiles::ranking}) {
+        if (QFileInfo::exists(QString::fromStdString(to.*file)))
             continue;
-        if (const auto bytes = ReadWholeFile(JoinProgramPath(defaults, name)))
-            WriteFileAtomically(target, *bytes);
+        const SmallFile bytes = ReadSmallFile(from.*file);
+        if (bytes.state == SmallFile::State::Read)
+            WriteFileAtomically(to.*file, bytes.bytes);
     }
 }
 

@@ -1,9 +1,74 @@
 #include "platform/FileIO.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kibbo {
+
+namespace {
+
+// A file descriptor closed on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int get() const { return m_fd; }
+    // Closing reports the last delayed write error on some file systems.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The new file keeps the permissions of the one it replaces; a first file
+// is readable by all and writable by its owner, as an editor would make it.
+mode_t ModeFor(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        return info.st_mode & 07777;
+    return 0644;
+}
+
+} // namespace
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
@@ -16,16 +81,57 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     return bytes.toStdString();
 }
 
+SmallFile ReadSmallFile(const std::string& path, std::size_t limit)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return {};
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode))
+        return {};
+    if (info.st_size > static_cast<off_t>(limit))
+        return {SmallFile::State::TooLarge, {}};
+    // The size is checked again while reading: the file may grow meanwhile,
+    // and a pipe or device has no size at all.
+    std::string bytes(limit + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return {};
+        }
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled > limit)
+        return {SmallFile::State::TooLarge, {}};
+    bytes.resize(filled);
+    return {SmallFile::State::Read, std::move(bytes)};
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
+    std::string temporary = path + ".saving-XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0)
         return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
+    const bool written = ::fchmod(fd.get(), ModeFor(path)) == 0 && WriteAll(fd.get(), bytes)
+                         && ::fsync(fd.get()) == 0 && fd.close()
+                         && ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!written) {
+        ::unlink(temporary.c_str());
         return false;
     }
-    return file.commit();
+    // The rename itself is on the disk once the folder is flushed. The new
+    // file is in place either way; a folder that cannot be flushed (some
+    // network file systems) is no reason to report a failed save.
+    Descriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return true;
 }
 
 } // namespace kibbo

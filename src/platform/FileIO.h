@@ -1,16 +1,40 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kibbo {
 
-// The whole content of a file, or nothing when it cannot be read.
+// The whole content of a file, or nothing when it cannot be read. For the
+// program's own pictures, sounds and tunes; the player's files go through
+// ReadSmallFile.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Replaces a file in one step: the new content is written beside it and
-// renamed over it, so a crash mid-save leaves the old file whole.
+// The player's key.ini, score.kib and score.dat hold a few hundred bytes;
+// anything beyond this is no file the game wrote, and is not read at all, so
+// that a huge file costs neither memory nor time on the window's thread.
+inline constexpr std::size_t kSmallFileLimit = 16 * 1024;
+
+struct SmallFile {
+    enum class State { Read, Missing, TooLarge };
+    State state = State::Missing;
+    std::string bytes; // only when Read
+};
+
+// Reads a file of at most `limit` bytes. A larger one comes back TooLarge
+// without its content; one that cannot be opened or read comes back Missing.
+SmallFile ReadSmallFile(const std::string& path, std::size_t limit = kSmallFileLimit);
+
+// Replaces a file in one step with exactly these bytes, made durable: they
+// are written to a new file beside it, flushed to the disk and renamed over
+// it. Returns false on any failure (full disk, quota, file size limit, I/O
+// error, the folder gone); the old file is then left byte for byte and
+// nothing else remains behind.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The folder a file lies in: what FolderLock takes to guard that file.
+std::string FolderOf(const std::string& path);
 
 } // namespace kibbo

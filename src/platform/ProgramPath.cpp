@@ -6,8 +6,9 @@ namespace kibbo {
 
 std::string JoinProgramPath(std::string_view folder, std::string_view relative)
 {
+    // Only the game's own relative names use "\"; in a folder's name on
+    // this system it is an ordinary character and stays.
     std::string path(folder);
-    std::replace(path.begin(), path.end(), '\\', '/');
     if (path.empty() || path.back() != '/')
         path += '/';
     std::string rel(relative);

@@ -7,8 +7,9 @@ namespace kibbo {
 
 // Joins the program's folder and a relative path written with "\" (as the
 // game names its files, "sound\bark.wav") into a path for this system:
-// separators become "/", and no separator is doubled, so a program in "/"
-// finds "/sound/bark.wav".
+// the relative path's separators become "/" (the folder's name is left as
+// it is: "\" is an ordinary character in it), and no separator is doubled,
+// so a program in "/" finds "/sound/bark.wav".
 std::string JoinProgramPath(std::string_view folder, std::string_view relative);
 
 } // namespace kibbo

@@ -1,6 +1,7 @@
 #include "prefs/KeyPrefs.h"
 
 #include "platform/FileIO.h"
+#include "platform/FolderLock.h"
 #include "platform/PrintForm.h"
 
 #include <limits>
@@ -30,15 +31,16 @@ void ParseKeyPrefs(std::string_view bytes, KeyPrefs& prefs)
 
 bool LoadKeyPrefs(const std::string& path, KeyPrefs& prefs)
 {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes)
+    const SmallFile file = ReadSmallFile(path);
+    if (file.state != SmallFile::State::Read)
         return false;
-    ParseKeyPrefs(*bytes, prefs);
+    ParseKeyPrefs(file.bytes, prefs);
     return true;
 }
 
 bool SaveKeyPrefs(const std::string& path, const KeyPrefs& prefs)
 {
+    const FolderLock lock(FolderOf(path));
     return WriteFileAtomically(path, FormatKeyPrefs(prefs));
 }
 

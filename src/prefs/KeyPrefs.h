@@ -14,11 +14,13 @@ using KeyPrefs = std::array<std::int16_t, kKeyPrefSlots>;
 // Reads the preference file into prefs. A slot the file cannot supply (file
 // missing, too short, a field that is no number or does not fit 16 bits)
 // keeps the value it already holds. Returns false when the file could not be
-// read at all.
+// read at all, or is larger than any file the game writes (kSmallFileLimit),
+// which is then left unread.
 bool LoadKeyPrefs(const std::string& path, KeyPrefs& prefs);
 
-// Replaces the file atomically with one line per slot. Returns false when the
-// file could not be written; the old file is then left whole.
+// Replaces the file atomically with one line per slot, under the data
+// folder's lock. Returns false when the file could not be written; the old
+// file is then left whole.
 bool SaveKeyPrefs(const std::string& path, const KeyPrefs& prefs);
 
 // The file's bytes for a set of preferences, and the other way round.

@@ -1,6 +1,7 @@
 #include "scores/ScoreFiles.h"
 
 #include "platform/FileIO.h"
+#include "platform/FolderLock.h"
 #include "platform/PrintForm.h"
 #include "platform/ShiftJis.h"
 
@@ -52,10 +53,16 @@ RankingRead ParseRanking(std::string_view bytes)
 
 RankingRead LoadRanking(const std::string& path)
 {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes)
-        return {Ranking{}, FileState::Missing};
-    return ParseRanking(*bytes);
+    const SmallFile file = ReadSmallFile(path);
+    switch (file.state) {
+    case SmallFile::State::Read:
+        return ParseRanking(file.bytes);
+    case SmallFile::State::TooLarge:
+        return {Ranking{}, FileState::Damaged};
+    case SmallFile::State::Missing:
+        break;
+    }
+    return {Ranking{}, FileState::Missing};
 }
 
 bool IsStorableName(std::u16string_view name)
@@ -78,6 +85,9 @@ std::optional<std::string> FormatRanking(const Ranking& ranking)
 
 SaveResult SaveRanking(const std::string& path, const Ranking& ranking)
 {
+    // The same lock as a registration's, so that a whole replace never
+    // lands in the middle of one.
+    const FolderLock lock(FolderOf(path));
     const std::optional<std::string> bytes = FormatRanking(ranking);
     if (!bytes)
         return SaveResult::NameNotStorable;
@@ -86,19 +96,45 @@ SaveResult SaveRanking(const std::string& path, const Ranking& ranking)
 
 std::optional<std::int32_t> LoadLastScore(const std::string& path)
 {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes)
+    const SmallFile file = ReadSmallFile(path);
+    if (file.state != SmallFile::State::Read)
         return std::nullopt;
-    FieldReader reader(*bytes);
+    FieldReader reader(file.bytes);
     return ToScore(reader.readNumber());
 }
 
 bool SaveLastScore(const std::string& path, std::int32_t score)
 {
+    const FolderLock lock(FolderOf(path));
     return WriteFileAtomically(path, PrintNumberLine(score));
 }
 
-void InsertRankEntry(Ranking& ranking, std::int32_t score, std::u16string name)
+Registration RegisterScore(const std::string& path, std::int32_t score, std::u16string name)
+{
+    Registration registration;
+    if (!IsStorableName(name)) {
+        registration.result = SaveResult::NameNotStorable;
+        return registration;
+    }
+    // Read, insert and save under one lock: a registration by another
+    // program in between would otherwise be overwritten by this one's older
+    // copy of the ranking.
+    const FolderLock lock(FolderOf(path));
+    registration.ranking = LoadRanking(path).ranking;
+    registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
+    if (registration.place == 0) {
+        registration.result = SaveResult::Saved;
+        return registration;
+    }
+    const std::optional<std::string> bytes = FormatRanking(registration.ranking);
+    if (!bytes)
+        registration.result = SaveResult::NameNotStorable;
+    else
+        registration.result = WriteFileAtomically(path, *bytes) ? SaveResult::Saved : SaveResult::WriteFailed;
+    return registration;
+}
+
+int InsertRankEntry(Ranking& ranking, std::int32_t score, std::u16string name)
 {
     auto& scores = ranking.rankScore;
     auto& names = ranking.rankName;
@@ -113,8 +149,9 @@ void InsertRankEntry(Ranking& ranking, std::int32_t score, std::u16string name)
         }
         scores[at] = score;
         names[at] = std::move(name);
-        return;
+        return at < kRankPlaces ? at + 1 : 0;
     }
+    return 0;
 }
 
 } // namespace kibbo

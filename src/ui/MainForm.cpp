@@ -144,14 +144,13 @@ void LeaveEventLoop()
 
 } // namespace
 
-MainForm::MainForm(SoundService& sound, std::string programFolder,
-                   std::function<int()> currentSeconds,
-                   std::function<void(std::string_view)> trace, std::string dataRoot)
+MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles files,
+                   std::function<int()> currentSeconds, std::function<void(std::string_view)> trace)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , endProgram(LeaveEventLoop)
     , m_programFolder(std::move(programFolder))
-    , m_dataRoot(dataRoot.empty() ? m_programFolder : std::move(dataRoot))
-    , m_game({*this, sound, m_programFolder, std::move(currentSeconds), std::move(trace), m_dataRoot})
+    , m_files(std::move(files))
+    , m_game({*this, sound, m_programFolder, m_files, std::move(currentSeconds), std::move(trace)})
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString());
@@ -403,7 +402,7 @@ void MainForm::followUp(Outcome outcome)
     // The entry window says so itself when it opens.
     if (!clear.scoreSaved && !clear.entersRanking)
         std::fprintf(stderr, "kibbo: cannot write %s; the score of this game is not saved\n",
-                     JoinProgramPath(m_dataRoot, "data\\score.dat").c_str());
+                     m_files.lastScore.c_str());
     // After the cleared screen has been painted: making the window takes
     // longer than a frame.
     if (clear.entersRanking)
@@ -414,7 +413,7 @@ void MainForm::openScoreBoard(std::int32_t score)
 {
     // A window still open from an earlier game keeps its score: it only
     // comes to the front.
-    if (m_scoreBoard.open(m_dataRoot, score)) {
+    if (m_scoreBoard.open(m_files, score)) {
         // Beside the main window, so that the result screen stays in view.
         ScoreBoard* board = m_scoreBoard.get();
         board->move(frameGeometry().right() + 8, frameGeometry().top());
@@ -424,12 +423,12 @@ void MainForm::openScoreBoard(std::int32_t score)
 void MainForm::connectMenu()
 {
     auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
-    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_dataRoot); });
+    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_files); });
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
-            [this] { m_frmAbout.open(m_programFolder, JoinProgramPath(m_dataRoot, "data")); });
+            [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this,
-            [this] { m_scoreBoardStart.open(m_dataRoot); });
+            [this] { m_scoreBoardStart.open(m_files); });
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)

@@ -2,9 +2,9 @@
 
 #include "game/Controls.h"
 #include "game/Game.h"
-#include "prefs/dialogs/Form1.h"
-#include "scores/dialogs/ScoreBoard.h"
-#include "scores/dialogs/ScoreBoardStart.h"
+#include "ui/Form1.h"
+#include "ui/ScoreBoard.h"
+#include "ui/ScoreBoardStart.h"
 #include "ui/Form2.h"
 #include "ui/FrmAbout.h"
 #include "ui/SingleWindow.h"
@@ -29,13 +29,11 @@ namespace kibbo {
 class MainForm final : public QWidget, public MainFormControls {
     Q_OBJECT
 public:
-    // programFolder is where ani/, pics/ and sound/ are found; dataRoot the
-    // folder whose data/ holds the player's files (the program folder when
-    // empty); currentSeconds gives the seconds field of the time of day;
-    // trace, when given, receives one line per game event.
-    MainForm(SoundService& sound, std::string programFolder,
-             std::function<int()> currentSeconds,
-             std::function<void(std::string_view)> trace = {}, std::string dataRoot = {});
+    // programFolder is where ani/, pics/ and sound/ are found; files the
+    // player's own; currentSeconds gives the seconds field of the time of
+    // day; trace, when given, receives one line per game event.
+    MainForm(SoundService& sound, std::string programFolder, PlayerFiles files,
+             std::function<int()> currentSeconds, std::function<void(std::string_view)> trace = {});
     ~MainForm() override;
 
     Game& game() { return m_game; }
@@ -82,7 +80,7 @@ private:
     void warnMissingPicture(const std::string& path);
 
     std::string m_programFolder;
-    std::string m_dataRoot;
+    PlayerFiles m_files;
     // Every picture is decoded once: the walker's frames are shown ten times
     // a second. A file that could not be loaded stays a null picture.
     std::map<std::string, QPixmap> m_pictures;

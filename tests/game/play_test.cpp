@@ -423,7 +423,8 @@ TEST(DataRoot, PlayerFilesLiveInTheGivenFolder)
     ASSERT_TRUE(SaveKeyPrefs(player.filePath("data/key.ini").toStdString(), prefs));
     test::FakeControls controls;
     test::RecordingSound sound;
-    Game game({controls, sound, program.path().toStdString(), [] { return 0; }, {}, player.path().toStdString()});
+    Game game({controls, sound, program.path().toStdString(), PlayerFiles::In(player.filePath("data").toStdString()),
+               [] { return 0; }});
     game.formLoad();
     game.state().dogIndex = 5; // チワワ
     game.beginPlay();

@@ -1,6 +1,6 @@
 #include "platform/FileIO.h"
 #include "prefs/KeyPrefs.h"
-#include "prefs/dialogs/Form1.h"
+#include "ui/Form1.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ protected:
     // Opens the dialog the way the menu does: created, then shown.
     void open()
     {
-        form = new Form1(dir.path().toStdString());
+        form = new Form1(kibbo::PlayerFiles::In(dir.path().toStdString() + "/data"));
         form->show();
     }
 

@@ -63,7 +63,8 @@ protected:
     {
         QDir(dir.path()).mkpath("data");
         kibbo::test::WritePictures(QDir(dir.path()), kPictures);
-        form = std::make_unique<MainForm>(sound, dir.path().toStdString(), [] { return 0; });
+        form = std::make_unique<MainForm>(sound, dir.path().toStdString(),
+                                        kibbo::PlayerFiles::In(dir.path().toStdString() + "/data"), [] { return 0; });
         form->endProgram = [this] { quitAfterCommands = static_cast<int>(sound.commands.size()); };
         form->game().formLoad();
         form->show();

@@ -21,7 +21,8 @@ protected:
     MenuWiringTest()
     {
         QDir(dir.path()).mkpath("data");
-        form = std::make_unique<MainForm>(sound, dir.path().toStdString(), [] { return 0; });
+        form = std::make_unique<MainForm>(sound, dir.path().toStdString(),
+                                        kibbo::PlayerFiles::In(dir.path().toStdString() + "/data"), [] { return 0; });
         form->game().formLoad();
         form->show();
     }

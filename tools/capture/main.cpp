@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const std::string folder = argv[1];
     Silence sound;
-    kibbo::MainForm form(sound, folder, [] { return 0; });
+    kibbo::MainForm form(sound, folder, kibbo::PlayerFiles::In(folder + "/data"), [] { return 0; });
     form.game().formLoad();
     form.game().state().dogIndex = kFirstDog;
     form.game().beginPlay();

@@ -1,8 +1,7 @@
-#include "scores/dialogs/ScoreBoardStart.h"
+#include "ui/ScoreBoardStart.h"
 
-#include "platform/ProgramPath.h"
 #include "scores/ScoreFiles.h"
-#include "scores/dialogs/ScoreWindowLook.h"
+#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 
 #include <utility>
@@ -22,9 +21,9 @@ const char16_t* const kDamagedRanking = u"ランキングの一部を読めま�
 
 } // namespace
 
-ScoreBoardStart::ScoreBoardStart(std::string programFolder)
+ScoreBoardStart::ScoreBoardStart(PlayerFiles files)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_programFolder(std::move(programFolder))
+    , m_files(std::move(files))
     , m_rows(this, kFirstRowTop)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,7 +58,7 @@ void ScoreBoardStart::loadRanking()
 {
     // What could be read is shown either way; the note only says why places
     // are empty.
-    const RankingRead read = LoadRanking(JoinProgramPath(m_programFolder, "data\\score.kib"));
+    const RankingRead read = LoadRanking(m_files.ranking);
     m_rows.show(read.ranking);
     switch (read.state) {
     case FileState::Whole:

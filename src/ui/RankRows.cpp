@@ -1,6 +1,6 @@
-#include "scores/dialogs/RankRows.h"
+#include "ui/RankRows.h"
 
-#include "scores/dialogs/ScoreWindowLook.h"
+#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 

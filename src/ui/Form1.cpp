@@ -1,6 +1,5 @@
-#include "prefs/dialogs/Form1.h"
+#include "ui/Form1.h"
 
-#include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
@@ -57,9 +56,9 @@ constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
 
 } // namespace
 
-Form1::Form1(std::string programFolder)
+Form1::Form1(PlayerFiles files)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_programFolder(std::move(programFolder))
+    , m_files(std::move(files))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form1"));
@@ -145,7 +144,7 @@ void Form1::loadKeyPrefs()
 {
     // A missing or short file leaves the standard spelling in every slot it
     // cannot supply.
-    LoadKeyPrefs(JoinProgramPath(m_programFolder, "data\\key.ini"), m_keyPref);
+    LoadKeyPrefs(m_files.keyPrefs, m_keyPref);
     for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
         const int value = m_keyPref[static_cast<std::size_t>(slot)];
         // A value that is no position of the list (-1 among them) selects
@@ -163,7 +162,7 @@ bool Form1::apply()
         const bool chosen = index >= 0 && box->currentText() == box->itemText(index);
         m_keyPref[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(chosen ? index : -1);
     }
-    const bool saved = SaveKeyPrefs(JoinProgramPath(m_programFolder, "data\\key.ini"), m_keyPref);
+    const bool saved = SaveKeyPrefs(m_files.keyPrefs, m_keyPref);
     m_saveMessage->setVisible(!saved);
     return saved;
 }

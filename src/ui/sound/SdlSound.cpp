@@ -1,4 +1,4 @@
-#include "platform/sdl/SdlSound.h"
+#include "ui/sound/SdlSound.h"
 
 #include "platform/FileIO.h"
 #include "platform/ProgramPath.h"

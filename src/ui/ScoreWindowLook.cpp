@@ -1,4 +1,4 @@
-#include "scores/dialogs/ScoreWindowLook.h"
+#include "ui/ScoreWindowLook.h"
 
 #include "ui/ControlStyle.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 
 #include <QComboBox>
@@ -19,8 +20,7 @@ namespace kibbo {
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
-    // programFolder is where data/key.ini lives.
-    explicit Form1(std::string programFolder);
+    explicit Form1(PlayerFiles files);
 
     QComboBox* combo(int slot) const { return m_combo1[static_cast<std::size_t>(slot)]; }
     QPushButton* okButton() const { return m_command2; }
@@ -36,7 +36,7 @@ private:
     bool apply();
     void ok();
 
-    std::string m_programFolder;
+    PlayerFiles m_files;
     KeyPrefs m_keyPref{};
     std::array<QComboBox*, kKeyPrefSlots> m_combo1{};
     QPushButton* m_command1 = nullptr; // 適用 (Apply)

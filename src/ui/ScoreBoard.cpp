@@ -1,7 +1,6 @@
-#include "scores/dialogs/ScoreBoard.h"
+#include "ui/ScoreBoard.h"
 
-#include "platform/ProgramPath.h"
-#include "scores/dialogs/ScoreWindowLook.h"
+#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
@@ -19,8 +18,6 @@ constexpr int kClientHeight = 4455;
 constexpr int kFirstRowTop = 1200;
 constexpr const char* kMessageColour = "&H000000C0&";
 
-constexpr const char* kRankingFile = "data\\score.kib";
-constexpr const char* kLastScoreFile = "data\\score.dat";
 
 const char16_t* const kNameRefused = u"この名前は保存できません";
 const char16_t* const kSaveFailed = u"ランキングを保存できませんでした";
@@ -36,9 +33,9 @@ QLabel* MakeCaption(QWidget* parent, const char16_t* text, QRect place, Qt::Alig
 
 } // namespace
 
-ScoreBoard::ScoreBoard(std::string programFolder, std::int32_t clearedScore)
+ScoreBoard::ScoreBoard(PlayerFiles files, std::int32_t clearedScore)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_programFolder(std::move(programFolder))
+    , m_files(std::move(files))
     , m_rows(this, kFirstRowTop)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,7 +94,7 @@ void ScoreBoard::loadRanking()
 {
     // A missing file reads as seven empty places and a damaged one keeps
     // what could be read; the first OK writes a whole file either way.
-    m_ranking = LoadRanking(JoinProgramPath(m_programFolder, kRankingFile)).ranking;
+    m_ranking = LoadRanking(m_files.ranking).ranking;
     m_rows.show(m_ranking);
 }
 
@@ -106,8 +103,7 @@ void ScoreBoard::loadLastScore(std::int32_t clearedScore)
     // The game hands the score over through data\score.dat. When it could
     // not write the file, what is there is an older game's score, which must
     // never be registered in place of this one.
-    const std::optional<std::int32_t> lastScore =
-        LoadLastScore(JoinProgramPath(m_programFolder, kLastScoreFile));
+    const std::optional<std::int32_t> lastScore = LoadLastScore(m_files.lastScore);
     if (lastScore && *lastScore == clearedScore) {
         m_newScore = *lastScore;
     } else {
@@ -127,6 +123,7 @@ void ScoreBoard::registerEntry()
         showMessage(ToQString(kNameRefused));
         return;
     }
+    m_entryName = name;
     InsertRankEntry(m_ranking, m_newScore, std::move(name));
     m_rows.show(m_ranking);
     showMessage(m_openingNote);
@@ -139,13 +136,14 @@ void ScoreBoard::saveAndClose()
 {
     // Replacing the file waits until the disk has it, which can take longer
     // than a frame; it is written beside the window, which goes on drawing.
-    // The window holds OK until the file is there.
+    // The window holds OK until the file is there. The entry goes into the
+    // ranking as the file holds it now: another game on the same data folder
+    // may have registered since this window read it.
     m_command1->setEnabled(false);
     auto result = std::make_shared<SaveResult>(SaveResult::WriteFailed);
-    QThread* saver = QThread::create(
-        [result, path = JoinProgramPath(m_programFolder, kRankingFile), ranking = m_ranking] {
-            *result = SaveRanking(path, ranking);
-        });
+    QThread* saver = QThread::create([result, path = m_files.ranking, score = m_newScore, name = m_entryName] {
+        *result = RegisterScore(path, score, name).result;
+    });
     connect(saver, &QThread::finished, saver, &QObject::deleteLater);
     connect(saver, &QThread::finished, this, [this, result] { finishSave(*result); });
     saver->start();

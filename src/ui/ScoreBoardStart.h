@@ -1,6 +1,7 @@
 #pragma once
 
-#include "scores/dialogs/RankRows.h"
+#include "platform/PlayerFiles.h"
+#include "ui/RankRows.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,8 +17,7 @@ namespace kibbo {
 class ScoreBoardStart final : public QWidget {
     Q_OBJECT
 public:
-    // programFolder is where data/ lies.
-    explicit ScoreBoardStart(std::string programFolder);
+    explicit ScoreBoardStart(PlayerFiles files);
 
     QPushButton* okButton() const { return m_command1; }
     const RankRows& rows() const { return m_rows; }
@@ -30,7 +30,7 @@ private:
     void createControls();
     void loadRanking();
 
-    std::string m_programFolder;
+    PlayerFiles m_files;
     QPushButton* m_command1 = nullptr;
     QLabel* m_note = nullptr;
     RankRows m_rows;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/PlayerFiles.h"
 #include "scores/ScoreFiles.h"
-#include "scores/dialogs/RankRows.h"
+#include "ui/RankRows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,9 +21,9 @@ namespace kibbo {
 class ScoreBoard final : public QWidget {
     Q_OBJECT
 public:
-    // programFolder is where data/ lies; clearedScore is the score the game
+    // clearedScore is the score the game
     // has just written to data\score.dat, used when that file says otherwise.
-    ScoreBoard(std::string programFolder, std::int32_t clearedScore);
+    ScoreBoard(PlayerFiles files, std::int32_t clearedScore);
 
     QLineEdit* nameBox() const { return m_text1; }
     QPushButton* registerButton() const { return m_touroku; }
@@ -43,9 +44,10 @@ private:
     void finishSave(SaveResult result);
     void showMessage(const QString& text);
 
-    std::string m_programFolder;
+    PlayerFiles m_files;
     Ranking m_ranking;
     std::int32_t m_newScore = 0;
+    std::u16string m_entryName; // as registered, saved by OK
     // Said at opening; it comes back once a refused name has been mended.
     QString m_openingNote;
     QLineEdit* m_text1 = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/SoundService.h"
-#include "platform/sdl/FluidMusic.h"
+#include "ui/sound/FluidMusic.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "platform/sdl/FluidMusic.h"
+#include "ui/sound/FluidMusic.h"
 
 #include <fluidsynth.h>
 

@@ -1,6 +1,6 @@
 #include "scores/ScoreFiles.h"
-#include "scores/dialogs/ScoreBoard.h"
-#include "scores/dialogs/ScoreBoardStart.h"
+#include "ui/ScoreBoard.h"
+#include "ui/ScoreBoardStart.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ protected:
         ASSERT_TRUE(QDir(m_dir.path()).mkdir("data"));
     }
 
-    std::string folder() const { return m_dir.path().toStdString(); }
+    kibbo::PlayerFiles files() const { return kibbo::PlayerFiles::In(m_dir.path().toStdString() + "/data"); }
     QString dataPath(const char* name) const { return m_dir.path() + "/data/" + name; }
 
     void writeData(const char* name, const std::string& bytes) const
@@ -108,7 +108,7 @@ protected:
     Opened<ScoreBoard> openBoard(std::int32_t clearedScore) const
     {
         writeData("score.dat", " " + std::to_string(clearedScore) + " \r\n");
-        return Opened<ScoreBoard>(new ScoreBoard(folder(), clearedScore));
+        return Opened<ScoreBoard>(new ScoreBoard(files(), clearedScore));
     }
 
     RankingRead reloaded() const { return LoadRanking(dataPath("score.kib").toStdString()); }
@@ -149,7 +149,7 @@ TEST_F(ScoreWindows, BoardOpensWithTheSavedRankingAndTheNewScore)
 TEST_F(ScoreWindows, BoardAndViewerHaveNoControlBox)
 {
     auto board = openBoard(650);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
     for (QWidget* window : {static_cast<QWidget*>(board.get()), static_cast<QWidget*>(viewer.get())}) {
         const Qt::WindowFlags flags = window->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
@@ -248,7 +248,7 @@ TEST_F(ScoreWindows, AwkwardNamesComeBackAsTyped)
     EXPECT_EQ(read.ranking.rankName[2], U16(names[0]));
     EXPECT_EQ(read.ranking.rankName[3], u"Aki");
 
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
     EXPECT_EQ(viewer->placeName(0), names[2]);
     EXPECT_EQ(viewer->placeName(2), names[0]);
 }
@@ -302,6 +302,7 @@ TEST_F(ScoreWindows, FailedSaveIsReportedAndCanBeRetried)
     EXPECT_NE(board->message(), before);
 
     ASSERT_TRUE(QDir(dataPath("")).mkpath("."));
+    writeData("score.kib", kLadderFile);
     PressOk(board);
     EXPECT_TRUE(board.closed());
     EXPECT_EQ(reloaded().ranking.rankName[1], u"Nanashi");
@@ -315,7 +316,7 @@ TEST_F(ScoreWindows, SaveThroughAFileFails)
     QFile plain(dataPath("notafolder"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    Opened<ScoreBoard> board(new ScoreBoard((dataPath("notafolder")).toStdString(), 850));
+    Opened<ScoreBoard> board(new ScoreBoard(kibbo::PlayerFiles::In(dataPath("notafolder").toStdString() + "/data"), 850));
     Press(board->registerButton());
     const QString before = board->message();
     PressOk(board);
@@ -402,7 +403,7 @@ TEST_F(ScoreWindows, LastScoreFileThatDisagreesIsNotTrusted)
         QFile::remove(dataPath("score.dat"));
         if (c.lastScoreFile)
             writeData("score.dat", *c.lastScoreFile);
-        Opened<ScoreBoard> board(new ScoreBoard(folder(), 850));
+        Opened<ScoreBoard> board(new ScoreBoard(files(), 850));
         EXPECT_EQ(board->newScoreLabel()->text(), "850");
         EXPECT_EQ(board->message().isEmpty(), !c.noted);
         Press(board->registerButton());
@@ -442,7 +443,7 @@ TEST_F(ScoreWindows, ViewerShowsTheFileAndOkCloses)
                              "-2147483648 \r\nFuu\r\n"
                              "-2147483648 \r\nGin\r\n";
     writeData("score.kib", file);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
 
     EXPECT_EQ(viewer->windowTitle(), "Form3");
     EXPECT_TRUE(viewer->windowFlags().testFlag(Qt::Tool));
@@ -465,7 +466,7 @@ TEST_F(ScoreWindows, ViewerShowsTheFileAndOkCloses)
 TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 {
     writeData("score.kib", kLadderFile);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
     auto board = openBoard(2000);
     board->nameBox()->setText("Top");
     Press(board->registerButton());
@@ -475,7 +476,7 @@ TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 
     EXPECT_EQ(viewer->placeScore(0), "900");
     EXPECT_EQ(viewer->placeName(0), "Aki");
-    Opened<ScoreBoardStart> again(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> again(new ScoreBoardStart(files()));
     EXPECT_EQ(again->placeScore(0), "2000");
     EXPECT_EQ(again->placeName(0), "Top");
 }
@@ -484,7 +485,7 @@ TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
 {
     {
-        Opened<ScoreBoardStart> missing(new ScoreBoardStart(folder()));
+        Opened<ScoreBoardStart> missing(new ScoreBoardStart(files()));
         for (int k = 0; k < kRankPlaces; ++k) {
             EXPECT_EQ(missing->placeScore(k), "0");
             EXPECT_TRUE(missing->placeName(k).isEmpty());
@@ -492,7 +493,7 @@ TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
         EXPECT_FALSE(missing->note().isEmpty());
     }
     writeData("score.kib", " 900 \r\nAki\r\n 800 \r\n");
-    Opened<ScoreBoardStart> shortFile(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> shortFile(new ScoreBoardStart(files()));
     EXPECT_EQ(shortFile->placeName(0), "Aki");
     EXPECT_EQ(shortFile->placeScore(1), "800");
     EXPECT_EQ(shortFile->placeScore(2), "0");
@@ -504,7 +505,7 @@ TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
 TEST_F(ScoreWindows, ControlsStandAtTheirDesignPlaces)
 {
     auto board = openBoard(850);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
 
     EXPECT_EQ(board->size(), QSize(5535 / 15, 4455 / 15));
     EXPECT_EQ(board->nameBox()->geometry(), QRect(1080 / 15, 480 / 15, 1215 / 15, 270 / 15));
@@ -558,7 +559,7 @@ TEST_F(ScoreWindows, PlacesHaveTheirColours)
     const QColor colours[kRankPlaces] = {{192, 0, 0},   {128, 64, 0},  {128, 128, 0}, {0, 128, 0},
                                          {0, 128, 128}, {0, 0, 128},   {128, 0, 128}};
     auto board = openBoard(850);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(folder()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
     for (QWidget* window : {static_cast<QWidget*>(board.get()), static_cast<QWidget*>(viewer.get())})
         EXPECT_EQ(window->grab().toImage().pixelColor(2, 2), QColor(239, 174, 174));
     for (int k = 0; k < kRankPlaces; ++k) {

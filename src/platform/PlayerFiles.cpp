@@ -1,0 +1,14 @@
+#include "platform/PlayerFiles.h"
+
+namespace kibbo {
+
+PlayerFiles PlayerFiles::In(const std::string& dataFolder)
+{
+    std::string folder = dataFolder;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    const std::string prefix = folder == "/" ? folder : folder + "/";
+    return {folder, prefix + "key.ini", prefix + "score.kib", prefix + "score.dat"};
+}
+
+} // namespace kibbo

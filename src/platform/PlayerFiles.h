@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace kibbo {
+
+// Every file the player owns, named once from the chosen data folder. The
+// game, its windows and kibbo-tool receive this value; nothing else joins a
+// player's file name.
+struct PlayerFiles {
+    std::string folder;    // the data folder itself; its lock guards every save below
+    std::string keyPrefs;  // key.ini: the spelling chosen for each kana slot
+    std::string ranking;   // score.kib: the seven best scores and names
+    std::string lastScore; // score.dat: the score of the last cleared game
+
+    static PlayerFiles In(const std::string& dataFolder);
+};
+
+} // namespace kibbo
