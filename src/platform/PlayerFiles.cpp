@@ -8,7 +8,12 @@ PlayerFiles PlayerFiles::In(const std::string& dataFolder)
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     const std::string prefix = folder == "/" ? folder : folder + "/";
-    return {folder, prefix + "key.ini", prefix + "score.kib", prefix + "score.dat"};
+    return {folder,
+            prefix + "key.ini",
+            prefix + "score.kib",
+            prefix + "score.dat",
+            prefix + "options.ini",
+            prefix + "history.csv"};
 }
 
 } // namespace kibbo

@@ -12,6 +12,8 @@ struct PlayerFiles {
     std::string keyPrefs;  // key.ini: the spelling chosen for each kana slot
     std::string ranking;   // score.kib: the seven best scores and names
     std::string lastScore; // score.dat: the score of the last cleared game
+    std::string options;   // options.ini: choices beyond the spellings, key=value lines
+    std::string history;   // history.csv: one line per game played, the latest 1,000
 
     static PlayerFiles In(const std::string& dataFolder);
 };
