@@ -1,0 +1,21 @@
+#include "platform/AssetFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace kibbo {
+
+std::string AssetFolder(const std::string& programFolder)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path program(programFolder);
+    if (fs::is_directory(program / "ani", error))
+        return programFolder;
+    const fs::path installed = (program / ".." / "share" / "games" / "kibbo").lexically_normal();
+    if (fs::is_directory(installed, error))
+        return installed.string();
+    return programFolder;
+}
+
+} // namespace kibbo
