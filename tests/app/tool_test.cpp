@@ -4,11 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <memory>
+#include <numeric>
+#include <random>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -165,4 +173,90 @@ TEST(KibboTool, RankingAddRefusesBadInput)
     const ToolRun run = RunTool({"ranking", "add", "5", "a", "--data", folder.folder() + "/missing"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.indexOf("cannot write"), -1);
+}
+
+// Forty "ranking add" runs started at once on one ranking: each waits its
+// turn, so every one of the seven best is saved, in any start order.
+TEST(KibboTool, SimultaneousAddsLoseNoRegistration)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 2; ++round) {
+        QTemporaryDir dir;
+        std::vector<int> scores(40);
+        std::iota(scores.begin(), scores.end(), 1000);
+        std::shuffle(scores.begin(), scores.end(), random);
+        std::vector<std::unique_ptr<QProcess>> runs;
+        const QString dist = qEnvironmentVariableIsSet("KIBBO_DIST") ? qEnvironmentVariable("KIBBO_DIST")
+                                                                     : QStringLiteral(KIBBO_DIST_FOLDER);
+        for (const int score : scores) {
+            runs.push_back(std::make_unique<QProcess>());
+            runs.back()->start(dist + "/kibbo-tool",
+                               {"ranking", "add", QString::number(score), "n" + QString::number(score), "--data", dir.path()});
+        }
+        for (auto& run : runs) {
+            ASSERT_TRUE(run->waitForFinished(120000));
+            EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
+        }
+        const kibbo::Ranking r = kibbo::LoadRanking(dir.filePath("score.kib").toStdString()).ranking;
+        for (int i = 0; i < kibbo::kRankPlaces; ++i) {
+            EXPECT_EQ(r.rankScore[i], 1039 - i) << "round " << round << ", place " << i + 1;
+            EXPECT_EQ(QString::fromStdU16String(r.rankName[i]), "n" + QString::number(1039 - i));
+        }
+    }
+}
+
+// A score that does not enter says so in one line, with the seventh place it
+// failed to beat, and changes nothing.
+TEST(KibboTool, RankingAddSaysWhenTheScoreDoesNotEnter)
+{
+    RankingFolder folder({900, 800, 700, 600, 500, 400, 300});
+    const std::string before = folder.bytes();
+    const ToolRun run = RunTool({"ranking", "add", "300", "late", "--data", folder.folder()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "300 does not enter the ranking: the seventh place holds 300\n");
+    EXPECT_EQ(folder.bytes(), before);
+}
+
+// Under a file size limit (as on a full disk) the save fails with status 1
+// and a line on stderr, and the ranking keeps every byte.
+TEST(KibboTool, RankingAddOnAFullDiskFailsAndKeepsTheFile)
+{
+    RankingFolder folder({900, 800, 700, 600, 500, 400, 300});
+    const std::string before = folder.bytes();
+    QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit none{0, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &none);
+    });
+    const QString dist = qEnvironmentVariableIsSet("KIBBO_DIST") ? qEnvironmentVariable("KIBBO_DIST")
+                                                                 : QStringLiteral(KIBBO_DIST_FOLDER);
+    process.start(dist + "/kibbo-tool", {"ranking", "add", "850", "Full", "--data", folder.folder()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_NE(process.readAllStandardError().indexOf("cannot write"), -1);
+    EXPECT_EQ(folder.bytes(), before);
+}
+
+// An installed kibbo-tool (no writable data/ beside it) takes its spellings
+// from the player's own data folder, as the game does.
+TEST(KibboTool, GuideUsesThePlayersSpellings)
+{
+    QTemporaryDir dir;
+    const QString dist = qEnvironmentVariableIsSet("KIBBO_DIST") ? qEnvironmentVariable("KIBBO_DIST")
+                                                                 : QStringLiteral(KIBBO_DIST_FOLDER);
+    ASSERT_TRUE(QDir(dir.path()).mkpath("program"));
+    ASSERT_TRUE(QFile::copy(dist + "/kibbo-tool", dir.filePath("program/kibbo-tool")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("home/kibbo/data"));
+    ASSERT_TRUE(kibbo::WriteFileAtomically(dir.filePath("home/kibbo/data/key.ini").toStdString(), " 1 \r\n"));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir.filePath("home"));
+    process.setProcessEnvironment(env);
+    process.start(dir.filePath("program/kibbo-tool"), {"guide", QString::fromUtf8("し")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.readAllStandardOutput(), "shi\n");
+    process.start(dir.filePath("program/kibbo-tool"), {"catalogue"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_NE(process.readAllStandardOutput().indexOf("\tshibainu\n"), -1);
 }

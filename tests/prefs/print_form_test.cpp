@@ -71,4 +71,6 @@ TEST(ProgramPath, JoinsWithoutDoubling)
     EXPECT_EQ(JoinProgramPath("/games/k/", "sound\\bark.wav"), "/games/k/sound/bark.wav");
     EXPECT_EQ(JoinProgramPath("/", "sound\\bark.wav"), "/sound/bark.wav");
     EXPECT_EQ(JoinProgramPath("/my games/k", "sound\\hooch.mid"), "/my games/k/sound/hooch.mid");
+    // "\\" is an ordinary character in a folder's name here.
+    EXPECT_EQ(JoinProgramPath("/home/a\\b/kibbo", "data\\key.ini"), "/home/a\\b/kibbo/data/key.ini");
 }
