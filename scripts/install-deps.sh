@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev file binutils lintian
   clang-14 libclang-rt-14-dev
 )
 
