@@ -1,6 +1,9 @@
+#include "VersionText.h"
+#include "platform/AssetFolder.h"
 #include "platform/DataFolder.h"
 #include "platform/PlayerFiles.h"
 #include "platform/ProgramPath.h"
+#include "platform/RuntimeFolder.h"
 #include "ui/sound/SdlSound.h"
 #include "ui/MainForm.h"
 #include "ui/SingleGame.h"
@@ -34,26 +37,48 @@ bool HasDisplay()
            || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+constexpr const char* kHelp =
+    "usage: kibbo [--trace]\n"
+    "       kibbo --help | --version\n"
+    "A romaji typing game: walk a dog home before the curfew by typing dog breeds.\n"
+    "  --trace    one line per game event on stderr\n"
+    "  --help     this text\n"
+    "  --version  the version and the licence\n"
+    "See kibbo(6) for where the game keeps its files.\n";
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Answered before anything else, so that they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            PrintVersion("kibbo");
+            return 0;
+        }
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "kibbo: no display to open the window on; start it on a desktop, or headless "
                              "with xvfb-run -a kibbo\n");
         return 1;
     }
+    kibbo::ProvideRuntimeFolder();
     QApplication app(argc, argv);
     std::function<void(std::string_view)> trace;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--trace") == 0) {
             trace = TraceLine;
         } else {
-            std::fprintf(stderr, "kibbo: unknown option '%s'; the only option is --trace\n", argv[i]);
+            std::fprintf(stderr, "kibbo: unknown option '%s'; the options are --trace, --help and --version\n",
+                         argv[i]);
             return 2;
         }
     }
-    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::string programFolder = kibbo::AssetFolder(QCoreApplication::applicationDirPath().toStdString());
     // An installed game keeps the player's files in the player's own data
     // folder.
     const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(programFolder));

@@ -2,6 +2,8 @@
 // for players who want to practise a name and for maintainers checking the
 // guides under a preference file; and the ranking, to read it or to carry a
 // score over from another machine.
+#include "VersionText.h"
+#include "platform/AssetFolder.h"
 #include "platform/DataFolder.h"
 #include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
@@ -16,6 +18,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,11 +30,28 @@ constexpr int kUsageError = 2;
 const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING..."
                            " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR]";
 
+constexpr const char* kHelp =
+    "usage: kibbo-tool catalogue [--prefs FILE]\n"
+    "       kibbo-tool guide [--prefs FILE] READING...\n"
+    "       kibbo-tool ranking [--data DIR]\n"
+    "       kibbo-tool ranking add SCORE NAME [--data DIR]\n"
+    "       kibbo-tool --help | --version\n"
+    "The typing game's dog catalogue, romaji guides and ranking from the command line.\n"
+    "  catalogue         every dog: index, name, reading, picture and guide, tab-separated\n"
+    "  guide             the romaji guide of each reading\n"
+    "  ranking           the seven places: place, score and name, tab-separated\n"
+    "  ranking add       insert a score as the game's entry window does\n"
+    "  --prefs FILE      the spellings of FILE (a key.ini) instead of the game's own\n"
+    "  --data DIR        the ranking in DIR instead of the game's data folder\n"
+    "Exit status: 0 done, 1 the ranking could not be written, 2 wrong use.\n"
+    "See kibbo-tool(6) for the game's data folder.\n";
+
 // The game's own data folder: beside the program, or the player's own when
 // the program is installed.
 kibbo::PlayerFiles GameFiles()
 {
-    return kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString()));
+    return kibbo::PlayerFiles::In(
+        kibbo::ChooseDataFolder(kibbo::AssetFolder(QCoreApplication::applicationDirPath().toStdString())));
 }
 
 int Fail(const std::string& message)
@@ -113,6 +133,16 @@ int main(int argc, char** argv)
 {
     // Under a file size limit a save must fail and say so, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            PrintVersion("kibbo-tool");
+            return 0;
+        }
+    }
     QCoreApplication app(argc, argv);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
