@@ -1,0 +1,61 @@
+#include "prefs/Options.h"
+
+#include "platform/FileIO.h"
+#include "platform/FolderLock.h"
+
+namespace kibbo {
+
+namespace {
+
+constexpr std::string_view kAnySpelling = "any_spelling";
+
+} // namespace
+
+Options ParseOptions(std::string_view bytes)
+{
+    Options options;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        const std::size_t equals = line.find('=');
+        // A line without a key is no option; it is dropped on the next save.
+        if (equals == std::string_view::npos || equals == 0)
+            continue;
+        const std::string_view key = line.substr(0, equals);
+        const std::string_view value = line.substr(equals + 1);
+        if (key == kAnySpelling)
+            options.anySpelling = value == "1";
+        else
+            options.others.emplace_back(key, value);
+    }
+    return options;
+}
+
+std::string FormatOptions(const Options& options)
+{
+    std::string bytes = std::string(kAnySpelling) + (options.anySpelling ? "=1\r\n" : "=0\r\n");
+    for (const auto& [key, value] : options.others)
+        bytes += key + "=" + value + "\r\n";
+    return bytes;
+}
+
+Options LoadOptions(const std::string& path)
+{
+    const SmallFile file = ReadSmallFile(path);
+    return file.state == SmallFile::State::Read ? ParseOptions(file.bytes) : Options{};
+}
+
+bool SaveAnySpelling(const std::string& path, bool anySpelling)
+{
+    // Read afresh under the lock, so that keys another program wrote in the
+    // meantime are kept too.
+    const FolderLock lock(FolderOf(path));
+    Options options = LoadOptions(path);
+    options.anySpelling = anySpelling;
+    return WriteFileAtomically(path, FormatOptions(options));
+}
+
+} // namespace kibbo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kibbo {
+
+// data/options.ini: choices beyond the spellings, one key=value line each,
+// ended by CR LF. key.ini keeps exactly its 43 lines, so that the game's
+// first file format never changes.
+struct Options {
+    // any_spelling=1: every common spelling of a kana is typed as correct,
+    // not only the one the guide shows. Off when missing or damaged.
+    bool anySpelling = false;
+    // Lines of keys this version does not know, kept as they were on save.
+    std::vector<std::pair<std::string, std::string>> others;
+};
+
+Options ParseOptions(std::string_view bytes);
+std::string FormatOptions(const Options& options);
+
+// A missing, oversized or damaged file reads as every option off.
+Options LoadOptions(const std::string& path);
+
+// Sets any_spelling under the data folder's lock, keeping the file's other
+// keys as they are; false when the file could not be written, which then
+// stays as it was.
+bool SaveAnySpelling(const std::string& path, bool anySpelling);
+
+} // namespace kibbo
