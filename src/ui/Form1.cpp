@@ -3,10 +3,13 @@
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
+#include "prefs/SpellingSlots.h"
+
+#include "prefs/Options.h"
+
 #include <QGroupBox>
 #include <QStringList>
 
-#include <initializer_list>
 #include <utility>
 
 namespace kibbo {
@@ -17,38 +20,6 @@ constexpr int kClientWidth = 6615;
 constexpr int kClientHeight = 5760;
 constexpr const char* kMessageColour = "&H000000C0&";
 constexpr const char16_t* kCaption = u"ユーザーキー設定";
-
-// The kana of each slot and its spellings as the choice box lists them; the
-// position in the list is the value stored for the slot.
-struct SlotChoice {
-    const char16_t* kana;
-    std::initializer_list<const char*> spellings;
-};
-
-const SlotChoice kSlotChoices[kKeyPrefSlots] = {
-    {u"し", {"SI", "SHI"}},        {u"ち", {"TI", "CHI"}},        {u"つ", {"TU", "TSU"}},
-    {u"ふ", {"HU", "FU"}},         {u"ん", {"NN", "N"}},          {u"じ", {"JI", "ZI"}},
-    {u"しゃ", {"SYA", "SHA"}},     {u"しゅ", {"SYU", "SHU"}},     {u"しぇ", {"SYE", "SHE"}},
-    {u"しょ", {"SYO", "SHO"}},     {u"ちゃ", {"TYA", "CHA"}},     {u"ちぃ", {"TYI", "CYI"}},
-    {u"ちゅ", {"TYU", "CHU"}},     {u"ちぇ", {"TYE", "CHE"}},     {u"ちょ", {"TYO", "CHO"}},
-    {u"ふぃ", {"FI", "FYI"}},      {u"ふぇ", {"FE", "FYE"}},      {u"じゃ", {"JA", "ZYA"}},
-    {u"じぃ", {"JYI", "ZYI"}},     {u"じゅ", {"JU", "ZYU"}},      {u"じぇ", {"JE", "ZYE"}},
-    {u"じょ", {"JO", "ZYO"}},      {u"ぁ", {"LA", "XA"}},         {u"ぃ", {"LI", "XI"}},
-    {u"ぅ", {"LU", "XU"}},         {u"ぇ", {"LE", "XE"}},         {u"ぉ", {"LO", "XO"}},
-    {u"ゃ", {"LYA", "XYA"}},       {u"ゅ", {"LYU", "XYU"}},       {u"ょ", {"LYO", "XYO"}},
-    {u"っ", {"LTU", "XTU"}},       {u"うぃ", {"WI", "ULI", "UXI"}},
-    {u"うぇ", {"WE", "ULE", "UXE"}},
-    {u"てゃ", {"THA", "TELYA", "TEXYA"}},
-    {u"てぃ", {"THI", "TELI", "TEXI"}},
-    {u"てゅ", {"THU", "TELYU", "TEXYU"}},
-    {u"てぇ", {"THE", "TELE", "TEXE"}},
-    {u"てょ", {"THO", "TELYO", "TEXYO"}},
-    {u"でゃ", {"DHA", "DELYA", "DEXYA"}},
-    {u"でぃ", {"DHI", "DELI", "DEXI"}},
-    {u"でゅ", {"DHU", "DELYU", "DEXYU"}},
-    {u"でぇ", {"DHE", "DELE", "DEXE"}},
-    {u"でょ", {"DHO", "DELYO", "DEXYO"}},
-};
 
 // The first slot of each of the frame's four columns; a column runs down to
 // the slot before the next column's first.
@@ -80,7 +51,7 @@ void Form1::createControls()
     const QFont kanaFont = ControlFont("MS UI Gothic", 12, false);
     for (int column = 0; column < 4; ++column) {
         for (int slot = kColumnFirstSlot[column]; slot < kColumnFirstSlot[column + 1]; ++slot) {
-            const SlotChoice& choice = kSlotChoices[slot];
+            const SpellingSlot& choice = kSpellingSlots[static_cast<std::size_t>(slot)];
             const int top = 360 + 360 * (slot - kColumnFirstSlot[column]);
 
             // Two kana are wider than the label at this size; they are
@@ -97,9 +68,10 @@ void Form1::createControls()
             // player's back.
             box->setInsertPolicy(QComboBox::NoInsert);
             box->setCompleter(nullptr);
+            // The position in the list is the value stored for the slot.
             QStringList spellings;
-            for (const char* spelling : choice.spellings)
-                spellings << QString::fromLatin1(spelling);
+            for (std::u16string_view spelling : choice.choices())
+                spellings << ToQString(spelling).toUpper();
             box->addItems(spellings);
             box->setGeometry(DesignRect(480 + 1440 * column, top, 855, 300));
             m_combo1[static_cast<std::size_t>(slot)] = box;
@@ -116,9 +88,16 @@ void Form1::createControls()
     m_command1->setGeometry(DesignRect(4920, 5280, 1215, 375));
     connect(m_command1, &QPushButton::clicked, this, &Form1::apply);
 
-    m_saveMessage = new QLabel(ToQString(u"設定を保存できませんでした"), this);
-    m_saveMessage->setGeometry(DesignRect(240, 5280, 3255, 375));
-    m_saveMessage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Below the buttons' row on the left, where the grid leaves room.
+    m_anySpelling = new QCheckBox(ToQString(u"どの綴りでも入力できる"), this);
+    m_anySpelling->setObjectName(QStringLiteral("AnySpelling"));
+    m_anySpelling->setGeometry(DesignRect(240, 5280, 3255, 375));
+
+    // In the grid's third column, under its nine slots, which is empty.
+    m_saveMessage = new QLabel(ToQString(u"設定を保存できませんでした"), frame1);
+    m_saveMessage->setGeometry(DesignRect(3000, 3720, 1335, 900));
+    m_saveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_saveMessage->setWordWrap(true);
     QPalette red = m_saveMessage->palette();
     red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
     m_saveMessage->setPalette(red);
@@ -135,7 +114,8 @@ void Form1::createControls()
         setTabOrder(previous, combo(slot));
         previous = combo(slot);
     }
-    setTabOrder(previous, m_command2);
+    setTabOrder(previous, m_anySpelling);
+    setTabOrder(m_anySpelling, m_command2);
     setTabOrder(m_command2, m_command1);
     m_combo1[0]->setFocus();
 }
@@ -151,6 +131,7 @@ void Form1::loadKeyPrefs()
         // nothing and leaves the box empty.
         combo(slot)->setCurrentIndex(value >= 0 && value < combo(slot)->count() ? value : -1);
     }
+    m_anySpelling->setChecked(LoadOptions(m_files.options).anySpelling);
 }
 
 bool Form1::apply()
@@ -162,7 +143,8 @@ bool Form1::apply()
         const bool chosen = index >= 0 && box->currentText() == box->itemText(index);
         m_keyPref[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(chosen ? index : -1);
     }
-    const bool saved = SaveKeyPrefs(m_files.keyPrefs, m_keyPref);
+    const bool saved = SaveKeyPrefs(m_files.keyPrefs, m_keyPref)
+                       && SaveAnySpelling(m_files.options, m_anySpelling->isChecked());
     m_saveMessage->setVisible(!saved);
     return saved;
 }

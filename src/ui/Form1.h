@@ -3,6 +3,7 @@
 #include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +15,8 @@
 namespace kibbo {
 
 // The key settings dialog: one choice box per preference slot, loaded from
-// data\key.ini when the dialog opens and saved back by Apply and OK. It runs
+// the player's spellings file when the dialog opens and saved back by Apply
+// and OK, with the any-spelling check box and its own file. It runs
 // beside the game and never touches the game's own copy of the
 // preferences; the game reads the file again at its next dog.
 class Form1 final : public QWidget {
@@ -25,6 +27,7 @@ public:
     QComboBox* combo(int slot) const { return m_combo1[static_cast<std::size_t>(slot)]; }
     QPushButton* okButton() const { return m_command2; }
     QPushButton* applyButton() const { return m_command1; }
+    QCheckBox* anySpelling() const { return m_anySpelling; }
     // Shown only while the last save failed.
     QLabel* saveMessage() const { return m_saveMessage; }
 
@@ -41,6 +44,7 @@ private:
     std::array<QComboBox*, kKeyPrefSlots> m_combo1{};
     QPushButton* m_command1 = nullptr; // 適用 (Apply)
     QPushButton* m_command2 = nullptr; // OK
+    QCheckBox* m_anySpelling = nullptr; // saved in options.ini, not key.ini
     QLabel* m_saveMessage = nullptr;
 };
 

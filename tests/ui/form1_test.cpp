@@ -270,7 +270,8 @@ TEST_F(Form1Test, GeometryFollowsTheDesign)
     EXPECT_TRUE(form->testAttribute(Qt::WA_DeleteOnClose));
 }
 
-// Tab walks the boxes in slot order, then OK, then Apply.
+// Tab walks the boxes in slot order, then the any-spelling box, then OK,
+// then Apply.
 TEST_F(Form1Test, TabOrderFollowsTheSlots)
 {
     writePrefs(Zeros());
@@ -292,7 +293,55 @@ TEST_F(Form1Test, TabOrderFollowsTheSlots)
         EXPECT_EQ(focused(), form->combo(slot)) << slot;
     }
     tab();
+    EXPECT_EQ(focused(), form->anySpelling());
+    tab();
     EXPECT_EQ(focused(), form->okButton());
     tab();
     EXPECT_EQ(focused(), form->applyButton());
+}
+
+// The any-spelling box shows options.ini and Apply saves it there, keeping
+// the file's other keys; key.ini keeps exactly its 43 lines.
+TEST_F(Form1Test, AnySpellingBoxLivesInItsOwnFile)
+{
+    writePrefs(Zeros());
+    const std::string options = dir.filePath("data/options.ini").toStdString();
+    open();
+    EXPECT_FALSE(form->anySpelling()->isChecked()) << "no file: off";
+    form->close();
+    ASSERT_TRUE(kibbo::WriteFileAtomically(options, "any_spelling=1\r\nlater=x\r\n"));
+    open();
+    EXPECT_TRUE(form->anySpelling()->isChecked());
+    form->anySpelling()->setChecked(false);
+    form->applyButton()->click();
+    EXPECT_EQ(kibbo::ReadWholeFile(options).value_or(""), "any_spelling=0\r\nlater=x\r\n");
+    form->anySpelling()->setChecked(true);
+    form->okButton()->click();
+    EXPECT_EQ(kibbo::ReadWholeFile(options).value_or(""), "any_spelling=1\r\nlater=x\r\n");
+    EXPECT_EQ(fileBytes(), kibbo::FormatKeyPrefs(Zeros()));
+}
+
+// The box and the failure message cover no control of the design.
+TEST_F(Form1Test, AddedControlsCoverNothing)
+{
+    writePrefs(Zeros());
+    open();
+    form->saveMessage()->show();
+    for (QWidget* added : {static_cast<QWidget*>(form->anySpelling()), static_cast<QWidget*>(form->saveMessage())}) {
+        const QRect area(added->mapTo(form, QPoint(0, 0)), added->size());
+        for (QWidget* other : form->findChildren<QWidget*>()) {
+            if (other == added || other->isAncestorOf(added) || added->isAncestorOf(other)
+                || other->parentWidget() == form->combo(0) || !other->isVisible() || other->objectName() == "Frame1")
+                continue;
+            if (qobject_cast<QLineEdit*>(other))
+                continue; // inside its box, which is checked itself
+            const QRect rect(other->mapTo(form, QPoint(0, 0)), other->size());
+            EXPECT_FALSE(area.intersects(rect)) << added->metaObject()->className() << " covers "
+                                                << other->metaObject()->className() << " "
+                                                << other->objectName().toStdString();
+        }
+    }
+    const QWidget* frame = form->findChild<QWidget*>("Frame1");
+    const QRect frameRect(frame->mapTo(form, QPoint(0, 0)), frame->size());
+    EXPECT_FALSE(frameRect.intersects(QRect(form->anySpelling()->mapTo(form, QPoint(0, 0)), form->anySpelling()->size())));
 }
