@@ -1,0 +1,316 @@
+#include "scores/History.h"
+
+#include "platform/FileIO.h"
+#include "platform/FolderLock.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+namespace kibbo {
+
+namespace {
+
+constexpr std::string_view kHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kFieldCount = 9;
+
+struct EndingName {
+    Ending ending;
+    std::string_view name;
+};
+constexpr EndingName kEndingNames[] = {
+    {Ending::Cleared, "cleared"},
+    {Ending::Over, "over"},
+    {Ending::Left, "left"},
+};
+
+std::string_view NameOf(Ending ending)
+{
+    for (const EndingName& entry : kEndingNames) {
+        if (entry.ending == ending)
+            return entry.name;
+    }
+    return {};
+}
+
+std::optional<Ending> EndingNamed(std::string_view name)
+{
+    for (const EndingName& entry : kEndingNames) {
+        if (entry.name == name)
+            return entry.ending;
+    }
+    return std::nullopt;
+}
+
+// The letters a guide can show.
+bool IsGuideKey(char key)
+{
+    return (key >= 'a' && key <= 'z') || key == '-' || key == ',' || key == '.';
+}
+
+std::optional<std::int32_t> ReadNumber(std::string_view text, std::int32_t lowest)
+{
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < lowest)
+        return std::nullopt;
+    return value;
+}
+
+bool IsDigits(std::string_view time, std::size_t from, std::size_t count, int lowest, int highest)
+{
+    const std::string_view digits = time.substr(from, count);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const std::optional<std::int32_t> value = ReadNumber(digits, lowest);
+    return value && *value <= highest;
+}
+
+// YYYY-MM-DDTHH:MM:SS, as the chart and the tool print it.
+bool IsLocalTime(std::string_view time)
+{
+    return time.size() == 19 && time[4] == '-' && time[7] == '-' && time[10] == 'T' && time[13] == ':'
+           && time[16] == ':' && IsDigits(time, 0, 4, 0, 9999) && IsDigits(time, 5, 2, 1, 12)
+           && IsDigits(time, 8, 2, 1, 31) && IsDigits(time, 11, 2, 0, 23) && IsDigits(time, 14, 2, 0, 59)
+           && IsDigits(time, 17, 2, 0, 60);
+}
+
+std::optional<std::map<char, std::int32_t>> ReadMissed(std::string_view text)
+{
+    std::map<char, std::int32_t> missed;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view pair = text.substr(0, space);
+        if (pair.size() < 3 || pair[1] != ':' || !IsGuideKey(pair[0]) || missed.contains(pair[0]))
+            return std::nullopt;
+        const std::optional<std::int32_t> count = ReadNumber(pair.substr(2), 1);
+        if (!count)
+            return std::nullopt;
+        missed[pair[0]] = *count;
+        if (space == std::string_view::npos)
+            break;
+        text.remove_prefix(space + 1);
+        // A space must be followed by another pair.
+        if (text.empty())
+            return std::nullopt;
+    }
+    return missed;
+}
+
+// Splits a line into its fields: commas separate them, and a field in
+// double quotes may hold commas, with "" for a quote of its own.
+std::optional<std::vector<std::string>> SplitFields(std::string_view line)
+{
+    std::vector<std::string> fields(1);
+    std::size_t i = 0;
+    while (i < line.size()) {
+        std::string& field = fields.back();
+        if (line[i] == '"' && field.empty()) {
+            for (++i;; ++i) {
+                if (i >= line.size())
+                    return std::nullopt; // the closing quote is missing
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        ++i;
+                        continue;
+                    }
+                    break;
+                }
+                field += line[i];
+            }
+            ++i;
+            if (i < line.size() && line[i] != ',')
+                return std::nullopt; // text after the closing quote
+            continue;
+        }
+        if (line[i] == ',')
+            fields.emplace_back();
+        else if (line[i] == '"')
+            return std::nullopt; // a quote inside an unquoted field
+        else
+            field += line[i];
+        ++i;
+    }
+    return fields;
+}
+
+std::string QuotedIfNeeded(std::string field)
+{
+    if (field.find_first_of(",\"") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (char c : field) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string FormatHistory(const std::vector<GameRecord>& games)
+{
+    std::string bytes(kHeader);
+    bytes += kLineEnd;
+    for (const GameRecord& game : games) {
+        bytes += FormatGameLine(game);
+        bytes += kLineEnd;
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::string FormatGameLine(const GameRecord& game)
+{
+    std::string missed;
+    for (const auto& [key, count] : game.missed) {
+        if (!missed.empty())
+            missed += ' ';
+        missed += key;
+        missed += ':';
+        missed += std::to_string(count);
+    }
+    const std::string fields[kFieldCount] = {
+        game.time,
+        std::string(NameOf(game.ending)),
+        game.score ? std::to_string(*game.score) : std::string(),
+        std::to_string(game.speed),
+        std::to_string(game.dogs),
+        std::to_string(game.mistypes),
+        std::to_string(game.seconds),
+        game.anySpelling ? "1" : "0",
+        missed,
+    };
+    std::string line = QuotedIfNeeded(fields[0]);
+    for (std::size_t i = 1; i < kFieldCount; ++i) {
+        line += ',';
+        line += QuotedIfNeeded(fields[i]);
+    }
+    return line;
+}
+
+std::optional<GameRecord> ParseGameLine(std::string_view line)
+{
+    const std::optional<std::vector<std::string>> fields = SplitFields(line);
+    if (!fields || fields->size() != kFieldCount)
+        return std::nullopt;
+    const std::vector<std::string>& f = *fields;
+
+    GameRecord game;
+    game.time = f[0];
+    const std::optional<Ending> ending = EndingNamed(f[1]);
+    if (!IsLocalTime(game.time) || !ending)
+        return std::nullopt;
+    game.ending = *ending;
+    // Only a cleared game has a score.
+    if (game.ending == Ending::Cleared) {
+        game.score = ReadNumber(f[2], std::numeric_limits<std::int32_t>::min());
+        if (!game.score)
+            return std::nullopt;
+    } else if (!f[2].empty()) {
+        return std::nullopt;
+    }
+    const std::optional<std::int32_t> speed = ReadNumber(f[3], 0);
+    const std::optional<std::int32_t> dogs = ReadNumber(f[4], 0);
+    const std::optional<std::int32_t> mistypes = ReadNumber(f[5], 0);
+    const std::optional<std::int32_t> seconds = ReadNumber(f[6], 0);
+    std::optional<std::map<char, std::int32_t>> missed = ReadMissed(f[8]);
+    if (!speed || !dogs || !mistypes || !seconds || (f[7] != "0" && f[7] != "1") || !missed)
+        return std::nullopt;
+    game.speed = *speed;
+    game.dogs = *dogs;
+    game.mistypes = *mistypes;
+    game.seconds = *seconds;
+    game.anySpelling = f[7] == "1";
+    game.missed = std::move(*missed);
+    return game;
+}
+
+HistoryRead ParseHistory(std::string_view bytes)
+{
+    // A spreadsheet may have saved the file with a byte order mark.
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    HistoryRead read;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.empty() || line == kHeader)
+            continue;
+        if (std::optional<GameRecord> game = ParseGameLine(line))
+            read.games.push_back(std::move(*game));
+        else
+            ++read.skippedLines;
+    }
+    return read;
+}
+
+HistoryRead LoadHistory(const std::string& path)
+{
+    const SmallFile file = ReadSmallFile(path, kHistoryFileLimit);
+    switch (file.state) {
+    case SmallFile::State::Read:
+        return ParseHistory(file.bytes);
+    case SmallFile::State::TooLarge:
+        return {{}, 0, true};
+    case SmallFile::State::Missing:
+        break;
+    }
+    return {};
+}
+
+bool AppendGame(const std::string& path, const GameRecord& game)
+{
+    // A line that would not read back would only be skipped later.
+    if (ParseGameLine(FormatGameLine(game)) != game)
+        return false;
+
+    // Read, add and replace under one lock, so that two games ending at once
+    // each find the other's line.
+    const FolderLock lock(FolderOf(path));
+    const SmallFile file = ReadSmallFile(path, kHistoryFileLimit);
+    std::vector<GameRecord> games;
+    if (file.state == SmallFile::State::Read) {
+        games = ParseHistory(file.bytes).games;
+    } else if (file.state == SmallFile::State::TooLarge) {
+        // Not the game's file, and too large to sift here: it is kept aside
+        // for whoever made it, and the history starts again.
+        const std::string aside = path + ".damaged";
+        if (std::rename(path.c_str(), aside.c_str()) != 0)
+            return false;
+    }
+    games.push_back(game);
+    if (games.size() > kHistoryGames)
+        games.erase(games.begin(), games.end() - static_cast<std::ptrdiff_t>(kHistoryGames));
+    return WriteFileAtomically(path, FormatHistory(games));
+}
+
+std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games)
+{
+    const std::size_t from = games.size() > kRecentGames ? games.size() - kRecentGames : 0;
+    return {games.begin() + static_cast<std::ptrdiff_t>(from), games.end()};
+}
+
+std::vector<KeyMisses> MostMissedKeys(const std::vector<GameRecord>& games)
+{
+    std::map<char, std::int64_t> totals;
+    for (const GameRecord& game : RecentGames(games)) {
+        for (const auto& [key, count] : game.missed)
+            totals[key] += count;
+    }
+    std::vector<KeyMisses> keys;
+    for (const auto& [key, count] : totals)
+        keys.push_back({key, static_cast<std::int32_t>(std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()))});
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const KeyMisses& a, const KeyMisses& b) { return a.count > b.count; });
+    return keys;
+}
+
+} // namespace kibbo

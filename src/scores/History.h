@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kibbo {
+
+// data/history.csv: every game that ended, one line each, the latest
+// kHistoryGames of them, for the player to see which keys cost mistypes and
+// whether the speed grows. UTF-8, CRLF line ends, one header line:
+//
+//   time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed
+//   2026-12-07T17:05:31,cleared,5432,182,94,17,312,0,"a:3 ,:1 i:5"
+//   2026-12-07T17:20:02,over,,151,60,9,360,1,k:4 n:5
+//
+// time      local time the game ended, YYYY-MM-DDTHH:MM:SS
+// ending    cleared, over (19:00 came) or left (restart, top or finish)
+// score     the final score; empty unless cleared
+// speed     characters typed per minute
+// dogs, mistypes, seconds
+//           dogs typed, mistypes, seconds played
+// any_spelling
+//           1 when any common spelling was accepted, else 0
+// missed    key:count pairs separated by single spaces, one per guide
+//           letter that was showing when a wrong key came; keys are a-z,
+//           '-', ',' and '.'
+//
+// A field holding a comma (the ',' key) is quoted in double quotes as
+// spreadsheets do, so the file opens in one and reads back as written; no
+// field ever holds a double quote.
+inline constexpr std::size_t kHistoryGames = 1000;
+
+// A file the game wrote holds at most kHistoryGames lines of a few hundred
+// bytes; beyond this it is no file the game wrote and is not read.
+inline constexpr std::size_t kHistoryFileLimit = 1024 * 1024;
+
+// The summaries look at this many of the latest games.
+inline constexpr std::size_t kRecentGames = 50;
+
+enum class Ending { Cleared, Over, Left };
+
+struct GameRecord {
+    std::string time; // given by the caller: the rules never read the clock
+    Ending ending = Ending::Over;
+    std::optional<std::int32_t> score; // only when cleared
+    std::int32_t speed = 0;
+    std::int32_t dogs = 0;
+    std::int32_t mistypes = 0;
+    std::int32_t seconds = 0;
+    bool anySpelling = false;
+    std::map<char, std::int32_t> missed; // expected guide letter -> mistypes
+
+    bool operator==(const GameRecord&) const = default;
+};
+
+// One line without its line end, and back; nothing when the line is no game
+// record (a wrong field count, a bad number, an unknown key or ending).
+std::string FormatGameLine(const GameRecord& game);
+std::optional<GameRecord> ParseGameLine(std::string_view line);
+
+struct HistoryRead {
+    std::vector<GameRecord> games; // oldest first
+    int skippedLines = 0;          // damaged lines left out
+    bool tooLarge = false;         // beyond kHistoryFileLimit: nothing was read
+};
+
+// The header and blank lines are no games and are passed over; any other
+// line that does not read as a game is skipped and counted.
+HistoryRead ParseHistory(std::string_view bytes);
+HistoryRead LoadHistory(const std::string& path);
+
+// Adds one game under the data folder's lock and replaces the file in one
+// step, keeping the latest kHistoryGames and dropping damaged lines; a crash
+// leaves the old file whole. A file beyond kHistoryFileLimit is moved aside
+// to "<path>.damaged" (replacing an earlier one) and a fresh file begins
+// with this game. Returns false when nothing was saved, also for a record
+// that would not read back (a malformed time or key).
+bool AppendGame(const std::string& path, const GameRecord& game);
+
+struct KeyMisses {
+    char key = 0;
+    std::int32_t count = 0;
+
+    bool operator==(const KeyMisses&) const = default;
+};
+
+// Every key missed over the last kRecentGames games, most missed first;
+// equal counts in the order of the keys' characters.
+std::vector<KeyMisses> MostMissedKeys(const std::vector<GameRecord>& games);
+
+// The last kRecentGames games (all of them when fewer), oldest first.
+std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games);
+
+} // namespace kibbo

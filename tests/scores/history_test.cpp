@@ -1,0 +1,339 @@
+#include "platform/FileIO.h"
+#include "scores/History.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <csignal>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kibbo;
+
+namespace {
+
+GameRecord Cleared()
+{
+    GameRecord game;
+    game.time = "2026-12-07T17:05:31";
+    game.ending = Ending::Cleared;
+    game.score = 12345;
+    game.speed = 182;
+    game.dogs = 94;
+    game.mistypes = 17;
+    game.seconds = 312;
+    game.anySpelling = true;
+    game.missed = {{',', 2}, {'-', 3}, {'.', 1}, {'a', 11}};
+    return game;
+}
+
+// A game told apart from the others by its seconds played.
+GameRecord Numbered(int n)
+{
+    GameRecord game;
+    game.time = "2026-01-02T03:04:05";
+    game.ending = Ending::Left;
+    game.seconds = n;
+    game.missed = {{'k', 1 + n % 7}};
+    return game;
+}
+
+std::vector<std::int32_t> SecondsOf(const std::vector<GameRecord>& games)
+{
+    std::vector<std::int32_t> seconds;
+    for (const GameRecord& game : games)
+        seconds.push_back(game.seconds);
+    return seconds;
+}
+
+class HistoryFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    std::string path() const { return m_dir.filePath("history.csv").toStdString(); }
+    std::string bytes() const { return ReadWholeFile(path()).value_or(""); }
+    void write(const std::string& bytes) const { ASSERT_TRUE(WriteFileAtomically(path(), bytes)); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+// The file is a spreadsheet's CSV: a header, CRLF line ends, and the missed
+// keys quoted only when the ',' key makes them hold a comma.
+TEST_F(HistoryFile, WritesTheDocumentedLines)
+{
+    GameRecord over = Numbered(360);
+    over.ending = Ending::Over;
+    over.speed = 151;
+    over.dogs = 60;
+    over.mistypes = 9;
+    over.missed = {{'k', 4}, {'n', 5}};
+    ASSERT_TRUE(AppendGame(path(), Cleared()));
+    ASSERT_TRUE(AppendGame(path(), over));
+    EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n"
+                       "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\"\r\n"
+                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5\r\n");
+}
+
+// Every field, each ending and the punctuation keys come back as written.
+TEST_F(HistoryFile, RoundTripsEveryField)
+{
+    GameRecord negative = Cleared();
+    negative.score = -2147483647 - 1;
+    negative.anySpelling = false;
+    GameRecord left = Numbered(1);
+    left.missed.clear();
+    GameRecord everyKey = Numbered(2);
+    everyKey.ending = Ending::Over;
+    everyKey.time = "1999-12-31T23:59:59";
+    for (char key : std::string("abcdefghijklmnopqrstuvwxyz-,."))
+        everyKey.missed[key] = key;
+    const std::vector<GameRecord> games = {Cleared(), negative, left, everyKey};
+    for (const GameRecord& game : games) {
+        EXPECT_EQ(ParseGameLine(FormatGameLine(game)), game) << FormatGameLine(game);
+        ASSERT_TRUE(AppendGame(path(), game));
+    }
+    const HistoryRead read = LoadHistory(path());
+    EXPECT_EQ(read.games, games);
+    EXPECT_EQ(read.skippedLines, 0);
+    EXPECT_FALSE(read.tooLarge);
+}
+
+// A spreadsheet may quote any field and write a BOM and bare line feeds.
+TEST(HistoryLines, ReadsWhatASpreadsheetSavesBack)
+{
+    const HistoryRead read = ParseHistory("\xEF\xBB\xBFtime,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\n"
+                                          "\"2026-12-07T17:05:31\",\"cleared\",\"12345\",182,94,17,312,1,\",:2 -:3 .:1 a:11\"\n");
+    EXPECT_EQ(read.skippedLines, 0);
+    ASSERT_EQ(read.games.size(), 1u);
+    EXPECT_EQ(read.games[0], Cleared());
+}
+
+// Anything that is not a whole record is no game.
+TEST(HistoryLines, RefusesDamagedLines)
+{
+    const std::string good = FormatGameLine(Cleared());
+    ASSERT_TRUE(ParseGameLine(good));
+    const std::vector<std::string> damaged = {
+        "",
+        "garbage",
+        good + ",",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1",
+        "2026-12-07 17:05:31,cleared,12345,182,94,17,312,1,",
+        "2026-13-07T17:05:31,cleared,12345,182,94,17,312,1,",
+        "2026-12-07T17:05:3x,cleared,12345,182,94,17,312,1,",
+        "2026-12-07T17:05:31,won,12345,182,94,17,312,1,",
+        "2026-12-07T17:05:31,cleared,,182,94,17,312,1,",
+        "2026-12-07T17:05:31,over,12345,182,94,17,312,1,",
+        "2026-12-07T17:05:31,cleared,2147483648,182,94,17,312,1,",
+        "2026-12-07T17:05:31,cleared,12345,-1,94,17,312,1,",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,+312,1,",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,2,",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,A:1",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:0",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1 a:2",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1 ",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1  b:2",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a1",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,,:2",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2\"x",
+    };
+    for (const std::string& line : damaged)
+        EXPECT_FALSE(ParseGameLine(line)) << line;
+}
+
+// A damaged line costs only itself, is counted once, and the next game's
+// save leaves it out.
+TEST_F(HistoryFile, SkipsAndCountsDamagedLines)
+{
+    write("time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n" + FormatGameLine(Numbered(1))
+          + "\r\nthis is no game\r\n" + std::string("\xff\xfe\x00\x01\r\n", 6) + FormatGameLine(Numbered(2)) + "\r\n\r\n"
+          + FormatGameLine(Numbered(3)).substr(0, 20));
+    HistoryRead read = LoadHistory(path());
+    EXPECT_EQ(SecondsOf(read.games), (std::vector<std::int32_t>{1, 2}));
+    EXPECT_EQ(read.skippedLines, 3);
+
+    ASSERT_TRUE(AppendGame(path(), Numbered(4)));
+    read = LoadHistory(path());
+    EXPECT_EQ(SecondsOf(read.games), (std::vector<std::int32_t>{1, 2, 4}));
+    EXPECT_EQ(read.skippedLines, 0);
+}
+
+// Random bytes are read as skipped lines, never as games and never fatally.
+TEST(HistoryLines, GarbledBytesAreSkipped)
+{
+    std::mt19937 random(15);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes(static_cast<std::size_t>(round * 37), '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(byte(random));
+        const HistoryRead read = ParseHistory(bytes);
+        EXPECT_TRUE(read.games.empty());
+        EXPECT_LE(read.skippedLines, std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    }
+}
+
+// A file beyond the limit is no file the game wrote: it reads as nothing,
+// the next game starts a fresh file, and the large one is kept aside.
+TEST_F(HistoryFile, AHugeFileIsSetAsideWhole)
+{
+    const std::string huge(kHistoryFileLimit + 1, 'x');
+    write(huge);
+    const HistoryRead read = LoadHistory(path());
+    EXPECT_TRUE(read.tooLarge);
+    EXPECT_TRUE(read.games.empty());
+
+    ASSERT_TRUE(AppendGame(path(), Numbered(7)));
+    EXPECT_EQ(SecondsOf(LoadHistory(path()).games), (std::vector<std::int32_t>{7}));
+    EXPECT_EQ(ReadWholeFile(path() + ".damaged"), huge);
+}
+
+// A record that would not read back is refused and the file left alone.
+TEST_F(HistoryFile, RefusesARecordItCouldNotReadBack)
+{
+    ASSERT_TRUE(AppendGame(path(), Numbered(1)));
+    const std::string before = bytes();
+    GameRecord badTime = Numbered(2);
+    badTime.time = "yesterday";
+    GameRecord badKey = Numbered(3);
+    badKey.missed = {{'\n', 1}};
+    GameRecord overWithScore = Numbered(4);
+    overWithScore.score = 5;
+    for (const GameRecord& game : {badTime, badKey, overWithScore})
+        EXPECT_FALSE(AppendGame(path(), game));
+    EXPECT_EQ(bytes(), before);
+}
+
+// The 1,001st game pushes out the first; the rest stay in order.
+TEST_F(HistoryFile, KeepsTheLatestThousandGames)
+{
+    // The first 998 as the game would have left them, written at once to
+    // spare a thousand flushes to the disk.
+    std::string first = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n";
+    for (int n = 1; n <= 998; ++n)
+        first += FormatGameLine(Numbered(n)) + "\r\n";
+    write(first);
+    ASSERT_EQ(LoadHistory(path()).games.size(), 998u);
+    for (int n = 999; n <= 1001; ++n)
+        ASSERT_TRUE(AppendGame(path(), Numbered(n)));
+    const HistoryRead read = LoadHistory(path());
+    ASSERT_EQ(read.games.size(), kHistoryGames);
+    EXPECT_EQ(read.games.front().seconds, 2);
+    EXPECT_EQ(read.games.back().seconds, 1001);
+    EXPECT_TRUE(std::is_sorted(read.games.begin(), read.games.end(),
+                               [](const GameRecord& a, const GameRecord& b) { return a.seconds < b.seconds; }));
+}
+
+// Only the last 50 games count; the most missed come first, equal counts in
+// the order of their characters.
+TEST(HistorySummary, MostMissedKeysOfTheRecentGames)
+{
+    std::vector<GameRecord> games;
+    GameRecord old = Numbered(0);
+    old.missed = {{'z', 1000}};
+    games.push_back(old);
+    for (int n = 0; n < 50; ++n) {
+        GameRecord game = Numbered(n);
+        game.missed = {{'a', 1}, {',', 1}};
+        if (n % 2)
+            game.missed['.'] = 4;
+        games.push_back(game);
+    }
+    EXPECT_EQ(MostMissedKeys(games), (std::vector<KeyMisses>{{'.', 100}, {',', 50}, {'a', 50}}));
+    EXPECT_EQ(RecentGames(games).size(), kRecentGames);
+    EXPECT_EQ(RecentGames(games).front().missed.count('z'), 0u);
+    EXPECT_TRUE(MostMissedKeys({}).empty());
+}
+
+// A game killed at any moment while it appends leaves the file whole: every
+// line a game, the games before the kill still there in order.
+TEST_F(HistoryFile, KilledMidAppendLeavesTheFileWhole)
+{
+    // A full file, so that each save writes as much as it ever does.
+    std::string full = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n";
+    for (int n = 1; n <= 1000; ++n)
+        full += FormatGameLine(Numbered(n)) + "\r\n";
+    write(full);
+    std::vector<GameRecord> before = LoadHistory(path()).games;
+    std::mt19937 random(20261207);
+    // Long enough for a few saves, so that kills land in every step of one.
+    std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
+    int next = 1001;
+    for (int round = 0; round < 150; ++round) {
+        const int first = next;
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            for (int n = first;; ++n)
+                AppendGame(path(), Numbered(n));
+        }
+        usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+
+        const std::string raw = bytes();
+        ASSERT_TRUE(raw.ends_with("\r\n")) << "round " << round;
+        const HistoryRead after = LoadHistory(path());
+        ASSERT_EQ(after.skippedLines, 0) << "round " << round;
+        // The old games, less those pushed out at the front, then the new
+        // ones in the order they were appended.
+        const std::vector<std::int32_t> old = SecondsOf(before), now = SecondsOf(after.games);
+        ASSERT_EQ(now.size(), kHistoryGames) << "round " << round;
+        const auto lastOld = std::find(now.begin(), now.end(), old.back());
+        ASSERT_NE(lastOld, now.end()) << "round " << round;
+        const auto kept = static_cast<std::size_t>(lastOld - now.begin()) + 1;
+        EXPECT_TRUE(std::equal(now.begin(), lastOld + 1, old.end() - static_cast<std::ptrdiff_t>(kept)));
+        for (auto it = lastOld + 1; it != now.end(); ++it)
+            ASSERT_EQ(*it, next++) << "round " << round;
+        before = after.games;
+    }
+}
+
+// Games ending at once in several programs all keep their lines.
+TEST_F(HistoryFile, ConcurrentAppendsLoseNoLine)
+{
+    constexpr int kPrograms = 4, kGamesEach = 25;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kPrograms; ++p) {
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            bool saved = true;
+            for (int n = 0; n < kGamesEach; ++n)
+                saved = AppendGame(path(), Numbered(p * 1000 + n)) && saved;
+            _exit(saved ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const HistoryRead read = LoadHistory(path());
+    EXPECT_EQ(read.skippedLines, 0);
+    std::vector<std::int32_t> seconds = SecondsOf(read.games);
+    std::set<std::int32_t> expected;
+    for (int p = 0; p < kPrograms; ++p) {
+        for (int n = 0; n < kGamesEach; ++n)
+            expected.insert(p * 1000 + n);
+        // Each program's games in the order it appended them.
+        std::vector<std::int32_t> own;
+        std::copy_if(seconds.begin(), seconds.end(), std::back_inserter(own),
+                     [p](std::int32_t s) { return s / 1000 == p; });
+        EXPECT_TRUE(std::is_sorted(own.begin(), own.end()));
+    }
+    EXPECT_EQ(std::set<std::int32_t>(seconds.begin(), seconds.end()), expected);
+    EXPECT_EQ(seconds.size(), expected.size());
+}
