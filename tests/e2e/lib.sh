@@ -2,6 +2,11 @@
 # started kibbo with --trace, polling, and window look-ups.
 # Every test sources this after `kibbo=$(realpath PATH/TO/kibbo)`.
 
+# The scripts compare and type Japanese captions: they rely on a UTF-8
+# locale, which a bare system (no LANG at all) does not have.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 # Always on an X server of our own, so that a test never drives a
 # developer's real pointer.
 if [ -z "${KIBBO_E2E_XVFB:-}" ]; then
@@ -51,9 +56,16 @@ find_main_window() {
     && [ "$(identify -format %k "$work/first.png")" -gt 2 ]
 }
 
-# A window of the program found by its caption.
+# A window of the program found by its caption. The caption is compared as
+# the window's UTF-8 name (_NET_WM_NAME), which is what xdotool getwindowname
+# reads first: the legacy WM_NAME that a search by --name matches is encoded
+# after the program's locale and holds raw bytes in the POSIX one.
 window_named() {
-  xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null || true
+  local id
+  for id in $(xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id"
+  done
+  true
 }
 
 # Clicks at a point of a window's client area, in pixels.
