@@ -1,13 +1,15 @@
 #include "typing/Guide.h"
 
+#include "prefs/SpellingSlots.h"
+
 #include <algorithm>
 #include <array>
-#include <utility>
+#include <vector>
 
 namespace kibbo {
 
 std::u16string ReplaceText(std::u16string_view text, std::u16string_view search,
-                           std::u16string_view replacement, std::int16_t mode)
+                           std::u16string_view replacement)
 {
     const std::size_t ls = search.size();
     const std::size_t lr = replacement.size();
@@ -18,22 +20,17 @@ std::u16string ReplaceText(std::u16string_view text, std::u16string_view search,
     const std::size_t inRepl = replacement.find(search);
     const std::size_t p = inRepl == std::u16string_view::npos ? 0 : inRepl + 1;
 
-    bool replace = false;
     std::size_t s = 0; // 0-based scan start
     for (;;) {
         const std::size_t f = w.find(search, s);
         if (f == std::u16string::npos)
             return w;
-        if (mode == -1) {
-            replace = true;
-        } else if (mode == 0) {
-            replace = true;
-            if (p >= 1) {
-                // Does this occurrence lie inside a copy of the replacement?
-                const std::size_t from = f + 1 >= p ? f + 1 - p : 0;
-                if (w.compare(from, lr, replacement) == 0)
-                    replace = false;
-            }
+        bool replace = true;
+        if (p >= 1) {
+            // Does this occurrence lie inside a copy of the replacement?
+            const std::size_t from = f + 1 >= p ? f + 1 - p : 0;
+            if (w.compare(from, lr, replacement) == 0)
+                replace = false;
         }
         if (replace)
             w = w.substr(0, f) + std::u16string(replacement) + w.substr(f + ls);
@@ -43,11 +40,9 @@ std::u16string ReplaceText(std::u16string_view text, std::u16string_view search,
 
 namespace {
 
-using Pair = std::pair<std::u16string_view, std::u16string_view>;
-
 // Longer kana sequences come before the sequences and single kana they
 // contain, so each sequence is consumed whole before its parts.
-constexpr Pair kBasePairs[] = {
+constexpr KanaRomaji kBasePairs[] = {
     // Small っ before a contracted or f-syllable.
     {u"っきゃ", u"kkya"}, {u"っきゅ", u"kkyu"}, {u"っきょ", u"kkyo"},
     {u"っぎゃ", u"ggya"}, {u"っぎゅ", u"ggyu"}, {u"っぎょ", u"ggyo"},
@@ -108,58 +103,6 @@ constexpr Pair kBasePairs[] = {
 };
 static_assert(std::size(kBasePairs) == 212);
 
-struct Slot {
-    // Up to two pairs per value; the doubled-consonant pair comes first.
-    std::array<Pair, 2> value1;
-    std::array<Pair, 2> value2;
-};
-
-constexpr Slot kSlots[kKeyPrefSlots] = {
-    {{{{u"ssi", u"sshi"}, {u"si", u"shi"}}}, {}},     // 0 し
-    {{{{u"tti", u"cchi"}, {u"ti", u"chi"}}}, {}},     // 1 ち
-    {{{{u"ttu", u"ttsu"}, {u"tu", u"tsu"}}}, {}},     // 2 つ
-    {{{{u"hhu", u"ffu"}, {u"hu", u"fu"}}}, {}},       // 3 ふ
-    {{{{u"nn", u"n"}, {}}}, {}},                      // 4 ん
-    {{{{u"jji", u"zzi"}, {u"ji", u"zi"}}}, {}},       // 5 じ
-    {{{{u"ssya", u"ssha"}, {u"sya", u"sha"}}}, {}},   // 6 しゃ
-    {{{{u"ssyu", u"sshu"}, {u"syu", u"shu"}}}, {}},   // 7 しゅ
-    {{{{u"ssye", u"sshe"}, {u"sye", u"she"}}}, {}},   // 8 しぇ
-    {{{{u"ssyo", u"ssho"}, {u"syo", u"sho"}}}, {}},   // 9 しょ
-    {{{{u"ttya", u"ccha"}, {u"tya", u"cha"}}}, {}},   // 10 ちゃ
-    {{{{u"ttyi", u"ccyi"}, {u"tyi", u"cyi"}}}, {}},   // 11 ちぃ
-    {{{{u"ttyu", u"cchu"}, {u"tyu", u"chu"}}}, {}},   // 12 ちゅ
-    {{{{u"ttye", u"cche"}, {u"tye", u"che"}}}, {}},   // 13 ちぇ
-    {{{{u"ttyo", u"ccho"}, {u"tyo", u"cho"}}}, {}},   // 14 ちょ
-    {{{{u"ffi", u"ffyi"}, {u"fi", u"fyi"}}}, {}},     // 15 ふぃ
-    {{{{u"ffe", u"ffye"}, {u"fe", u"fye"}}}, {}},     // 16 ふぇ
-    {{{{u"jja", u"zzya"}, {u"ja", u"zya"}}}, {}},     // 17 じゃ
-    {{{{u"jjyi", u"zzyi"}, {u"jyi", u"zyi"}}}, {}},   // 18 じぃ
-    {{{{u"jju", u"zzyu"}, {u"ju", u"zyu"}}}, {}},     // 19 じゅ
-    {{{{u"jje", u"zzye"}, {u"je", u"zye"}}}, {}},     // 20 じぇ
-    {{{{u"jjo", u"zzyo"}, {u"jo", u"zyo"}}}, {}},     // 21 じょ
-    {{{{u"la", u"xa"}, {}}}, {}},                     // 22 ぁ
-    {{{{u"li", u"xi"}, {}}}, {}},                     // 23 ぃ
-    {{{{u"lu", u"xu"}, {}}}, {}},                     // 24 ぅ
-    {{{{u"le", u"xe"}, {}}}, {}},                     // 25 ぇ
-    {{{{u"lo", u"xo"}, {}}}, {}},                     // 26 ぉ
-    {{{{u"lya", u"xya"}, {}}}, {}},                   // 27 ゃ
-    {{{{u"lyu", u"xyu"}, {}}}, {}},                   // 28 ゅ
-    {{{{u"lyo", u"xyo"}, {}}}, {}},                   // 29 ょ
-    {{{{u"ltu", u"xtu"}, {}}}, {}},                   // 30 っ
-    {{{{u"wi", u"uli"}, {}}}, {{{u"wi", u"uxi"}, {}}}},             // 31 うぃ
-    {{{{u"we", u"ule"}, {}}}, {{{u"we", u"uxe"}, {}}}},             // 32 うぇ
-    {{{{u"tha", u"telya"}, {}}}, {{{u"tha", u"texya"}, {}}}},       // 33 てゃ
-    {{{{u"thi", u"teli"}, {}}}, {{{u"thi", u"texi"}, {}}}},         // 34 てぃ
-    {{{{u"thu", u"telyu"}, {}}}, {{{u"thu", u"texyu"}, {}}}},       // 35 てゅ
-    {{{{u"the", u"tele"}, {}}}, {{{u"the", u"texe"}, {}}}},         // 36 てぇ
-    {{{{u"tho", u"telyo"}, {}}}, {{{u"tho", u"texyo"}, {}}}},       // 37 てょ
-    {{{{u"dha", u"delya"}, {}}}, {{{u"dha", u"dexya"}, {}}}},       // 38 でゃ
-    {{{{u"dhi", u"deli"}, {}}}, {{{u"dhi", u"dexi"}, {}}}},         // 39 でぃ
-    {{{{u"dhu", u"delyu"}, {}}}, {{{u"dhu", u"dexyu"}, {}}}},       // 40 でゅ
-    {{{{u"dhe", u"dele"}, {}}}, {{{u"dhe", u"dexe"}, {}}}},         // 41 でぇ
-    {{{{u"dho", u"delyo"}, {}}}, {{{u"dho", u"dexyo"}, {}}}},       // 42 でょ
-};
-
 // Base forms that contain the search text of slot 2 ("tu") or slot 3 ("hu")
 // without being つ or ふ: "ltu" is a lone small っ, "thu" is てゅ and "dhu" is
 // でゅ. Their own slots rewrite them later, so slots 2 and 3 must leave them
@@ -176,13 +119,13 @@ bool BelongsToOtherKana(std::u16string_view guide, std::size_t pos, std::u16stri
     return false;
 }
 
-// ReplaceText in mode 0, except that occurrences belonging to another kana's
+// ReplaceText, except that occurrences belonging to another kana's
 // base form are kept.
-std::u16string ApplyPreferencePair(std::u16string_view guide, const Pair& pair)
+std::u16string ApplyPreferencePair(std::u16string_view guide, std::u16string_view search,
+                                   std::u16string_view replacement)
 {
-    const auto [search, replacement] = pair;
     if (search != u"tu" && search != u"hu")
-        return ReplaceText(guide, search, replacement, 0);
+        return ReplaceText(guide, search, replacement);
 
     std::u16string w(guide);
     std::size_t s = 0;
@@ -199,21 +142,55 @@ std::u16string ApplyPreferencePair(std::u16string_view guide, const Pair& pair)
     }
 }
 
+// The pairs each value of each slot applies. Where a slot changes the form
+// doubled after a small っ, that pair comes first, since it contains the
+// single form and must be rewritten whole.
+struct PreferencePair {
+    std::u16string search;
+    std::u16string replacement;
+};
+using PreferencePairs = std::array<std::array<std::vector<PreferencePair>, 3>, kKeyPrefSlots>;
+
+const PreferencePairs& PreferenceList()
+{
+    static const PreferencePairs list = [] {
+        PreferencePairs pairs;
+        for (std::size_t slot = 0; slot < kSpellingSlots.size(); ++slot) {
+            const auto choices = kSpellingSlots[slot].choices();
+            const std::u16string_view base = choices[0];
+            for (std::size_t value = 1; value < choices.size(); ++value) {
+                const std::u16string_view chosen = choices[value];
+                if (kSpellingSlots[slot].doubled)
+                    pairs[slot][value].push_back({base[0] + std::u16string(base), chosen[0] + std::u16string(chosen)});
+                pairs[slot][value].push_back({std::u16string(base), std::u16string(chosen)});
+            }
+        }
+        return pairs;
+    }();
+    return list;
+}
+
 } // namespace
+
+std::span<const KanaRomaji> BaseSpellings()
+{
+    return kBasePairs;
+}
 
 std::u16string MakeGuide(std::u16string_view reading, const KeyPrefs& keyPref)
 {
     std::u16string guide(reading);
     for (const auto& [kana, romaji] : kBasePairs)
-        guide = ReplaceText(guide, kana, romaji, 0);
-    for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
-        const std::int16_t value = keyPref[static_cast<std::size_t>(slot)];
-        const auto* pairs = value == 1 ? &kSlots[slot].value1 : value == 2 ? &kSlots[slot].value2 : nullptr;
-        if (!pairs)
+        guide = ReplaceText(guide, kana, romaji);
+    // Only the values 1 and 2 choose another spelling; every other value,
+    // and 2 where a slot has two spellings, keeps the base form.
+    const PreferencePairs& preferences = PreferenceList();
+    for (std::size_t slot = 0; slot < kSpellingSlots.size(); ++slot) {
+        const std::int16_t value = keyPref[slot];
+        if (value != 1 && value != 2)
             continue;
-        for (const Pair& pair : *pairs)
-            if (!pair.first.empty())
-                guide = ApplyPreferencePair(guide, pair);
+        for (const PreferencePair& pair : preferences[slot][static_cast<std::size_t>(value)])
+            guide = ApplyPreferencePair(guide, pair.search, pair.replacement);
     }
     return guide;
 }

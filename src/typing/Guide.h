@@ -2,19 +2,28 @@
 
 #include "prefs/KeyPrefs.h"
 
-#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace kibbo {
 
 // Replaces occurrences of search in text, scanning left to right and never
-// looking at inserted text again. Mode 0 skips an occurrence that already
-// lies inside a copy of the replacement; mode -1 replaces every occurrence;
-// any other mode returns the text unchanged. Positions count UTF-16 units,
-// which are characters for every text of the game.
+// looking at inserted text again; an occurrence that already lies inside a
+// copy of the replacement is kept. Positions count UTF-16 units, which are
+// characters for every text of the game.
 std::u16string ReplaceText(std::u16string_view text, std::u16string_view search,
-                           std::u16string_view replacement, std::int16_t mode);
+                           std::u16string_view replacement);
+
+// A kana sequence and the romaji the base conversion writes for it.
+struct KanaRomaji {
+    std::u16string_view kana;
+    std::u16string_view romaji;
+};
+
+// The base conversion in the order it runs: longer kana sequences before the
+// ones they contain, a small っ with the kana it doubles first of all.
+std::span<const KanaRomaji> BaseSpellings();
 
 // The romaji typing guide for a reading under the player's spelling choices.
 std::u16string MakeGuide(std::u16string_view reading, const KeyPrefs& keyPref);

@@ -29,19 +29,21 @@ struct GuideCase {
 
 } // namespace
 
-TEST(ReplaceText, Modes)
+// Every occurrence is replaced once, left to right, and the scan resumes
+// after the inserted text.
+TEST(ReplaceText, ReplacesEachOccurrenceOnce)
 {
-    EXPECT_EQ(ReplaceText(u"abc", u"", u"x", 0), u"abc") << "empty search";
-    EXPECT_EQ(ReplaceText(u"", u"a", u"x", 0), u"");
-    EXPECT_EQ(ReplaceText(u"xyz", u"y", u"yy", 0), u"xyyz") << "inserted text is not searched again";
-    EXPECT_EQ(ReplaceText(u"ab", u"b", u"ab", 0), u"ab") << "already inside a copy of the replacement";
-    EXPECT_EQ(ReplaceText(u"ab", u"b", u"ab", -1), u"aab");
-    EXPECT_EQ(ReplaceText(u"nnnn", u"nn", u"n", 0), u"nn");
-    EXPECT_EQ(ReplaceText(u"abc", u"b", u"x", 5), u"abc") << "other modes change nothing";
-    EXPECT_EQ(ReplaceText(u"abcb", u"b", u"", 0), u"ac") << "empty replacement deletes";
-    EXPECT_EQ(ReplaceText(u"しし", u"し", u"si", 0), u"sisi");
+    EXPECT_EQ(ReplaceText(u"abc", u"", u"x"), u"abc") << "empty search";
+    EXPECT_EQ(ReplaceText(u"", u"a", u"x"), u"");
+    EXPECT_EQ(ReplaceText(u"abc", u"d", u"x"), u"abc") << "no occurrence";
+    EXPECT_EQ(ReplaceText(u"xyz", u"y", u"yy"), u"xyyz") << "inserted text is not searched again";
+    EXPECT_EQ(ReplaceText(u"ab", u"b", u"ab"), u"ab") << "already inside a copy of the replacement";
+    EXPECT_EQ(ReplaceText(u"bb", u"b", u"ab"), u"abab") << "not inside a copy: replaced";
+    EXPECT_EQ(ReplaceText(u"nnnn", u"nn", u"n"), u"nn");
+    EXPECT_EQ(ReplaceText(u"abcb", u"b", u""), u"ac") << "empty replacement deletes";
+    EXPECT_EQ(ReplaceText(u"しし", u"し", u"si"), u"sisi");
     // The replacement check looks back from the occurrence, clamped at the start.
-    EXPECT_EQ(ReplaceText(u"bab", u"b", u"ab", 0), u"abab");
+    EXPECT_EQ(ReplaceText(u"bab", u"b", u"ab"), u"abab");
 }
 
 TEST(MakeGuide, Conversions)
