@@ -1,12 +1,14 @@
 // kibbo-tool: the catalogue and the guide conversion from the command line,
 // for players who want to practise a name and for maintainers checking the
 // guides under a preference file; and the ranking, to read it or to carry a
-// score over from another machine.
+// score over from another machine; and the games played, with the keys
+// that cost the most mistypes.
 #include "VersionText.h"
 #include "platform/AssetFolder.h"
 #include "platform/DataFolder.h"
 #include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
+#include "scores/History.h"
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
@@ -28,21 +30,24 @@ namespace {
 constexpr int kUsageError = 2;
 
 const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING..."
-                           " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR]";
+                           " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR] | history [--data DIR]";
 
 constexpr const char* kHelp =
     "usage: kibbo-tool catalogue [--prefs FILE]\n"
     "       kibbo-tool guide [--prefs FILE] READING...\n"
     "       kibbo-tool ranking [--data DIR]\n"
     "       kibbo-tool ranking add SCORE NAME [--data DIR]\n"
+    "       kibbo-tool history [--data DIR]\n"
     "       kibbo-tool --help | --version\n"
-    "The typing game's dog catalogue, romaji guides and ranking from the command line.\n"
+    "The typing game's dog catalogue, romaji guides, ranking and history from the command line.\n"
     "  catalogue         every dog: index, name, reading, picture and guide, tab-separated\n"
     "  guide             the romaji guide of each reading\n"
     "  ranking           the seven places: place, score and name, tab-separated\n"
     "  ranking add       insert a score as the game's entry window does\n"
+    "  history           every game kept, tab-separated, newest last; then the ten\n"
+    "                    keys most missed over the last 50 games with their counts\n"
     "  --prefs FILE      the spellings of FILE (a key.ini) instead of the game's own\n"
-    "  --data DIR        the ranking in DIR instead of the game's data folder\n"
+    "  --data DIR        the ranking or history in DIR instead of the game's data folder\n"
     "Exit status: 0 done, 1 the ranking could not be written, 2 wrong use.\n"
     "See kibbo-tool(6) for the game's data folder.\n";
 
@@ -127,6 +132,38 @@ int Ranking(const std::vector<std::string>& args)
     return 1;
 }
 
+// "history [--data DIR]": the games, then a blank line and the most-missed
+// keys with their counts.
+int History(const std::vector<std::string>& args)
+{
+    kibbo::PlayerFiles files = GameFiles();
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] != "--data")
+            return Fail(kUsage);
+        if (i + 1 >= args.size())
+            return Fail("--data needs a folder");
+        files = kibbo::PlayerFiles::In(args[++i]);
+    }
+    const kibbo::HistoryRead read = kibbo::LoadHistory(files.history);
+    if (read.tooLarge)
+        std::fprintf(stderr, "kibbo-tool: %s is larger than the game ever writes it; not read\n", files.history.c_str());
+    else if (read.skippedLines > 0)
+        std::fprintf(stderr, "kibbo-tool: %d damaged lines of %s skipped\n", read.skippedLines, files.history.c_str());
+    for (const kibbo::GameRecord& game : read.games) {
+        const std::string score = game.score ? std::to_string(*game.score) : std::string();
+        std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s\n", game.time.c_str(),
+                    std::string(kibbo::EndingName(game.ending)).c_str(), score.c_str(), game.speed, game.dogs,
+                    game.mistypes, game.seconds, game.anySpelling ? 1 : 0, kibbo::MissedText(game).c_str());
+    }
+    if (read.games.empty())
+        return 0;
+    std::printf("\n");
+    const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.games);
+    for (std::size_t i = 0; i < keys.size() && i < 10; ++i)
+        std::printf("%c\t%d\n", keys[i].key, keys[i].count);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -153,6 +190,8 @@ int main(int argc, char** argv)
     const std::string command = args.front();
     if (command == "ranking")
         return Ranking(args);
+    if (command == "history")
+        return History(args);
     if (command != "catalogue" && command != "guide")
         return Fail("unknown command '" + command + "'; " + kUsage);
 

@@ -16,28 +16,19 @@ constexpr std::string_view kHeader = "time,ending,score,speed,dogs,mistypes,seco
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kFieldCount = 9;
 
-struct EndingName {
+struct NamedEnding {
     Ending ending;
     std::string_view name;
 };
-constexpr EndingName kEndingNames[] = {
+constexpr NamedEnding kEndingNames[] = {
     {Ending::Cleared, "cleared"},
     {Ending::Over, "over"},
     {Ending::Left, "left"},
 };
 
-std::string_view NameOf(Ending ending)
-{
-    for (const EndingName& entry : kEndingNames) {
-        if (entry.ending == ending)
-            return entry.name;
-    }
-    return {};
-}
-
 std::optional<Ending> EndingNamed(std::string_view name)
 {
-    for (const EndingName& entry : kEndingNames) {
+    for (const NamedEnding& entry : kEndingNames) {
         if (entry.name == name)
             return entry.ending;
     }
@@ -164,7 +155,16 @@ std::string FormatHistory(const std::vector<GameRecord>& games)
 
 } // namespace
 
-std::string FormatGameLine(const GameRecord& game)
+std::string_view EndingName(Ending ending)
+{
+    for (const NamedEnding& entry : kEndingNames) {
+        if (entry.ending == ending)
+            return entry.name;
+    }
+    return {};
+}
+
+std::string MissedText(const GameRecord& game)
 {
     std::string missed;
     for (const auto& [key, count] : game.missed) {
@@ -174,16 +174,21 @@ std::string FormatGameLine(const GameRecord& game)
         missed += ':';
         missed += std::to_string(count);
     }
+    return missed;
+}
+
+std::string FormatGameLine(const GameRecord& game)
+{
     const std::string fields[kFieldCount] = {
         game.time,
-        std::string(NameOf(game.ending)),
+        std::string(EndingName(game.ending)),
         game.score ? std::to_string(*game.score) : std::string(),
         std::to_string(game.speed),
         std::to_string(game.dogs),
         std::to_string(game.mistypes),
         std::to_string(game.seconds),
         game.anySpelling ? "1" : "0",
-        missed,
+        MissedText(game),
     };
     std::string line = QuotedIfNeeded(fields[0]);
     for (std::size_t i = 1; i < kFieldCount; ++i) {

@@ -58,6 +58,14 @@ struct GameRecord {
     bool operator==(const GameRecord&) const = default;
 };
 
+// "cleared", "over" or "left", as the file writes it.
+std::string_view EndingName(Ending ending);
+
+// The missed keys as the file's last field holds them before quoting:
+// "key:count" pairs in the order of the keys' characters, single spaces
+// between.
+std::string MissedText(const GameRecord& game);
+
 // One line without its line end, and back; nothing when the line is no game
 // record (a wrong field count, a bad number, an unknown key or ending).
 std::string FormatGameLine(const GameRecord& game);

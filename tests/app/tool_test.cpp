@@ -1,5 +1,6 @@
 #include "platform/FileIO.h"
 #include "prefs/KeyPrefs.h"
+#include "scores/History.h"
 #include "scores/ScoreFiles.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <numeric>
 #include <random>
@@ -259,4 +261,47 @@ TEST(KibboTool, GuideUsesThePlayersSpellings)
     process.start(dir.filePath("program/kibbo-tool"), {"catalogue"});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_NE(process.readAllStandardOutput().indexOf("\tshibainu\n"), -1);
+}
+
+// "history" lists every game, newest last, then the keys most missed over the
+// last 50 games; a damaged line is skipped and said once on stderr.
+TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
+{
+    QTemporaryDir dir;
+    std::string file = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n";
+    for (int n = 0; n < 55; ++n) {
+        kibbo::GameRecord game;
+        char time[20];
+        std::snprintf(time, sizeof time, "2026-12-07T17:%02d:00", n);
+        game.time = time;
+        game.ending = n % 2 ? kibbo::Ending::Over : kibbo::Ending::Cleared;
+        if (game.ending == kibbo::Ending::Cleared)
+            game.score = -n;
+        game.speed = 100 + n;
+        game.seconds = n;
+        // The first five games fall outside the summary.
+        game.missed = n < 5 ? std::map<char, std::int32_t>{{'z', 100}} : std::map<char, std::int32_t>{{',', 2}, {'a', 1}};
+        file += kibbo::FormatGameLine(game) + "\r\n";
+        if (n == 3)
+            file += "torn line\r\n";
+    }
+    ASSERT_TRUE(kibbo::WriteFileAtomically(dir.filePath("history.csv").toStdString(), file));
+
+    const ToolRun run = RunTool({"history", "--data", dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 55 + 1 + 2 + 1) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "2026-12-07T17:00:00\tcleared\t0\t100\t0\t0\t0\t0\tz:100");
+    EXPECT_EQ(lines[54], "2026-12-07T17:54:00\tcleared\t-54\t154\t0\t0\t54\t0\t,:2 a:1");
+    EXPECT_EQ(lines.mid(55), (QStringList{"", ",\t100", "a\t50", ""}));
+
+    // No games yet: nothing to list, and no fault.
+    QTemporaryDir empty;
+    const ToolRun none = RunTool({"history", "--data", empty.path()});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_TRUE(none.err.isEmpty());
+    EXPECT_EQ(RunTool({"history", "--data"}).exitCode, 2);
+    EXPECT_EQ(RunTool({"history", "extra"}).exitCode, 2);
 }
