@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-charts-dev libxcb1-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxcb1-dev
   libsdl2-mixer-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
   libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
