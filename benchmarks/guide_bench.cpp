@@ -3,6 +3,7 @@
 // key press may take is its share.
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/RomajiMatcher.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,9 @@
 namespace {
 
 constexpr double kTargetMicroseconds = 100.0;
+// With any spelling on, every key goes through the matcher, inside the one
+// millisecond a key press may take.
+constexpr double kMatcherTargetMicroseconds = 1000.0;
 
 // Preference set 0 is every standard spelling, 1 and 2 every slot's first
 // and second alternative, so that every replacement rule is exercised.
@@ -42,6 +46,41 @@ void BM_MakeGuideCatalogue(benchmark::State& state)
 }
 BENCHMARK(BM_MakeGuideCatalogue)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// Every reading typed in the spellings of set 1 or 2 into a matcher set up
+// under the standard ones, so that many keys re-form the guide; a matcher is
+// made for each dog, as the game makes it.
+void BM_RomajiMatcherCatalogue(benchmark::State& state)
+{
+    std::vector<std::u16string> typed;
+    std::int64_t keys = 0;
+    for (const auto& dog : kibbo::dogTable) {
+        typed.push_back(kibbo::MakeGuide(dog.dogYomi, PreferenceSet(state.range(0))));
+        keys += static_cast<std::int64_t>(typed.back().size());
+    }
+    for (auto _ : state) {
+        for (std::size_t index = 0; index < typed.size(); ++index) {
+            kibbo::RomajiMatcher matcher(kibbo::dogTable[index].dogYomi, PreferenceSet(0));
+            for (char16_t key : typed[index])
+                benchmark::DoNotOptimize(matcher.type(key));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * keys);
+}
+BENCHMARK(BM_RomajiMatcherCatalogue)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The dearest key: on the longest reading, ヴぉ begun as "vu" re-forms the
+// guide of everything after it. Timed with the matcher's set-up.
+void BM_RomajiMatcherWorstKey(benchmark::State& state)
+{
+    const auto reading = kibbo::dogTable[120].dogYomi;
+    for (auto _ : state) {
+        kibbo::RomajiMatcher matcher(reading, PreferenceSet(0));
+        matcher.type(u'v');
+        benchmark::DoNotOptimize(matcher.type(u'u'));
+    }
+}
+BENCHMARK(BM_RomajiMatcherWorstKey)->Unit(benchmark::kMicrosecond);
+
 // Prints the figures instead of the table: the time per guide over the whole
 // catalogue, for the slowest preference set, against its target.
 class FigureReporter final : public benchmark::BenchmarkReporter {
@@ -53,9 +92,13 @@ public:
         for (const Run& run : runs) {
             if (run.error_occurred)
                 continue;
-            // Both benchmarks report microseconds per iteration.
+            // The guide benchmarks report microseconds per iteration.
             const double micros = run.GetAdjustedRealTime();
-            if (run.run_name.function_name == "BM_MakeGuideCatalogue")
+            if (run.run_name.function_name == "BM_RomajiMatcherCatalogue")
+                m_matcherKeysPerSecond.push_back(run.counters.at("items_per_second"));
+            else if (run.run_name.function_name == "BM_RomajiMatcherWorstKey")
+                m_matcherWorstKey = micros;
+            else if (run.run_name.function_name == "BM_MakeGuideCatalogue")
                 m_catalogue.push_back(micros / static_cast<double>(kibbo::dogTable.size()));
             else
                 m_longest.push_back(micros);
@@ -75,6 +118,15 @@ public:
         if (!m_longest.empty())
             std::printf("MakeGuide, longest reading, slowest preference set (info): %s us\n",
                         Format(*std::max_element(m_longest.begin(), m_longest.end())).c_str());
+        if (!m_matcherKeysPerSecond.empty()) {
+            const double keysPerSecond = *std::min_element(m_matcherKeysPerSecond.begin(), m_matcherKeysPerSecond.end());
+            std::printf("RomajiMatcher, keys per second over 323 readings typed in other spellings, set-ups included: "
+                        "%.0f (target: %.0f)\n",
+                        keysPerSecond, 1e6 / kMatcherTargetMicroseconds);
+        }
+        if (m_matcherWorstKey > 0)
+            std::printf("RomajiMatcher, set-up and the dearest key of the longest reading: %s us (target: %.0f us)\n",
+                        Format(m_matcherWorstKey).c_str(), kMatcherTargetMicroseconds);
     }
 
 private:
@@ -87,6 +139,8 @@ private:
 
     std::vector<double> m_catalogue;
     std::vector<double> m_longest;
+    std::vector<double> m_matcherKeysPerSecond;
+    double m_matcherWorstKey = 0;
 };
 
 } // namespace
