@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -52,10 +53,10 @@ int main(int argc, char* argv[])
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     const char* dist = argc > 1 ? argv[1] : std::getenv("KIBBO_DIST");
     const std::string folder = dist ? dist : KIBBO_DIST_FOLDER;
-    const auto path = [&folder](const char* relative) { return kibbo::JoinProgramPath(folder, relative); };
+    const auto path = [&folder](std::string_view relative) { return kibbo::JoinProgramPath(folder, relative); };
 
     const double memoryBefore = StatusMegabytes("VmRSS");
-    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, path("sound"));
+    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, path(kibbo::kSoundFolder));
     const auto begin = Clock::now();
     const double startBlock = Timed([&sound] { sound.start(); });
     if (!sound.waitUntilReady(std::chrono::seconds(30))) {
@@ -67,9 +68,9 @@ int main(int argc, char* argv[])
     // A game's music as the tick and the buttons change it: the opening
     // piece, its two restarts, 17:00, 18:00 and one of the two endings;
     // barks throughout, as the player types.
-    const char* game[] = {"sound\\hooch.mid",   "sound\\hooch.mid",   "sound\\hooch.mid",  "sound\\int40xg.mid",
-                          "sound\\int37xg.mid", "sound\\horror2.mid", "sound\\hooch.mid",  "sound\\hooch.mid",
-                          "sound\\int40xg.mid", "sound\\int37xg.mid", "sound\\fanfare.mid"};
+    using kibbo::Tune;
+    const Tune game[] = {Tune::Opening, Tune::Opening, Tune::Opening, Tune::Dusk, Tune::Night, Tune::GameOver,
+                         Tune::Opening, Tune::Opening, Tune::Dusk,    Tune::Night, Tune::Fanfare};
     constexpr int kRounds = 3;
     double longestChange = 0.0;
     double longestEffect = 0.0;
@@ -77,18 +78,13 @@ int main(int argc, char* argv[])
     int heard = 0;
     int loudest = 0;
     for (int round = 0; round < kRounds; ++round) {
-        for (const char* piece : game) {
-            const double change = Timed([&] {
-                sound.stopMusic();
-                sound.closeMusic();
-                sound.openMusic(path(piece));
-                sound.playMusic();
-            });
+        for (Tune piece : game) {
+            const double change = Timed([&] { sound.playMusic(piece); });
             longestChange = std::max(longestChange, change);
             ++changes;
             bool sounded = false;
             for (int bark = 0; bark < 8; ++bark) {
-                longestEffect = std::max(longestEffect, Timed([&] { sound.playEffect(path("sound\\bark.wav")); }));
+                longestEffect = std::max(longestEffect, Timed([&] { sound.playEffect(kibbo::Effect::Bark); }));
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
                 loudest = std::max(loudest, sound.musicPeak());
                 sounded = sounded || sound.musicPeak() > 0;
@@ -99,7 +95,6 @@ int main(int argc, char* argv[])
     const double memoryPlaying = StatusMegabytes("VmRSS");
     const double peakMemory = StatusMegabytes("VmHWM");
     sound.stopMusic();
-    sound.closeMusic();
 
     std::printf("sound start, window-thread block: %.2f ms (target: 16 ms)\n", startBlock);
     std::printf("sound start to ready (info): %.0f ms\n", readyTime);

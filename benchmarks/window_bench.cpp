@@ -264,7 +264,7 @@ int main(int argc, char* argv[])
                           std::filesystem::path(dataRoot.path().toStdString()) / "data",
                           std::filesystem::copy_options::recursive);
 
-    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(folder, "sound"));
+    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(folder, kibbo::kSoundFolder));
     sound.start();
     if (!sound.waitUntilReady(std::chrono::seconds(30))) {
         std::printf("window bench: no sound device\n");
@@ -285,6 +285,5 @@ int main(int argc, char* argv[])
         MeasureCadence(*window);
     }
     sound.stopMusic();
-    sound.closeMusic();
     return 0;
 }

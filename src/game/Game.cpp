@@ -1,6 +1,5 @@
 #include "game/Game.h"
 
-#include "platform/ProgramPath.h"
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
@@ -13,27 +12,6 @@ namespace kibbo {
 
 namespace {
 
-struct ButtonPictures {
-    Control control;
-    const char* pressed;
-    const char* released;
-};
-
-ButtonPictures PicturesOf(PictureButton button)
-{
-    switch (button) {
-    case PictureButton::Start:
-        return {Control::StartBtn, "ani\\b_kaisi2.gif", "ani\\b_kaisi.gif"};
-    case PictureButton::Restart:
-        return {Control::RestartBtn, "ani\\b_saityousen2.gif", "ani\\b_saityousen.gif"};
-    case PictureButton::Top:
-        return {Control::TopBtn, "ani\\b_home2.gif", "ani\\b_home.gif"};
-    case PictureButton::Finish:
-        return {Control::FinishBtn, "ani\\b_syuuryou2.gif", "ani\\b_syuuryou.gif"};
-    }
-    return {Control::StartBtn, "", ""};
-}
-
 std::u16string Decimal(int value)
 {
     const std::string digits = std::to_string(value);
@@ -44,8 +22,6 @@ std::string Utf8(std::u16string_view ascii)
 {
     return {ascii.begin(), ascii.end()};
 }
-
-constexpr const char* kWalkerFrames[] = {"ani\\ani.gif", "ani\\ani2.gif", "ani\\ani3.gif"};
 
 // Which controls each screen shows: title, play, game over, cleared. The
 // picture buttons other than Start_btn are always shown, and the reading
@@ -105,6 +81,36 @@ bool ShownOn(const ScreenRow& row, Screen screen)
 
 } // namespace
 
+Control ControlOf(PictureButton button)
+{
+    switch (button) {
+    case PictureButton::Start:
+        return Control::StartBtn;
+    case PictureButton::Restart:
+        return Control::RestartBtn;
+    case PictureButton::Top:
+        return Control::TopBtn;
+    case PictureButton::Finish:
+        return Control::FinishBtn;
+    }
+    return Control::StartBtn;
+}
+
+const ButtonPictures& PicturesOf(PictureButton button)
+{
+    switch (button) {
+    case PictureButton::Start:
+        return kStartButton;
+    case PictureButton::Restart:
+        return kRestartButton;
+    case PictureButton::Top:
+        return kTopButton;
+    case PictureButton::Finish:
+        return kFinishButton;
+    }
+    return kStartButton;
+}
+
 std::int32_t TypingSpeed(std::int32_t typeCount, std::int32_t playSeconds)
 {
     const double seconds = playSeconds > 0 ? playSeconds : 1;
@@ -120,16 +126,10 @@ std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount)
 Game::Game(Services services)
     : m_controls(services.controls)
     , m_sound(services.sound)
-    , m_programFolder(std::move(services.programFolder))
     , m_files(std::move(services.files))
     , m_currentSeconds(std::move(services.currentSeconds))
     , m_trace(std::move(services.trace))
 {
-}
-
-std::string Game::programPath(std::string_view relative) const
-{
-    return JoinProgramPath(m_programFolder, relative);
 }
 
 void Game::formLoad()
@@ -137,7 +137,7 @@ void Game::formLoad()
     m_state.clockHour = 13;
     m_state.dogIndex = static_cast<std::int16_t>(m_currentSeconds());
     m_state.screen = Screen::Title;
-    m_controls.loadPicture(Control::Image6, "ani\\wall.gif");
+    m_controls.loadPicture(Control::Image6, kTitleWall);
 }
 
 void Game::newGame()
@@ -148,8 +148,8 @@ void Game::newGame()
     s.missRun = 0;
     s.dogCount = 0;
     s.typGuide.clear();
-    s.effectFile.clear();
-    s.musicFile.clear();
+    s.effectFile.reset();
+    s.musicFile.reset();
     s.limitTick = 0;
     s.walkFrame = 0;
     s.clockMinute = 0;
@@ -164,7 +164,7 @@ void Game::newGame()
     s.playSeconds = 0;
     s.walkerLeft = kWalkerStartLeft;
     m_controls.setLeft(Control::Image3, s.walkerLeft);
-    m_controls.loadPicture(Control::Image2, "ani\\back_kabe.gif");
+    m_controls.loadPicture(Control::Image2, kStreetAfternoon);
 }
 
 void Game::nextDog()
@@ -184,7 +184,7 @@ void Game::nextDog()
     m_controls.setCaption(Control::TxtTyp2, guide);
     s.typGuide = guide;
     m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
-    m_controls.loadPicture(Control::Image1, "pics\\" + std::string(dog.dogPic));
+    m_controls.loadPicture(Control::Image1, DogPicture(dog.dogPic));
     trace("dog\t" + std::to_string(s.dogIndex) + "\t" + Utf8(guide));
 }
 
@@ -192,15 +192,15 @@ void Game::beginPlay()
 {
     trace("start");
     nextDog();
-    m_controls.loadPicture(Control::Image6, "ani\\wall2.gif");
+    m_controls.loadPicture(Control::Image6, kPlayWall);
     showScreen(Screen::Play);
-    changeMusic("sound\\hooch.mid");
-    m_state.effectFile = "sound\\bark.wav";
+    changeMusic(Tune::Opening);
+    m_state.effectFile = Effect::Bark;
 }
 
 void Game::titleSetUp()
 {
-    m_controls.loadPicture(Control::Image6, "ani\\wall.gif");
+    m_controls.loadPicture(Control::Image6, kTitleWall);
     showScreen(Screen::Title);
     m_controls.setTimer1Enabled(false);
     stopMusic();
@@ -219,10 +219,10 @@ void Game::moveWalker(int by)
     m_controls.setLeft(Control::Image3, m_state.walkerLeft);
 }
 
-void Game::changeMusic(const char* file)
+void Game::changeMusic(Tune tune)
 {
-    stopMusic();
-    m_state.musicFile = file;
+    // A new tune cuts off the one playing and starts from its beginning.
+    m_state.musicFile = tune;
     playMusic();
 }
 
@@ -244,14 +244,14 @@ Outcome Game::tick()
             m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
             s.clockMinute = 0;
             if (s.stage17Done == 0 && s.clockHour == 17) {
-                m_controls.loadPicture(Control::Image2, "ani\\back_kabe2.gif");
+                m_controls.loadPicture(Control::Image2, kStreetDusk);
                 s.stage17Done = 1;
-                changeMusic("sound\\int40xg.mid");
+                changeMusic(Tune::Dusk);
             }
             if (s.stage18Done == 0 && s.clockHour == 18) {
-                m_controls.loadPicture(Control::Image2, "ani\\back_kabe3.gif");
+                m_controls.loadPicture(Control::Image2, kStreetNight);
                 s.stage18Done = 1;
-                changeMusic("sound\\int37xg.mid");
+                changeMusic(Tune::Night);
             }
             if (s.clockHour == 19) {
                 gameOver();
@@ -265,7 +265,7 @@ Outcome Game::tick()
         s.minuteTicks = 0;
     }
     if (s.musicRestarts < 2 && s.musicTicks > 1000) {
-        changeMusic("sound\\hooch.mid");
+        changeMusic(Tune::Opening);
         s.musicTicks = 0;
         ++s.musicRestarts;
     }
@@ -280,7 +280,7 @@ Outcome Game::tick()
         outcome = Outcome::DogDone;
     }
     s.walkFrame = static_cast<std::int16_t>(s.walkFrame + 1 >= 3 ? 0 : s.walkFrame + 1);
-    m_controls.loadPicture(Control::Image3, kWalkerFrames[s.walkFrame]);
+    m_controls.loadPicture(Control::Image3, kWalkerFrames[static_cast<std::size_t>(s.walkFrame)]);
     return outcome;
 }
 
@@ -334,8 +334,8 @@ void Game::gameOver()
     const std::int32_t speed = TypingSpeed(s.typeCount, s.playSeconds);
     m_controls.setCaption(Control::Label16, Decimal(speed));
     m_controls.setCaption(Control::Label14, u"0" + Decimal(s.clockMinute));
-    m_controls.loadPicture(Control::Image6, "ani\\gameover.gif");
-    changeMusic("sound\\horror2.mid");
+    m_controls.loadPicture(Control::Image6, kGameOverWall);
+    changeMusic(Tune::GameOver);
     trace("over\t" + std::to_string(speed) + "\t" + std::to_string(s.dogCount) + "\t"
           + std::to_string(s.missCount));
 }
@@ -345,7 +345,7 @@ void Game::clearGame()
     GameState& s = m_state;
     showScreen(Screen::Cleared);
     showResults();
-    m_controls.loadPicture(Control::Image6, "ani\\gameclear.gif");
+    m_controls.loadPicture(Control::Image6, kClearedWall);
     ClearResult result;
     result.speed = TypingSpeed(s.typeCount, s.playSeconds);
     m_controls.setCaption(Control::Label16, Decimal(result.speed));
@@ -354,14 +354,12 @@ void Game::clearGame()
 
     result.scoreSaved = SaveLastScore(m_files.lastScore, result.score);
     const RankingRead ranking = LoadRanking(m_files.ranking);
-    for (int i = 0; i < kRankPlaces; ++i) {
+    for (int i = 0; i < kRankPlaces; ++i)
         s.rankScore[i] = ranking.ranking.rankScore[i];
-        s.rankName[i] = ranking.ranking.rankName[i];
-    }
     result.entersRanking = s.rankScore[kRankPlaces - 1] < result.score;
     m_lastClear = result;
 
-    changeMusic("sound\\fanfare.mid");
+    changeMusic(Tune::Fanfare);
     trace("clear\t" + std::to_string(result.score) + "\t" + std::to_string(result.speed) + "\t"
           + std::to_string(s.dogCount) + "\t" + std::to_string(s.missCount));
 }
@@ -374,15 +372,15 @@ void Game::trace(const std::string& line) const
 
 void Game::buttonDown(PictureButton button)
 {
-    m_controls.loadPicture(PicturesOf(button).control, PicturesOf(button).pressed);
-    m_state.effectFile = "sound\\pafo.wav";
+    m_controls.loadPicture(ControlOf(button), PicturesOf(button).pressed);
+    m_state.effectFile = Effect::Click;
     playEffect();
-    m_state.effectFile = "sound\\bark.wav";
+    m_state.effectFile = Effect::Bark;
 }
 
 ButtonOutcome Game::buttonUp(PictureButton button)
 {
-    m_controls.loadPicture(PicturesOf(button).control, PicturesOf(button).released);
+    m_controls.loadPicture(ControlOf(button), PicturesOf(button).released);
     switch (button) {
     case PictureButton::Start:
         beginPlay();
@@ -404,24 +402,19 @@ ButtonOutcome Game::buttonUp(PictureButton button)
 
 void Game::playEffect()
 {
-    // An empty name would only point at the program folder itself.
-    if (m_state.effectFile.empty())
-        return;
-    m_sound.playEffect(programPath(m_state.effectFile));
+    if (m_state.effectFile)
+        m_sound.playEffect(*m_state.effectFile);
 }
 
 void Game::playMusic()
 {
-    if (m_state.musicFile.empty())
-        return;
-    m_sound.openMusic(programPath(m_state.musicFile));
-    m_sound.playMusic();
+    if (m_state.musicFile)
+        m_sound.playMusic(*m_state.musicFile);
 }
 
 void Game::stopMusic()
 {
     m_sound.stopMusic();
-    m_sound.closeMusic();
 }
 
 } // namespace kibbo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Assets.h"
 #include "game/Controls.h"
 #include "game/GameState.h"
 #include "game/SoundService.h"
@@ -13,6 +14,10 @@
 namespace kibbo {
 
 enum class PictureButton { Start, Restart, Top, Finish };
+
+// The pictures of each picture button and the control that shows them.
+Control ControlOf(PictureButton button);
+const ButtonPictures& PicturesOf(PictureButton button);
 
 // What a button release asks of the window beyond the controls it has set.
 enum class ButtonOutcome { Continue, Quit };
@@ -42,7 +47,6 @@ public:
     struct Services {
         MainFormControls& controls;
         SoundService& sound;
-        std::string programFolder;           // where sound/ lives
         PlayerFiles files;                   // key.ini, score.dat, score.kib
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
@@ -51,8 +55,9 @@ public:
 
     explicit Game(Services services);
 
-    GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
+    // For tests and tools that set a scene up; the window only reads.
+    GameState& mutableState() { return m_state; }
     const ClearResult& lastClear() const { return m_lastClear; }
 
     // Run once when the window is created.
@@ -81,13 +86,12 @@ public:
     void playMusic();
     void stopMusic();
 
-    std::string programPath(std::string_view relative) const;
     const PlayerFiles& files() const { return m_files; }
 
 private:
     void showScreen(Screen screen);
     void moveWalker(int by);
-    void changeMusic(const char* file);
+    void changeMusic(Tune tune);
     void showResults();
     void gameOver();
     void clearGame();
@@ -95,7 +99,6 @@ private:
 
     MainFormControls& m_controls;
     SoundService& m_sound;
-    std::string m_programFolder;
     PlayerFiles m_files;
     std::function<int()> m_currentSeconds;
     std::function<void(std::string_view)> m_trace;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "game/Assets.h"
 #include "prefs/KeyPrefs.h"
 #include "scores/ScoreFiles.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kibbo {
@@ -18,7 +20,7 @@ inline constexpr int kWalkerStartLeft = 1800;
 inline constexpr int kWalkerHomeLeft = 7400;
 inline constexpr int kWalkerBackLimit = 1200;
 
-// Everything the main window knows about the game in progress. Numbers are
+// Everything the rules know about the game in progress. Numbers are
 // zero and texts empty when the window is created; the load step sets
 // clockHour and dogIndex.
 struct GameState {
@@ -27,8 +29,8 @@ struct GameState {
     std::int16_t missRun = 0;        // mistyped keys since the walker last moved
     std::int16_t dogCount = 0;       // dogs completed this game
     std::u16string typGuide;         // the part of the guide not yet typed
-    std::string effectFile;          // relative to the program folder, e.g. "sound\bark.wav"
-    std::string musicFile;
+    std::optional<Effect> effectFile; // what PlayEffect plays; none after NewGame
+    std::optional<Tune> musicFile;    // what PlayMusic plays
     KeyPrefs keyPref{};
     std::int16_t limitTick = 0;      // ticks left for the current dog
     std::int16_t walkFrame = 0;
@@ -42,11 +44,7 @@ struct GameState {
     std::int16_t musicRestarts = 0;
     std::int32_t typeCount = 0;      // correctly typed keys this game
     std::int32_t playSeconds = 0;
-    std::int32_t dragStartX = 0;     // twips, relative to the pressed surface
-    std::int32_t dragStartY = 0;
-    std::int32_t isDragging = 0;
     std::array<std::int32_t, kRankPlaces> rankScore{};
-    std::array<std::u16string, kRankPlaces> rankName{};
     // The walker's left edge in twips: the player's progress toward home.
     // The window is created with it at the start.
     std::int32_t walkerLeft = kWalkerStartLeft;

@@ -1,23 +1,22 @@
 #pragma once
 
-#include <string>
+#include "game/Assets.h"
 
 namespace kibbo {
 
-// The two sound channels of the game. Effects are fire-and-forget; a new one
-// cuts off the one still playing. Music is one piece at a time under a single
-// device name, driven by open / play / stop / close like a media device.
-// Every operation is silent and harmless when the file is missing or no
-// device is open.
+// The two sound channels of the game, asked for by name. Effects are
+// fire-and-forget; a new one cuts off the one still playing. Music is one
+// tune at a time, played once from its beginning; a new tune cuts off the
+// one before. Every request is silent and harmless when the file is missing
+// or there is no sound device.
 class SoundService {
 public:
     virtual ~SoundService() = default;
 
-    virtual void playEffect(const std::string& fullPath) = 0;
-    virtual void openMusic(const std::string& fullPath) = 0;
-    virtual void playMusic() = 0;
+    virtual void playEffect(Effect effect) = 0;
+    virtual void playMusic(Tune tune) = 0;
+    // Silence until the next tune.
     virtual void stopMusic() = 0;
-    virtual void closeMusic() = 0;
 };
 
 } // namespace kibbo

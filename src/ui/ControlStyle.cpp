@@ -19,9 +19,10 @@ std::optional<int> HexDigit(char c)
 
 } // namespace
 
-int Pixels(double twips)
+int Pixels(double twips, int twipsPerPixel)
 {
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+    // The default floating-point rounding mode rounds halves to even.
+    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
 }
 
 QString ToQString(std::u16string_view text)

@@ -16,8 +16,9 @@ namespace kibbo {
 // pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
-// Twips to pixels, halves to the even neighbour.
-int Pixels(double twips);
+// Twips to pixels, halves to the even neighbour; a screen other than the
+// usual one may have another number of twips to the pixel.
+int Pixels(double twips, int twipsPerPixel = kTwipsPerPixel);
 
 QString ToQString(std::u16string_view text);
 

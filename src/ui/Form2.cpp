@@ -1,5 +1,6 @@
 #include "ui/Form2.h"
 
+#include "game/Assets.h"
 #include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
@@ -33,43 +34,43 @@ struct ControlSpec {
     double points;
     bool centred;
     bool wraps;
-    const char* picture;
+    std::string_view picture;
 };
 
 // In stacking order from the top.
 constexpr ControlSpec kDesign[] = {
-    {Kind::Button, "Command1", 6960, 5040, 735, 375, u"OK", 9, true, false, nullptr},
-    {Kind::Label, "Label15", 7080, 4080, 855, 255, u"ゲーム終了", 9, false, false, nullptr},
-    {Kind::Label, "Label14", 7080, 3360, 735, 255, u"再挑戦", 9, false, false, nullptr},
-    {Kind::Label, "Label13", 7080, 2640, 855, 255, u"最初へ戻る", 9, false, false, nullptr},
-    {Kind::Label, "Label12", 7080, 1920, 855, 255, u"ゲーム開始", 9, false, false, nullptr},
-    {Kind::Picture, "Image5", 6360, 3840, 720, 705, nullptr, 0, false, false, "ani\\b_syuuryou.gif"},
-    {Kind::Picture, "Image4", 6360, 3120, 720, 705, nullptr, 0, false, false, "ani\\b_saityousen.gif"},
-    {Kind::Picture, "Image3", 6360, 2400, 720, 705, nullptr, 0, false, false, "ani\\b_home.gif"},
-    {Kind::Picture, "Image2", 6360, 1680, 720, 705, nullptr, 0, false, false, "ani\\b_kaisi.gif"},
-    {Kind::RedBox, "Label11", 6360, 1320, 1455, 255, u"ボタン説明", 12, true, false, nullptr},
-    {Kind::Line, "Line6", 4560, 4560, 4680, 4800, nullptr, 0, false, false, nullptr},
-    {Kind::Line, "Line5", 2760, 4800, 2880, 5040, nullptr, 0, false, false, nullptr},
-    {Kind::RedBox, "Label10", 2520, 4560, 495, 255, u"犬", 9, true, false, nullptr},
-    {Kind::RedBox, "Label9", 4200, 4320, 495, 255, u"家", 9, true, false, nullptr},
-    {Kind::Line, "Line4", 3840, 3480, 3600, 3240, nullptr, 0, false, false, nullptr},
+    {Kind::Button, "Command1", 6960, 5040, 735, 375, u"OK", 9, true, false, {}},
+    {Kind::Label, "Label15", 7080, 4080, 855, 255, u"ゲーム終了", 9, false, false, {}},
+    {Kind::Label, "Label14", 7080, 3360, 735, 255, u"再挑戦", 9, false, false, {}},
+    {Kind::Label, "Label13", 7080, 2640, 855, 255, u"最初へ戻る", 9, false, false, {}},
+    {Kind::Label, "Label12", 7080, 1920, 855, 255, u"ゲーム開始", 9, false, false, {}},
+    {Kind::Picture, "Image5", 6360, 3840, 720, 705, nullptr, 0, false, false, kFinishButton.released},
+    {Kind::Picture, "Image4", 6360, 3120, 720, 705, nullptr, 0, false, false, kRestartButton.released},
+    {Kind::Picture, "Image3", 6360, 2400, 720, 705, nullptr, 0, false, false, kTopButton.released},
+    {Kind::Picture, "Image2", 6360, 1680, 720, 705, nullptr, 0, false, false, kStartButton.released},
+    {Kind::RedBox, "Label11", 6360, 1320, 1455, 255, u"ボタン説明", 12, true, false, {}},
+    {Kind::Line, "Line6", 4560, 4560, 4680, 4800, nullptr, 0, false, false, {}},
+    {Kind::Line, "Line5", 2760, 4800, 2880, 5040, nullptr, 0, false, false, {}},
+    {Kind::RedBox, "Label10", 2520, 4560, 495, 255, u"犬", 9, true, false, {}},
+    {Kind::RedBox, "Label9", 4200, 4320, 495, 255, u"家", 9, true, false, {}},
+    {Kind::Line, "Line4", 3840, 3480, 3600, 3240, nullptr, 0, false, false, {}},
     {Kind::RedBox, "Label8", 2520, 3480, 1935, 735,
      u"今出遭っている犬といっしょにいられる制限時間。0になると、犬が家から遠くに少し戻される", 9,
-     false, true, nullptr},
+     false, true, {}},
     {Kind::RedBox, "Label7", 600, 3480, 1575, 375, u"現在の時間。門限になったらゲームオーバー", 9,
-     false, true, nullptr},
-    {Kind::Line, "Line3", 1560, 4080, 1440, 3720, nullptr, 0, false, false, nullptr},
-    {Kind::Line, "Line2", 5280, 3960, 5280, 3840, nullptr, 0, false, false, nullptr},
-    {Kind::RedBox, "Label6", 4680, 3600, 975, 255, u"門限の時間", 9, false, false, nullptr},
-    {Kind::Line, "Line1", 2040, 2760, 1800, 2520, nullptr, 0, false, false, nullptr},
-    {Kind::RedBox, "Label5", 1320, 2160, 975, 375, u"タイピングする文字", 9, false, true, nullptr},
-    {Kind::Label, "Label4", 960, 720, 3615, 255, u"犬と出遭ったら、タイピング！！", 9, false, false, nullptr},
+     false, true, {}},
+    {Kind::Line, "Line3", 1560, 4080, 1440, 3720, nullptr, 0, false, false, {}},
+    {Kind::Line, "Line2", 5280, 3960, 5280, 3840, nullptr, 0, false, false, {}},
+    {Kind::RedBox, "Label6", 4680, 3600, 975, 255, u"門限の時間", 9, false, false, {}},
+    {Kind::Line, "Line1", 2040, 2760, 1800, 2520, nullptr, 0, false, false, {}},
+    {Kind::RedBox, "Label5", 1320, 2160, 975, 375, u"タイピングする文字", 9, false, true, {}},
+    {Kind::Label, "Label4", 960, 720, 3615, 255, u"犬と出遭ったら、タイピング！！", 9, false, false, {}},
     {Kind::Label, "Label3", 960, 960, 3615, 255, u"半角英数入力でタイピングしてください", 9, false, false,
-     nullptr},
+     {}},
     {Kind::Label, "Label2", 960, 480, 3615, 255, u"色々な犬と出会いながら、門限までに家に帰ります",
-     9, false, false, nullptr},
-    {Kind::Label, "Label1", 360, 120, 1335, 375, u"操作方法", 15.75, false, false, nullptr},
-    {Kind::Picture, "Image1", 240, 1200, 6000, 4185, nullptr, 0, false, false, "ani\\cap.gif"},
+     9, false, false, {}},
+    {Kind::Label, "Label1", 360, 120, 1335, 375, u"操作方法", 15.75, false, false, {}},
+    {Kind::Picture, "Image1", 240, 1200, 6000, 4185, nullptr, 0, false, false, kHowToPlayScreen},
 };
 
 // The design's fonts set their kana wider than the installed ones fit in

@@ -1,5 +1,6 @@
 #include "ui/FrmAbout.h"
 
+#include "game/Assets.h"
 #include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
@@ -107,7 +108,7 @@ void FrmAbout::createControls()
     picture1->setGeometry(DesignRect(240, 240, 495, 495));
     picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const std::string iconPath = JoinProgramPath(m_programFolder, "ani\\icon.gif");
+    const std::string iconPath = JoinProgramPath(m_programFolder, kIcon);
     QPixmap icon;
     if (icon.load(QString::fromStdString(iconPath)))
         picture1->setPixmap(icon);

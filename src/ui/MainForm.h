@@ -7,25 +7,24 @@
 #include "ui/ScoreBoardStart.h"
 #include "ui/Form2.h"
 #include "ui/FrmAbout.h"
+#include "ui/MainFormDesign.h"
+#include "ui/PictureCache.h"
 #include "ui/SingleWindow.h"
+#include "ui/WindowShape.h"
 
-#include <QLabel>
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <functional>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 
 namespace kibbo {
 
-// The game's one window: every control of the design at its place, the
-// rounded outline without a title bar, dragging by the background, the four
-// picture buttons and the key preview. The rules live in the Game it owns.
+// The game's one window and its event shell: it turns the mouse, the keys
+// and Timer1 into calls of the Game it owns, shows what the rules set on its
+// controls (made by MainFormDesign), moves itself when dragged by the
+// background and opens the other windows. It only reads the rules' state.
 class MainForm final : public QWidget, public MainFormControls {
     Q_OBJECT
 public:
@@ -41,6 +40,7 @@ public:
     // The area inside the one-pixel border, where the controls are placed.
     QWidget* clientArea() const { return m_client; }
     const QTimer& timer1() const { return m_timer1; }
+    const WindowDrag& drag() const { return m_drag; }
 
     // The windows the menu and a cleared game open; null while closed.
     Form1* form1() const { return m_form1.get(); }
@@ -55,7 +55,6 @@ public:
     void setCaption(Control c, std::u16string_view text) override;
     void setVisible(Control c, bool visible) override;
     void loadPicture(Control c, std::string_view relativePath) override;
-    int left(Control c) const;
     void setLeft(Control c, int twips) override;
     void setTimer1Enabled(bool enabled) override;
 
@@ -68,29 +67,23 @@ protected:
 private:
     static constexpr std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
 
-    void createControls();
     void connectMenu();
     void openScoreBoard(std::int32_t score);
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);
     void followUp(Outcome outcome);
-    // The decoded picture of a file, read from disk the first time only.
-    const QPixmap& picture(std::string_view relativePath);
-    void warnMissingPicture(const std::string& path);
 
     std::string m_programFolder;
     PlayerFiles m_files;
-    // Every picture is decoded once: the walker's frames are shown ten times
-    // a second. A file that could not be loaded stays a null picture.
-    std::map<std::string, QPixmap> m_pictures;
-    std::set<std::string> m_missingFolders; // already warned about
+    PictureCache m_pictures;
+    WindowDrag m_drag;
     // The second click of a double click that lands on another picture
     // button than the first (Top_btn appears where Start_btn was) is no press.
     std::optional<PictureButton> m_lastPressed;
     bool m_swallowRelease = false;
     QWidget* m_client = nullptr;
-    std::array<QWidget*, kControlCount> m_controls{};
+    MainFormControlSet m_controls{};
     QTimer m_timer1;
     Game m_game;
     SingleWindow<Form1> m_form1;

@@ -9,7 +9,8 @@ namespace kibbo {
 
 // A window the program has at most one of: opened, it is created (and loads
 // itself) unless it is already there, then shown and brought to the front.
-// The window deletes itself when closed, which makes room for a new one.
+// Every window of the game deletes itself when closed (WA_DeleteOnClose),
+// which makes room for a new one.
 template <class Window>
 class SingleWindow {
 public:
@@ -23,10 +24,8 @@ public:
     bool open(Args&&... args)
     {
         const bool created = !m_window;
-        if (created) {
+        if (created)
             m_window = new Window(std::forward<Args>(args)...);
-            m_window->setAttribute(Qt::WA_DeleteOnClose);
-        }
         m_window->show();
         m_window->raise();
         m_window->activateWindow();

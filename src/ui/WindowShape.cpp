@@ -1,25 +1,17 @@
 #include "ui/WindowShape.h"
 
+#include "ui/ControlStyle.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace kibbo {
 
-namespace {
-
-// The default floating-point rounding mode rounds halves to even.
-int PixelsOf(int twips, int twipsPerPixel)
-{
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / twipsPerPixel));
-}
-
-} // namespace
-
 QRegion RoundedWindowRegion(int widthTwips, int heightTwips, int twipsPerPixelX,
                             int twipsPerPixelY)
 {
-    const int width = PixelsOf(widthTwips, twipsPerPixelX);
-    const int height = PixelsOf(heightTwips, twipsPerPixelY);
+    const int width = Pixels(widthTwips, twipsPerPixelX);
+    const int height = Pixels(heightTwips, twipsPerPixelY);
     const double radius = kCornerEllipse / 2.0;
 
     // Row by row, each row cut at both ends as far as the corner ellipse

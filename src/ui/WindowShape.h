@@ -2,6 +2,8 @@
 
 #include <QRegion>
 
+#include <cstdint>
+
 namespace kibbo {
 
 // The corners of the main window are cut by an ellipse of this many device
@@ -13,5 +15,14 @@ inline constexpr int kCornerEllipse = 35;
 // to the nearest whole pixel with halves to the even neighbour.
 QRegion RoundedWindowRegion(int widthTwips, int heightTwips, int twipsPerPixelX,
                             int twipsPerPixelY);
+
+// A drag of the main window by its background: from a press on a drag
+// surface until the next release on one, the window follows the pointer
+// with the grab offset kept.
+struct WindowDrag {
+    std::int32_t dragStartX = 0; // twips, relative to the pressed surface
+    std::int32_t dragStartY = 0;
+    std::int32_t isDragging = 0; // only 1 means a drag is under way
+};
 
 } // namespace kibbo

@@ -7,16 +7,43 @@
 
 namespace kibbo::test {
 
-// Records every sound command in the order it was sent.
+// Records every sound request in the order it was made, as words a test
+// can compare: "effect bark", "music opening", "stop music".
 class RecordingSound : public SoundService {
 public:
-    void playEffect(const std::string& path) override { commands.push_back("effect " + path); }
-    void openMusic(const std::string& path) override { commands.push_back("open " + path); }
-    void playMusic() override { commands.push_back("play"); }
-    void stopMusic() override { commands.push_back("stop"); }
-    void closeMusic() override { commands.push_back("close"); }
+    void playEffect(Effect effect) override { requests.push_back("effect " + Name(effect)); }
+    void playMusic(Tune tune) override { requests.push_back("music " + Name(tune)); }
+    void stopMusic() override { requests.push_back("stop music"); }
 
-    std::vector<std::string> commands;
+    static std::string Name(Effect effect)
+    {
+        switch (effect) {
+        case Effect::Click:
+            return "click";
+        case Effect::Bark:
+            return "bark";
+        }
+        return "?";
+    }
+
+    static std::string Name(Tune tune)
+    {
+        switch (tune) {
+        case Tune::Opening:
+            return "opening";
+        case Tune::Dusk:
+            return "dusk";
+        case Tune::Night:
+            return "night";
+        case Tune::GameOver:
+            return "game over";
+        case Tune::Fanfare:
+            return "fanfare";
+        }
+        return "?";
+    }
+
+    std::vector<std::string> requests;
 };
 
 } // namespace kibbo::test

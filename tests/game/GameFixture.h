@@ -22,7 +22,7 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest()
         : folder(dir.path().toStdString())
-        , game({controls, sound, folder, PlayerFiles::In(folder + "/data"), [this] { return seconds; },
+        , game({controls, sound, PlayerFiles::In(folder + "/data"), [this] { return seconds; },
                 [this](std::string_view line) { traced.emplace_back(line); }})
     {
         QDir(dir.path()).mkdir("data");

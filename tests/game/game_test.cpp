@@ -6,6 +6,8 @@
 
 using kibbo::ButtonOutcome;
 using kibbo::Control;
+using kibbo::Effect;
+using kibbo::Tune;
 using kibbo::Game;
 using kibbo::PictureButton;
 using kibbo::test::GameTest;
@@ -17,8 +19,8 @@ TEST_F(GameTest, LoadStepDrawsFirstDogFromSeconds)
     game.formLoad();
     EXPECT_EQ(game.state().clockHour, 13);
     EXPECT_EQ(game.state().dogIndex, 37);
-    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\wall.gif");
-    EXPECT_TRUE(sound.commands.empty()) << "the title screen is silent";
+    EXPECT_EQ(controls.at(Control::Image6).picture, kibbo::kTitleWall);
+    EXPECT_TRUE(sound.requests.empty()) << "the title screen is silent";
     EXPECT_FALSE(controls.timer1Enabled);
 }
 
@@ -26,9 +28,9 @@ TEST_F(GameTest, LoadStepDrawsFirstDogFromSeconds)
 TEST_F(GameTest, NewGameResetsTheGame)
 {
     game.formLoad();
-    auto& s = game.state();
+    auto& s = game.mutableState();
     s.missCount = 4; s.missRun = 2; s.dogCount = 9; s.typGuide = u"abc";
-    s.effectFile = "sound\\bark.wav"; s.musicFile = "sound\\hooch.mid";
+    s.effectFile = Effect::Bark; s.musicFile = Tune::Opening;
     s.limitTick = 20; s.walkFrame = 2; s.clockMinute = 33; s.clockHour = 17; s.minuteTicks = 5;
     s.stage17Done = 1; s.stage18Done = 1; s.musicTicks = 1500; s.musicRestarts = 2;
     s.typeCount = 500; s.playSeconds = 250; s.stepWidth = 60; s.keyPref[0] = 1;
@@ -40,24 +42,24 @@ TEST_F(GameTest, NewGameResetsTheGame)
 
     EXPECT_EQ(s.dogIndex, 12);
     EXPECT_EQ(s.missCount, 0); EXPECT_EQ(s.missRun, 0); EXPECT_EQ(s.dogCount, 0);
-    EXPECT_TRUE(s.typGuide.empty()); EXPECT_TRUE(s.effectFile.empty()); EXPECT_TRUE(s.musicFile.empty());
+    EXPECT_TRUE(s.typGuide.empty()); EXPECT_FALSE(s.effectFile); EXPECT_FALSE(s.musicFile);
     EXPECT_EQ(s.limitTick, 0); EXPECT_EQ(s.walkFrame, 0); EXPECT_EQ(s.clockMinute, 0);
     EXPECT_EQ(s.clockHour, 13); EXPECT_EQ(s.minuteTicks, 0);
     EXPECT_EQ(s.stage17Done, 0); EXPECT_EQ(s.stage18Done, 0);
     EXPECT_EQ(s.musicTicks, 0); EXPECT_EQ(s.musicRestarts, 0);
     EXPECT_EQ(s.typeCount, 0); EXPECT_EQ(s.playSeconds, 0);
     EXPECT_EQ(controls.left(Control::Image3), 1800);
-    EXPECT_EQ(controls.at(Control::Image2).picture, "ani\\back_kabe.gif");
+    EXPECT_EQ(controls.at(Control::Image2).picture, kibbo::kStreetAfternoon);
     // Kept: the step width, the preferences copy and the ranking copy.
     EXPECT_EQ(s.stepWidth, 60); EXPECT_EQ(s.keyPref[0], 1); EXPECT_EQ(s.rankScore[6], 300);
-    EXPECT_TRUE(sound.commands.empty());
+    EXPECT_TRUE(sound.requests.empty());
 }
 
 // NextDog shows the entry at dogIndex and arms its time limit.
 TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
 {
     game.formLoad();
-    game.state().dogIndex = 223;
+    game.mutableState().dogIndex = 223;
     game.nextDog();
     EXPECT_EQ(controls.at(Control::TxtTyp0).caption, u"甲斐");
     EXPECT_EQ(controls.at(Control::TxtTyp1).caption, u"かい");
@@ -71,7 +73,7 @@ TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
     EXPECT_TRUE(controls.timer1Enabled);
     EXPECT_EQ(game.state().dogIndex, 223) << "NextDog never moves the index";
 
-    game.state().dogIndex = 322;
+    game.mutableState().dogIndex = 322;
     game.nextDog();
     EXPECT_EQ(controls.at(Control::TxtTyp0).caption, u"ニューギニア　シンギング　ドッグ");
     EXPECT_EQ(controls.at(Control::Image1).picture, "pics\\newguineasingingdog.gif");
@@ -82,7 +84,7 @@ TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
 TEST_F(GameTest, PreferencesApplyFromTheNextDog)
 {
     game.formLoad();
-    game.state().dogIndex = 5; // チワワ
+    game.mutableState().dogIndex = 5; // チワワ
     game.nextDog();
     EXPECT_EQ(game.state().typGuide, u"tiwawa");
     kibbo::KeyPrefs prefs{};
@@ -99,7 +101,7 @@ TEST_F(GameTest, BeginPlayShowsThePlayScreen)
 {
     game.formLoad();
     game.beginPlay();
-    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\wall2.gif");
+    EXPECT_EQ(controls.at(Control::Image6).picture, kibbo::kPlayWall);
     expectVisible({Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
                    Control::ScoreBtn, Control::Label1, Control::Label2, Control::Label4, Control::Label5,
                    Control::Label6, Control::Label7, Control::Label8, Control::Label15, Control::Label16,
@@ -110,9 +112,8 @@ TEST_F(GameTest, BeginPlayShowsThePlayScreen)
                    Control::TxtTyp0, Control::TxtTyp2, Control::Label3, Control::LimitTime},
                   true);
     EXPECT_TRUE(controls.timer1Enabled);
-    const std::vector<std::string> expected = {"stop", "close", "open " + folder + "/sound/hooch.mid", "play"};
-    EXPECT_EQ(sound.commands, expected);
-    EXPECT_EQ(game.state().effectFile, "sound\\bark.wav");
+    EXPECT_EQ(sound.requests, std::vector<std::string>{"music opening"});
+    EXPECT_EQ(game.state().effectFile, Effect::Bark);
 }
 
 // Every press clicks before any action; afterwards the bark is the effect.
@@ -121,18 +122,18 @@ TEST_F(GameTest, PressClicksThenReleaseActs)
     game.formLoad();
     for (PictureButton b : {PictureButton::Start, PictureButton::Restart, PictureButton::Top,
                             PictureButton::Finish}) {
-        sound.commands.clear();
+        sound.requests.clear();
         game.buttonDown(b);
-        EXPECT_EQ(sound.commands, std::vector<std::string>{"effect " + folder + "/sound/pafo.wav"});
-        EXPECT_EQ(game.state().effectFile, "sound\\bark.wav");
+        EXPECT_EQ(sound.requests, std::vector<std::string>{"effect click"});
+        EXPECT_EQ(game.state().effectFile, Effect::Bark);
     }
-    EXPECT_EQ(controls.at(Control::StartBtn).picture, "ani\\b_kaisi2.gif");
-    EXPECT_EQ(controls.at(Control::RestartBtn).picture, "ani\\b_saityousen2.gif");
-    EXPECT_EQ(controls.at(Control::TopBtn).picture, "ani\\b_home2.gif");
-    EXPECT_EQ(controls.at(Control::FinishBtn).picture, "ani\\b_syuuryou2.gif");
+    EXPECT_EQ(controls.at(Control::StartBtn).picture, kibbo::kStartButton.pressed);
+    EXPECT_EQ(controls.at(Control::RestartBtn).picture, kibbo::kRestartButton.pressed);
+    EXPECT_EQ(controls.at(Control::TopBtn).picture, kibbo::kTopButton.pressed);
+    EXPECT_EQ(controls.at(Control::FinishBtn).picture, kibbo::kFinishButton.pressed);
 
     EXPECT_EQ(game.buttonUp(PictureButton::Start), ButtonOutcome::Continue);
-    EXPECT_EQ(controls.at(Control::StartBtn).picture, "ani\\b_kaisi.gif");
+    EXPECT_EQ(controls.at(Control::StartBtn).picture, kibbo::kStartButton.released);
     EXPECT_FALSE(controls.at(Control::StartBtn).visible);
 }
 
@@ -143,18 +144,18 @@ TEST_F(GameTest, RestartDuringPlayStartsANewGame)
     game.formLoad();
     game.buttonDown(PictureButton::Start);
     game.buttonUp(PictureButton::Start);
-    game.state().clockHour = 15;
-    game.state().missCount = 3;
+    game.mutableState().clockHour = 15;
+    game.mutableState().missCount = 3;
     controls.setLeft(Control::Image3, 3000);
     seconds = 59;
-    sound.commands.clear();
+    sound.requests.clear();
     game.buttonUp(PictureButton::Restart);
     EXPECT_EQ(game.state().clockHour, 13);
     EXPECT_EQ(game.state().missCount, 0);
     EXPECT_EQ(controls.left(Control::Image3), 1800);
     EXPECT_EQ(game.state().dogIndex, 59);
     EXPECT_EQ(controls.at(Control::TxtTyp0).caption, std::u16string(kibbo::dogTable[59].dogName));
-    EXPECT_EQ(sound.commands.back(), "play");
+    EXPECT_EQ(sound.requests, std::vector<std::string>{"music opening"});
     EXPECT_TRUE(controls.timer1Enabled);
 }
 
@@ -163,9 +164,9 @@ TEST_F(GameTest, TopReturnsToASilentTitle)
 {
     game.formLoad();
     game.buttonUp(PictureButton::Start);
-    sound.commands.clear();
+    sound.requests.clear();
     EXPECT_EQ(game.buttonUp(PictureButton::Top), ButtonOutcome::Continue);
-    EXPECT_EQ(controls.at(Control::Image6).picture, "ani\\wall.gif");
+    EXPECT_EQ(controls.at(Control::Image6).picture, kibbo::kTitleWall);
     expectVisible({Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
                    Control::ScoreBtn, Control::RestartBtn, Control::FinishBtn},
                   true);
@@ -174,18 +175,18 @@ TEST_F(GameTest, TopReturnsToASilentTitle)
                    Control::Label2, Control::Label18, Control::Label19},
                   false);
     EXPECT_FALSE(controls.timer1Enabled);
-    EXPECT_EQ(sound.commands, (std::vector<std::string>{"stop", "close"}));
-    EXPECT_TRUE(game.state().effectFile.empty()) << "NewGame cleared it; no press has set it yet";
+    EXPECT_EQ(sound.requests, std::vector<std::string>{"stop music"});
+    EXPECT_FALSE(game.state().effectFile) << "NewGame cleared it; no press has set it yet";
 }
 
-// Quit stops and closes the music, then asks the window to end.
+// Quit stops the music, then asks the window to end.
 TEST_F(GameTest, FinishStopsMusicAndQuits)
 {
     game.formLoad();
     game.buttonUp(PictureButton::Start);
-    sound.commands.clear();
+    sound.requests.clear();
     EXPECT_EQ(game.buttonUp(PictureButton::Finish), ButtonOutcome::Quit);
-    EXPECT_EQ(sound.commands, (std::vector<std::string>{"stop", "close"}));
+    EXPECT_EQ(sound.requests, std::vector<std::string>{"stop music"});
 }
 
 // With no effect chosen (after NewGame) nothing plays.
@@ -194,5 +195,5 @@ TEST_F(GameTest, EmptyEffectPlaysNothing)
     game.formLoad();
     game.newGame();
     game.playEffect();
-    EXPECT_TRUE(sound.commands.empty());
+    EXPECT_TRUE(sound.requests.empty());
 }

@@ -108,7 +108,7 @@ protected:
     // every counter stayed in range.
     bool play(int gameNumber, Player player)
     {
-        GameState& s = game.state();
+        const GameState& s = game.state();
         std::uniform_int_distribution<int> percent(0, 99);
         const int abandonAfter = 50 + static_cast<int>(dice() % 400);
         for (int n = 0; n < 10000; ++n) {
@@ -195,7 +195,7 @@ protected:
     {
         traced.clear();
         controls.pictureLoads.clear();
-        sound.commands.clear();
+        sound.requests.clear();
     }
 
     std::mt19937 dice{20240611};

@@ -81,7 +81,7 @@ TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
     auto clearGame = [this] {
         form->game().newGame();
         form->game().beginPlay();
-        form->game().state().walkerLeft = 7380;
+        form->game().mutableState().walkerLeft = 7380;
         QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
         for (char16_t k : std::u16string(form->game().state().typGuide))
             QTest::keyClick(receiver, static_cast<char>(k));
@@ -106,7 +106,7 @@ TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
 // screen as it is; the next dog uses it.
 TEST_F(MenuWiringTest, KeySettingAppliesFromTheNextDog)
 {
-    form->game().state().dogIndex = 5; // チワワ, "tiwawa"
+    form->game().mutableState().dogIndex = 5; // チワワ, "tiwawa"
     form->game().beginPlay();
     press(Control::KeySettei);
     kibbo::Form1* settings = form->form1();
@@ -116,7 +116,7 @@ TEST_F(MenuWiringTest, KeySettingAppliesFromTheNextDog)
     auto guide = [this] { return qobject_cast<QLabel*>(form->control(Control::TxtTyp2))->text(); };
     EXPECT_EQ(guide(), "tiwawa");
     EXPECT_EQ(form->game().state().typGuide, u"tiwawa");
-    form->game().state().dogIndex = 5;
+    form->game().mutableState().dogIndex = 5;
     form->game().nextDog();
     EXPECT_EQ(guide(), "chiwawa");
 }

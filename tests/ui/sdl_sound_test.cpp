@@ -9,17 +9,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <functional>
-#include <initializer_list>
 #include <string>
-#include <thread>
+#include <string_view>
 
+using kibbo::Effect;
 using kibbo::SdlSound;
+using kibbo::Tune;
 using namespace std::chrono_literals;
 
 namespace {
@@ -103,32 +104,28 @@ QByteArray ShortMidi()
     return Melody(1, 240);
 }
 
-// The device's thread renders in its own time; the test looks again until
-// the condition holds or the time is up.
-bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5s)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
+// The device's thread renders in its own time; the test waits until what a
+// listener would notice has happened.
+constexpr int kHeard = 20000; // ms, a timeout only
 
 class SdlSoundTest : public ::testing::Test {
 protected:
-    std::string write(const QString& name, const QByteArray& bytes)
+    // A file of the sound folder under the name the game asks for.
+    void write(std::string_view name, const QByteArray& bytes)
     {
-        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
-        QFile file(dir.filePath(name));
+        QDir().mkpath(dir.filePath("sound"));
+        QFile file(dir.filePath("sound/" + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
-        return file.fileName().toStdString();
+    }
+    void write(Effect effect, const QByteArray& bytes) { write(kibbo::FileOf(effect), bytes); }
+    void write(Tune tune, const QByteArray& bytes) { write(kibbo::FileOf(tune), bytes); }
+    void remove(std::string_view name)
+    {
+        ASSERT_TRUE(QFile::remove(dir.filePath("sound/" + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))));
     }
 
     std::string path(const QString& name) const { return dir.filePath(name).toStdString(); }
-    std::string missing() const { return path("sound/none.wav"); }
     std::string soundFolder() const { return path("sound"); }
 
     QTemporaryDir dir;
@@ -136,16 +133,13 @@ protected:
 
 } // namespace
 
-// Before the device is open every operation is silent and harmless.
+// Before the device is open every request is silent and harmless.
 TEST_F(SdlSoundTest, EverythingIsSafeBeforeStart)
 {
+    write(Effect::Bark, SilentWave());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
-    const std::string bark = write("bark.wav", SilentWave());
-    sound.playEffect(bark);
-    sound.openMusic(missing());
-    sound.playMusic();
+    sound.playEffect(Effect::Bark);
     sound.stopMusic();
-    sound.closeMusic();
     EXPECT_FALSE(sound.waitUntilReady(0ms));
     EXPECT_FALSE(sound.isMusicPlaying());
 }
@@ -160,163 +154,151 @@ TEST_F(SdlSoundTest, StartsTheDummyDevice)
     EXPECT_TRUE(sound.waitUntilReady(kReady));
 }
 
-// A missing effect or music file is silence, in any order of commands.
+// A missing effect or tune is silence, in any order of requests.
 TEST_F(SdlSoundTest, MissingFilesAreSilent)
 {
+    QDir(dir.path()).mkdir("sound");
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
-    sound.playEffect(missing());
+    sound.playEffect(Effect::Bark);
     EXPECT_EQ(Mix_Playing(-1), 0);
-    sound.openMusic(missing());
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
     EXPECT_FALSE(sound.isMusicPlaying());
     sound.stopMusic();
-    sound.closeMusic();
-    sound.closeMusic();
-    sound.playMusic();
+    sound.stopMusic();
+    sound.playMusic(Tune::Fanfare);
     EXPECT_FALSE(sound.isMusicPlaying());
     EXPECT_EQ(sound.musicPeak(), 0);
 }
 
-// Stop and close with nothing open, as at the first start of play, do
-// nothing; so does play after close.
-TEST_F(SdlSoundTest, MusicCommandsInAnyOrder)
+// Stop with nothing playing, as at the first return to the title, does
+// nothing; a tune asked for twice plays; a stop silences it until the next.
+TEST_F(SdlSoundTest, MusicRequestsInAnyOrder)
 {
+    write(Tune::Opening, LongMidi());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
-    const std::string piece = write("hooch.mid", LongMidi());
-    sound.stopMusic();
-    sound.closeMusic();
-    sound.playMusic();
-    sound.openMusic(piece);
-    sound.openMusic(piece);
-    sound.playMusic();
-    EXPECT_TRUE(sound.isMusicPlaying());
-    sound.playMusic();
     sound.stopMusic();
     EXPECT_FALSE(sound.isMusicPlaying());
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
+    sound.playMusic(Tune::Opening);
     EXPECT_TRUE(sound.isMusicPlaying());
-    sound.closeMusic();
+    sound.stopMusic();
     EXPECT_FALSE(sound.isMusicPlaying());
-    sound.playMusic();
-    EXPECT_FALSE(sound.isMusicPlaying());
+    sound.stopMusic();
+    sound.playMusic(Tune::Opening);
+    EXPECT_TRUE(sound.isMusicPlaying());
     sound.stopMusic();
 }
 
 // Effects share one channel: a new effect replaces the one still playing.
 TEST_F(SdlSoundTest, NewEffectCutsTheOldOne)
 {
+    write(Effect::Bark, SilentWave());
+    write(Effect::Click, SilentWave());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
-    const std::string bark = write("bark.wav", SilentWave());
-    const std::string pafo = write("pafo.wav", SilentWave());
-    sound.playEffect(bark);
+    sound.playEffect(Effect::Bark);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    sound.playEffect(pafo);
+    sound.playEffect(Effect::Click);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    sound.playEffect(bark);
+    sound.playEffect(Effect::Bark);
     EXPECT_EQ(Mix_Playing(-1), 1);
     EXPECT_EQ(Mix_AllocateChannels(-1), 1);
 }
 
-// The effects and pieces of the sound folder are read while the device
+// The effects and tunes of the sound folder are read while the device
 // opens, so playing them later never waits for the disk.
 TEST_F(SdlSoundTest, SoundFolderIsReadAhead)
 {
-    const std::string bark = write("sound/bark.wav", SilentWave());
-    const std::string piece = write("sound/hooch.mid", LongMidi());
+    write(Effect::Bark, SilentWave());
+    write(Tune::Opening, LongMidi());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(bark)));
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(piece)));
-    sound.playEffect(bark);
+    remove(kibbo::FileOf(Effect::Bark));
+    remove(kibbo::FileOf(Tune::Opening));
+    sound.playEffect(Effect::Bark);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    sound.openMusic(piece);
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
     EXPECT_TRUE(sound.isMusicPlaying());
+}
+
+// An effect that appears after the device opened is found at its first use.
+TEST_F(SdlSoundTest, EffectAddedLaterIsFound)
+{
+    QDir(dir.path()).mkdir("sound");
+    SdlSound sound(SdlSound::kSoundFont, soundFolder());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilReady(kReady));
+    write(Effect::Bark, SilentWave());
+    sound.playEffect(Effect::Bark);
+    EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
 // Played music is really rendered into the device's stream; a stop silences
 // every note at once.
 TEST_F(SdlSoundTest, MusicIsRenderedUntilStopped)
 {
+    write(Tune::Opening, LongMidi());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
-    sound.openMusic(write("hooch.mid", LongMidi()));
     EXPECT_EQ(sound.musicPeak(), 0);
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
     EXPECT_TRUE(sound.isMusicPlaying());
-    EXPECT_TRUE(Eventually([&] { return sound.musicPeak() > 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() > 0; }, kHeard));
     sound.stopMusic();
     EXPECT_FALSE(sound.isMusicPlaying());
-    EXPECT_TRUE(Eventually([&] { return sound.musicPeak() == 0; }, 500ms));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() == 0; }, kHeard));
 }
 
-// A music change cuts off the piece still playing and plays the new one:
-// the long piece would go on for twenty seconds, the short one is over in a
-// few (the player counts a piece done a little after its last note).
-TEST_F(SdlSoundTest, MusicChangeReplacesThePiece)
+// A new tune cuts off the piece still playing and plays from its start: the
+// long piece would go on for twenty seconds, the short one ends after a
+// quarter of a second (the player counts a piece done a little after its
+// last note).
+TEST_F(SdlSoundTest, NewTuneReplacesThePiece)
 {
+    write(Tune::Opening, LongMidi());
+    write(Tune::Fanfare, ShortMidi());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
-    sound.openMusic(write("hooch.mid", LongMidi()));
-    sound.playMusic();
-    ASSERT_TRUE(Eventually([&] { return sound.musicPeak() > 0; }));
-    sound.stopMusic();
-    sound.closeMusic();
-    sound.openMusic(write("fanfare.mid", ShortMidi()));
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() > 0; }, kHeard));
+    sound.playMusic(Tune::Fanfare);
     EXPECT_TRUE(sound.isMusicPlaying());
-    EXPECT_TRUE(Eventually([&] { return !sound.isMusicPlaying(); }, 8s));
-    EXPECT_TRUE(Eventually([&] { return sound.musicPeak() == 0; }, 1s));
+    // Half the long piece: only the short one can have ended by then.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sound.isMusicPlaying(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() == 0; }, kHeard));
 }
 
-// A piece opened and played before the font is ready starts once it is.
-TEST_F(SdlSoundTest, PieceRequestedBeforeReadyStartsWhenReady)
+// A tune asked for before the font is ready starts once it is.
+TEST_F(SdlSoundTest, TuneRequestedBeforeReadyStartsWhenReady)
 {
+    write(Tune::Opening, LongMidi());
     SdlSound sound(SdlSound::kSoundFont, soundFolder());
-    sound.openMusic(write("hooch.mid", LongMidi()));
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
     EXPECT_FALSE(sound.isMusicPlaying());
     sound.start();
     ASSERT_TRUE(sound.waitUntilReady(kReady));
     EXPECT_TRUE(sound.isMusicPlaying());
-    EXPECT_TRUE(Eventually([&] { return sound.musicPeak() > 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() > 0; }, kHeard));
 }
 
-// A piece stopped or closed before the font is ready does not start.
-TEST_F(SdlSoundTest, PieceStoppedOrClosedBeforeReadyStaysSilent)
+// A tune stopped before the font is ready does not start.
+TEST_F(SdlSoundTest, TuneStoppedBeforeReadyStaysSilent)
 {
-    const std::string piece = write("hooch.mid", LongMidi());
-    {
-        SdlSound sound(SdlSound::kSoundFont, soundFolder());
-        sound.openMusic(piece);
-        sound.playMusic();
-        sound.stopMusic();
-        sound.start();
-        ASSERT_TRUE(sound.waitUntilReady(kReady));
-        EXPECT_FALSE(sound.isMusicPlaying());
-        // Stopped is not closed: the piece is still there to play.
-        sound.playMusic();
-        EXPECT_TRUE(sound.isMusicPlaying());
-    }
-    {
-        SdlSound sound(SdlSound::kSoundFont, soundFolder());
-        sound.openMusic(piece);
-        sound.playMusic();
-        sound.closeMusic();
-        sound.start();
-        ASSERT_TRUE(sound.waitUntilReady(kReady));
-        sound.playMusic();
-        EXPECT_FALSE(sound.isMusicPlaying());
-    }
+    write(Tune::Opening, LongMidi());
+    SdlSound sound(SdlSound::kSoundFont, soundFolder());
+    sound.playMusic(Tune::Opening);
+    sound.stopMusic();
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilReady(kReady));
+    EXPECT_FALSE(sound.isMusicPlaying());
 }
 
 // A missing sound folder is one line, and nothing plays.
@@ -328,7 +310,7 @@ TEST_F(SdlSoundTest, MissingSoundFolderIsOneLine)
     ASSERT_TRUE(sound.waitUntilReady(kReady));
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("kibbo: no folder " + path("nowhere") + "; the game is silent\n"), std::string::npos) << errors;
-    sound.playEffect(path("nowhere/bark.wav"));
+    sound.playEffect(Effect::Bark);
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
@@ -337,7 +319,8 @@ TEST_F(SdlSoundTest, MissingSoundFolderIsOneLine)
 TEST_F(SdlSoundTest, MissingFontSilencesOnlyTheMusic)
 {
     const std::string font = path("none.sf2");
-    QDir(dir.path()).mkdir("sound");
+    write(Tune::Opening, LongMidi());
+    write(Effect::Bark, SilentWave());
     SdlSound sound(font, soundFolder());
     testing::internal::CaptureStderr();
     sound.start();
@@ -345,23 +328,23 @@ TEST_F(SdlSoundTest, MissingFontSilencesOnlyTheMusic)
     const std::string errors = testing::internal::GetCapturedStderr();
     ASSERT_TRUE(ready);
     EXPECT_EQ(errors, "kibbo: no sound font at " + font + "; music is silent\n");
-    sound.openMusic(write("hooch.mid", LongMidi()));
-    sound.playMusic();
+    sound.playMusic(Tune::Opening);
     EXPECT_FALSE(sound.isMusicPlaying());
-    sound.playEffect(write("bark.wav", SilentWave()));
+    sound.playEffect(Effect::Bark);
     EXPECT_EQ(Mix_Playing(-1), 1);
     sound.stopMusic();
-    sound.closeMusic();
     EXPECT_EQ(sound.musicPeak(), 0);
 }
 
 // With no sound device at all the game is silent, says so once on stderr,
-// and every operation stays harmless.
+// and every request stays harmless.
 TEST_F(SdlSoundTest, NoDeviceIsSilence)
 {
     const char* driver = std::getenv("SDL_AUDIODRIVER");
     const std::string previous = driver ? driver : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    write(Effect::Bark, SilentWave());
+    write(Tune::Opening, LongMidi());
     {
         SdlSound sound(SdlSound::kSoundFont, soundFolder());
         testing::internal::CaptureStderr();
@@ -370,12 +353,10 @@ TEST_F(SdlSoundTest, NoDeviceIsSilence)
         const std::string errors = testing::internal::GetCapturedStderr();
         EXPECT_EQ(errors.rfind("kibbo: no sound device", 0), 0u) << errors;
         EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
-        sound.playEffect(write("bark.wav", SilentWave()));
-        sound.openMusic(write("hooch.mid", LongMidi()));
-        sound.playMusic();
+        sound.playEffect(Effect::Bark);
+        sound.playMusic(Tune::Opening);
         EXPECT_FALSE(sound.isMusicPlaying());
         sound.stopMusic();
-        sound.closeMusic();
     }
     if (driver)
         setenv("SDL_AUDIODRIVER", previous.c_str(), 1);

@@ -3,6 +3,7 @@
 // exists, so the picture always matches the window as it is built.
 #include "GifWriter.h"
 #include "game/SoundService.h"
+#include "platform/ProgramPath.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>
@@ -14,11 +15,9 @@ namespace {
 
 class Silence : public kibbo::SoundService {
 public:
-    void playEffect(const std::string&) override {}
-    void openMusic(const std::string&) override {}
-    void playMusic() override {}
+    void playEffect(kibbo::Effect) override {}
+    void playMusic(kibbo::Tune) override {}
     void stopMusic() override {}
-    void closeMusic() override {}
 };
 
 // Where the walk starts: the dog met after the scripted typing below.
@@ -37,7 +36,7 @@ int main(int argc, char** argv)
     Silence sound;
     kibbo::MainForm form(sound, folder, kibbo::PlayerFiles::In(folder + "/data"), [] { return 0; });
     form.game().formLoad();
-    form.game().state().dogIndex = kFirstDog;
+    form.game().mutableState().dogIndex = kFirstDog;
     form.game().beginPlay();
     form.setTimer1Enabled(false);
     // A minute and a half into a walk, driven by the game's own ticks and
@@ -56,7 +55,7 @@ int main(int argc, char** argv)
 
     const QImage screen = form.clientArea()->grab().toImage();
     const QImage cap = screen.scaled(400, 279, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const std::string path = folder + "/ani/cap.gif";
+    const std::string path = kibbo::JoinProgramPath(folder, kibbo::kHowToPlayScreen);
     if (!artgen::WriteGif(cap, path)) {
         std::fprintf(stderr, "kibbo-capture: could not write %s\n", path.c_str());
         return 1;

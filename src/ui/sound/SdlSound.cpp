@@ -38,7 +38,7 @@ std::string ProgramSoundFolder()
     char* base = SDL_GetBasePath();
     if (!base)
         return {};
-    const std::string folder = JoinProgramPath(base, "sound");
+    const std::string folder = JoinProgramPath(base, kSoundFolder);
     SDL_free(base);
     return folder;
 }
@@ -75,7 +75,8 @@ SdlSound::~SdlSound()
         return;
     Mix_HookMusic(nullptr, nullptr);
     Mix_HaltChannel(-1);
-    m_effects.clear();
+    for (Chunk& chunk : m_effects)
+        chunk.reset();
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -129,66 +130,60 @@ void SdlSound::load()
     m_readyChanged.notify_all();
 }
 
+std::string SdlSound::pathOf(std::string_view file) const
+{
+    return JoinProgramPath(m_soundFolder, file);
+}
+
 void SdlSound::readAhead()
 {
-    namespace fs = std::filesystem;
     std::error_code error;
-    if (!fs::is_directory(m_soundFolder, error)) {
+    if (!std::filesystem::is_directory(m_soundFolder, error)) {
         std::fprintf(stderr, "kibbo: no folder %s; the game is silent\n", m_soundFolder.c_str());
         return;
     }
-    for (fs::directory_iterator it(m_soundFolder, error), end; !error && it != end; it.increment(error)) {
-        const fs::path& file = it->path();
-        const std::string path = JoinProgramPath(m_soundFolder, file.filename().string());
-        if (file.extension() == ".wav")
-            m_effects.emplace(path, Chunk(Mix_LoadWAV(path.c_str())));
-        else if (file.extension() == ".mid")
-            m_midiFiles.emplace(path, ReadWholeFile(path).value_or(std::string()));
-    }
+    for (Effect effect : kEffects)
+        m_effects[static_cast<std::size_t>(effect)].reset(Mix_LoadWAV(pathOf(FileOf(effect)).c_str()));
+    for (Tune tune : kTunes)
+        m_midiFiles[static_cast<std::size_t>(tune)] = ReadWholeFile(pathOf(FileOf(tune))).value_or(std::string());
 }
 
-void SdlSound::playEffect(const std::string& fullPath)
+void SdlSound::playEffect(Effect effect)
 {
     if (!m_deviceOpen.load(std::memory_order_acquire))
         return;
-    auto it = m_effects.find(fullPath);
-    // An effect from elsewhere than the sound folder is read at its first
-    // use; a missing file stays remembered as nothing, and stays silent.
-    if (it == m_effects.end())
-        it = m_effects.emplace(fullPath, Chunk(Mix_LoadWAV(fullPath.c_str()))).first;
-    if (!it->second)
+    const auto i = static_cast<std::size_t>(effect);
+    Chunk& chunk = m_effects[i];
+    if (!chunk && !m_effectLookedFor[i]) {
+        chunk.reset(Mix_LoadWAV(pathOf(FileOf(effect)).c_str()));
+        m_effectLookedFor[i] = true;
+    }
+    if (!chunk)
         return;
     Mix_HaltChannel(kEffectChannel);
-    Mix_PlayChannel(kEffectChannel, it->second.get(), 0);
+    Mix_PlayChannel(kEffectChannel, chunk.get(), 0);
 }
 
-std::string SdlSound::midiFile(const std::string& fullPath) const
+std::string SdlSound::midiFile(Tune tune) const
 {
     if (m_deviceOpen.load(std::memory_order_acquire)) {
-        const auto it = m_midiFiles.find(fullPath);
-        if (it != m_midiFiles.end())
-            return it->second;
+        const std::string& readAhead = m_midiFiles[static_cast<std::size_t>(tune)];
+        if (!readAhead.empty())
+            return readAhead;
     }
-    return ReadWholeFile(fullPath).value_or(std::string());
+    return ReadWholeFile(pathOf(FileOf(tune))).value_or(std::string());
 }
 
-void SdlSound::openMusic(const std::string& fullPath)
+void SdlSound::playMusic(Tune tune)
 {
-    m_music.open(midiFile(fullPath));
-}
-
-void SdlSound::playMusic()
-{
+    // Opening a piece cuts off the one before, even while it sounds.
+    m_music.open(midiFile(tune));
     m_music.play();
 }
 
 void SdlSound::stopMusic()
 {
     m_music.stop();
-}
-
-void SdlSound::closeMusic()
-{
     m_music.close();
 }
 

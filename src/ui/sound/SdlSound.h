@@ -3,13 +3,14 @@
 #include "game/SoundService.h"
 #include "ui/sound/FluidMusic.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 
 struct Mix_Chunk;
@@ -18,7 +19,8 @@ namespace kibbo {
 
 // The game's two sound channels: effects over SDL_mixer on one channel, on
 // which a new effect cuts off the old one, and MIDI music through FluidSynth
-// mixed into the same device, one piece at a time, played once.
+// mixed into the same device, one tune at a time, played once. Effects and
+// tunes are the files of the sound folder named by the game's asset list.
 //
 // Opening the device and reading the sound font take a while, so start()
 // leaves them to a thread of their own and returns at once. Every operation
@@ -35,8 +37,8 @@ public:
     // The set-up's font, and the effects in the sound folder beside the
     // program.
     SdlSound();
-    // The font's path and the folder whose wave effects and MIDI pieces are
-    // read ahead, so that playing them never waits for the disk.
+    // The font's path and the folder whose effects and tunes are read ahead,
+    // so that playing them never waits for the disk.
     SdlSound(std::string soundFont, std::string soundFolder);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
@@ -49,11 +51,9 @@ public:
     // For tests and measurements: the game itself never waits.
     bool waitUntilReady(std::chrono::milliseconds timeout);
 
-    void playEffect(const std::string& fullPath) override;
-    void openMusic(const std::string& fullPath) override;
-    void playMusic() override;
+    void playEffect(Effect effect) override;
+    void playMusic(Tune tune) override;
     void stopMusic() override;
-    void closeMusic() override;
 
     // What is sounding, as a listener would notice it.
     bool isMusicPlaying() const { return m_music.isPlaying(); }
@@ -67,7 +67,8 @@ private:
 
     void load();
     void readAhead();
-    std::string midiFile(const std::string& fullPath) const;
+    std::string pathOf(std::string_view file) const;
+    std::string midiFile(Tune tune) const;
 
     const std::string m_soundFont;
     const std::string m_soundFolder;
@@ -75,8 +76,11 @@ private:
 
     // Written by the loader until m_deviceOpen is set, then by the window
     // thread only.
-    std::map<std::string, Chunk> m_effects;
-    std::map<std::string, std::string> m_midiFiles;
+    // An effect missing when the device opened is looked for once more at
+    // its first use, then stays silent.
+    std::array<Chunk, kEffects.size()> m_effects;
+    std::array<bool, kEffects.size()> m_effectLookedFor{};
+    std::array<std::string, kTunes.size()> m_midiFiles;
     std::atomic<bool> m_deviceOpen = false;
 
     std::mutex m_readyMutex;

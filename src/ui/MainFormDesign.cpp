@@ -1,0 +1,182 @@
+#include "ui/MainFormDesign.h"
+
+#include "game/Assets.h"
+#include "ui/ControlStyle.h"
+#include "ui/FitLabel.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <iterator>
+#include <string_view>
+#include <utility>
+
+namespace kibbo {
+
+namespace {
+
+constexpr const char* kResultColour = "&H00004080&";
+constexpr const char* kBlack = "&H00000000&";
+
+enum class Kind { PushButton, Label, Picture };
+enum class Align { Left, Right, Centre };
+
+struct FontSpec {
+    const char* name;
+    double points;
+    bool bold;
+};
+
+constexpr FontSpec kNoFont{nullptr, 0, false};
+constexpr FontSpec kGothic975{"MS UI Gothic", 9.75, false};
+constexpr FontSpec kGothic825{"MS UI Gothic", 8.25, false};
+constexpr FontSpec kGothic12{"MS UI Gothic", 12, false};
+constexpr FontSpec kGothic12Bold{"MS UI Gothic", 12, true};
+constexpr FontSpec kGothic1575Bold{"MS UI Gothic", 15.75, true};
+constexpr FontSpec kSerif135Bold{"MS Serif", 13.5, true};
+constexpr FontSpec kSerif18{"MS Serif", 18, false};
+
+// One control as the window is created. A null colour is the system's
+// text colour.
+struct ControlSpec {
+    Control control;
+    Kind kind;
+    int left, top, width, height;
+    const char16_t* caption;
+    FontSpec font;
+    const char* colour;
+    Align align;
+    bool visible;
+};
+
+// In stacking order from the top, as Control lists them.
+constexpr ControlSpec kDesign[] = {
+    {Control::ScoreBtn, Kind::PushButton, 3840, 5280, 1575, 375, u"得点ランキング", kGothic975, nullptr, Align::Centre, true},
+    {Control::VersionBtn, Kind::PushButton, 3840, 4800, 1575, 375, u"バージョン情報", kGothic975, nullptr, Align::Centre, true},
+    {Control::Howto, Kind::PushButton, 3840, 3840, 1575, 375, u"操作方法", kGothic975, nullptr, Align::Centre, true},
+    {Control::KeySettei, Kind::PushButton, 3840, 4320, 1575, 375, u"ユーザーキー設定", kGothic975, nullptr, Align::Centre, true},
+    {Control::Label19, Kind::Label, 4560, 1560, 1335, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label18, Kind::Label, 6000, 1560, 1335, 255, u"Kibbo", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label1, Kind::Label, 2520, 1560, 1455, 255, u"トータルスコア", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::StartBtn, Kind::Picture, 8040, 240, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::TopBtn, Kind::Picture, 8040, 240, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::FinishBtn, Kind::Picture, 8040, 1920, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::RestartBtn, Kind::Picture, 8040, 1080, 720, 705, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::Label17, Kind::Label, 6000, 2640, 1215, 255, u"文字／分", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label16, Kind::Label, 5400, 2640, 495, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label15, Kind::Label, 2520, 2640, 1935, 255, u"タイピングスピード", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label14, Kind::Label, 2160, 4080, 375, 375, u"00", kSerif135Bold, nullptr, Align::Right, false},
+    {Control::Label13, Kind::Label, 2160, 4080, 135, 375, u":", kSerif135Bold, nullptr, Align::Left, false},
+    {Control::Label12, Kind::Label, 1800, 4080, 375, 375, u"00", kSerif135Bold, nullptr, Align::Right, false},
+    {Control::Label11, Kind::Label, 960, 4080, 855, 375, u"現時刻", kGothic12, nullptr, Align::Left, false},
+    {Control::Label10, Kind::Label, 7560, 4080, 855, 375, u"19:00", kSerif135Bold, nullptr, Align::Left, false},
+    {Control::Label9, Kind::Label, 6960, 4080, 615, 375, u"門限", kGothic12, nullptr, Align::Left, false},
+    {Control::Label8, Kind::Label, 6000, 1920, 495, 255, u"匹", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label7, Kind::Label, 6000, 2280, 735, 255, u"文字", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label6, Kind::Label, 5400, 2280, 495, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label5, Kind::Label, 5400, 1920, 495, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
+    {Control::Label4, Kind::Label, 2520, 2280, 1575, 255, u"ミスタイプ数", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Label2, Kind::Label, 2520, 1920, 1935, 255, u"出会った犬の数", kGothic12Bold, kResultColour, Align::Left, false},
+    {Control::Image3, Kind::Picture, 1800, 5520, 495, 375, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::Image2, Kind::Picture, 840, 4440, 7500, 1500, u"", kNoFont, nullptr, Align::Left, false},
+    {Control::Label3, Kind::Label, 3840, 2760, 735, 255, u"", kGothic825, nullptr, Align::Left, true},
+    {Control::LimitTime, Kind::Label, 4320, 2640, 615, 495, u"", kSerif135Bold, nullptr, Align::Right, true},
+    {Control::Image1, Kind::Picture, 4080, 960, 975, 615, u"", kNoFont, nullptr, Align::Left, true},
+    {Control::TxtTyp2, Kind::Label, 1320, 1920, 6375, 615, u"", kSerif18, kBlack, Align::Centre, true},
+    {Control::TxtTyp1, Kind::Label, 480, 840, 6495, 255, u"", kGothic12, nullptr, Align::Centre, false},
+    {Control::TxtTyp0, Kind::Label, 1440, 360, 6255, 375, u"", kGothic1575Bold, kBlack, Align::Centre, true},
+    {Control::Image6, Kind::Picture, 120, 120, 9000, 6000, u"", kNoFont, nullptr, Align::Left, true},
+};
+
+static_assert(std::size(kDesign) == kControlCount);
+
+constexpr std::pair<Control, std::string_view> kBuiltInPictures[] = {
+    {Control::StartBtn, kStartButton.released},
+    {Control::TopBtn, kTopButton.released},
+    {Control::RestartBtn, kRestartButton.released},
+    {Control::FinishBtn, kFinishButton.released},
+    {Control::Image2, kStreetAfternoon},
+};
+
+QWidget* CreateControl(const ControlSpec& design, QWidget& client)
+{
+    switch (design.kind) {
+    case Kind::PushButton: {
+        auto* button = new QPushButton(ToQString(design.caption), &client);
+        button->setStyleSheet(WhiteButtonStyle());
+        return button;
+    }
+    case Kind::Label: {
+        // Every label of the window is one line that must be read whole,
+        // in whatever font stands in for the design's.
+        auto* label = new FitLabel(ToQString(design.caption), &client);
+        Qt::Alignment align = Qt::AlignTop;
+        switch (design.align) {
+        case Align::Left:
+            align |= Qt::AlignLeft;
+            break;
+        case Align::Right:
+            align |= Qt::AlignRight;
+            break;
+        case Align::Centre:
+            align |= Qt::AlignHCenter;
+            break;
+        }
+        label->setAlignment(align);
+        label->setWordWrap(false);
+        if (design.colour) {
+            QPalette text = label->palette();
+            text.setColor(QPalette::WindowText, DesignColour(design.colour));
+            label->setPalette(text);
+        }
+        return label;
+    }
+    case Kind::Picture: {
+        auto* picture = new QLabel(&client);
+        picture->setScaledContents(design.control == Control::Image2);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MainFormControlSet CreateMainFormControls(QWidget& client)
+{
+    MainFormControlSet controls{};
+    // Later siblings are drawn above earlier ones, so the controls are made
+    // from the bottom of the stack up.
+    for (auto it = std::rbegin(kDesign); it != std::rend(kDesign); ++it) {
+        const ControlSpec& design = *it;
+        QWidget* widget = CreateControl(design, client);
+        // Labels and pictures never paint a background of their own: the
+        // pictures beneath show through.
+        widget->setAutoFillBackground(false);
+        widget->setAttribute(Qt::WA_InputMethodEnabled, false);
+        if (design.font.name)
+            widget->setFont(ControlFont(design.font.name, design.font.points, design.font.bold));
+        widget->setGeometry(DesignRect(design.left, design.top, design.width, design.height));
+        widget->setVisible(design.visible);
+        controls[static_cast<std::size_t>(design.control)] = widget;
+    }
+
+    const auto at = [&](Control c) { return controls[static_cast<std::size_t>(c)]; };
+    // The push buttons are native child windows in the design and stay above
+    // every label and picture.
+    for (Control c : {Control::KeySettei, Control::Howto, Control::VersionBtn, Control::ScoreBtn})
+        at(c)->raise();
+    QWidget::setTabOrder(at(Control::KeySettei), at(Control::Howto));
+    QWidget::setTabOrder(at(Control::Howto), at(Control::VersionBtn));
+    QWidget::setTabOrder(at(Control::VersionBtn), at(Control::ScoreBtn));
+    at(Control::KeySettei)->setFocus();
+    return controls;
+}
+
+void LoadBuiltInPictures(MainFormControls& window)
+{
+    for (const auto& [c, path] : kBuiltInPictures)
+        window.loadPicture(c, path);
+}
+
+} // namespace kibbo

@@ -1,0 +1,43 @@
+#include "ui/PictureCache.h"
+
+#include "platform/ProgramPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <utility>
+
+namespace kibbo {
+
+PictureCache::PictureCache(std::string programFolder)
+    : m_programFolder(std::move(programFolder))
+{
+}
+
+const QPixmap& PictureCache::picture(std::string_view relativePath)
+{
+    auto cached = m_pictures.find(relativePath);
+    if (cached == m_pictures.end()) {
+        const std::string path = JoinProgramPath(m_programFolder, relativePath);
+        QPixmap pixmap;
+        if (!pixmap.load(QString::fromStdString(path)))
+            warnMissing(path);
+        cached = m_pictures.emplace(std::string(relativePath), pixmap).first;
+    }
+    return cached->second;
+}
+
+void PictureCache::warnMissing(const std::string& path)
+{
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.dir().exists()) {
+        const std::string folder = file.dir().path().toStdString();
+        if (m_missingFolders.insert(folder).second)
+            std::fprintf(stderr, "kibbo: no folder %s; its pictures are not shown\n", folder.c_str());
+        return;
+    }
+    std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
+}
+
+} // namespace kibbo

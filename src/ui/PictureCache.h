@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPixmap>
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace kibbo {
+
+// The pictures of the program folder, each decoded once: the walker's
+// frames are shown ten times a second, and no tick may wait for the disk.
+// A file that cannot be loaded is said once on stderr and stays a null
+// picture; a whole folder gone is said once, not for every dog.
+class PictureCache {
+public:
+    explicit PictureCache(std::string programFolder);
+
+    // relativePath as the game writes it ("ani\wall.gif").
+    const QPixmap& picture(std::string_view relativePath);
+
+private:
+    void warnMissing(const std::string& path);
+
+    std::string m_programFolder;
+    std::map<std::string, QPixmap, std::less<>> m_pictures;
+    std::set<std::string> m_missingFolders;
+};
+
+} // namespace kibbo
