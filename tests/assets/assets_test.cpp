@@ -3,6 +3,8 @@
 #include "MidiReader.h"
 
 #include "Generate.h"
+#include "game/Assets.h"
+#include "platform/ProgramPath.h"
 #include "typing/DogTable.h"
 
 #include <QDir>
@@ -34,6 +36,17 @@ std::uint32_t Little(const std::string& b, std::size_t pos, int n)
     return v;
 }
 
+// A file of the program folder, by its name in the game's asset list.
+std::string DistPath(std::string_view relative)
+{
+    return kibbo::JoinProgramPath(Dist(), relative);
+}
+
+std::string SoundPath(std::string_view file)
+{
+    return kibbo::JoinProgramPath(DistPath(kibbo::kSoundFolder), file);
+}
+
 QImage ReadGif(const std::string& path)
 {
     QImageReader reader(QString::fromStdString(path));
@@ -43,19 +56,33 @@ QImage ReadGif(const std::string& path)
 }
 
 struct Picture {
-    const char* path;
+    std::string_view path;
     int width, height;
 };
 
-// Every picture the window loads by path, at the size its control expects.
+// Every picture the windows load by name, at the size its control expects.
+using namespace kibbo;
 const Picture kWindowPictures[] = {
-    {"ani/wall.gif", 600, 400},      {"ani/wall2.gif", 600, 400},          {"ani/gameover.gif", 600, 400},
-    {"ani/gameclear.gif", 600, 400}, {"ani/back_kabe.gif", 500, 100},      {"ani/back_kabe2.gif", 500, 100},
-    {"ani/back_kabe3.gif", 500, 100}, {"ani/ani.gif", 33, 25},             {"ani/ani2.gif", 33, 25},
-    {"ani/ani3.gif", 33, 25},        {"ani/b_kaisi.gif", 48, 47},          {"ani/b_kaisi2.gif", 48, 47},
-    {"ani/b_home.gif", 48, 47},      {"ani/b_home2.gif", 48, 47},          {"ani/b_saityousen.gif", 48, 47},
-    {"ani/b_saityousen2.gif", 48, 47}, {"ani/b_syuuryou.gif", 48, 47},     {"ani/b_syuuryou2.gif", 48, 47},
-    {"ani/cap.gif", 400, 279},       {"ani/icon.gif", 32, 32},
+    {kTitleWall, 600, 400},
+    {kPlayWall, 600, 400},
+    {kGameOverWall, 600, 400},
+    {kClearedWall, 600, 400},
+    {kStreetAfternoon, 500, 100},
+    {kStreetDusk, 500, 100},
+    {kStreetNight, 500, 100},
+    {kWalkerFrames[0], 33, 25},
+    {kWalkerFrames[1], 33, 25},
+    {kWalkerFrames[2], 33, 25},
+    {kStartButton.released, 48, 47},
+    {kStartButton.pressed, 48, 47},
+    {kTopButton.released, 48, 47},
+    {kTopButton.pressed, 48, 47},
+    {kRestartButton.released, 48, 47},
+    {kRestartButton.pressed, 48, 47},
+    {kFinishButton.released, 48, 47},
+    {kFinishButton.pressed, 48, 47},
+    {kHowToPlayScreen, 400, 279},
+    {kIcon, 32, 32},
 };
 
 } // namespace
@@ -65,7 +92,7 @@ TEST(Assets, WindowPicturesAreGifsOfTheirSize)
 {
     ASSERT_FALSE(Dist().empty());
     for (const Picture& p : kWindowPictures) {
-        const QImage img = ReadGif(Dist() + "/" + p.path);
+        const QImage img = ReadGif(DistPath(p.path));
         ASSERT_FALSE(img.isNull()) << p.path;
         EXPECT_EQ(img.width(), p.width) << p.path;
         EXPECT_EQ(img.height(), p.height) << p.path;
@@ -87,8 +114,8 @@ TEST(Assets, EveryFileIsReadableByAll)
 // The walking dog is cut out: its corners show the street through.
 TEST(Assets, WalkerFramesHaveTransparentBackground)
 {
-    for (const char* name : {"ani/ani.gif", "ani/ani2.gif", "ani/ani3.gif"}) {
-        const QImage img = ReadGif(Dist() + "/" + name);
+    for (std::string_view name : kWalkerFrames) {
+        const QImage img = ReadGif(DistPath(name));
         ASSERT_FALSE(img.isNull()) << name;
         EXPECT_TRUE(img.hasAlphaChannel()) << name;
         EXPECT_EQ(qAlpha(img.pixel(32, 24)), 0) << name;
@@ -99,8 +126,8 @@ TEST(Assets, WalkerFramesHaveTransparentBackground)
 // The three walking frames differ, or the dog would not seem to walk.
 TEST(Assets, WalkerFramesDiffer)
 {
-    const QImage a = ReadGif(Dist() + "/ani/ani.gif"), b = ReadGif(Dist() + "/ani/ani2.gif"),
-                 c = ReadGif(Dist() + "/ani/ani3.gif");
+    const QImage a = ReadGif(DistPath(kWalkerFrames[0])), b = ReadGif(DistPath(kWalkerFrames[1])),
+                 c = ReadGif(DistPath(kWalkerFrames[2]));
     EXPECT_NE(a, b);
     EXPECT_NE(b, c);
     EXPECT_NE(a, c);
@@ -115,7 +142,7 @@ TEST(Assets, EveryCataloguePortraitExistsAndAllDiffer)
     ASSERT_EQ(names.size(), 316u);
     std::set<QByteArray> seen;
     for (const std::string& name : names) {
-        QImage img = ReadGif(Dist() + "/pics/" + name);
+        QImage img = ReadGif(DistPath(DogPicture(name)));
         ASSERT_FALSE(img.isNull()) << name;
         EXPECT_EQ(img.size(), QSize(65, 41)) << name;
         img = img.convertToFormat(QImage::Format_RGB32);
@@ -159,9 +186,11 @@ std::optional<Wave> ReadWave(const std::string& b)
 // The two effects are short 16-bit PCM waves.
 TEST(Assets, EffectsAreShortPcmWaves)
 {
-    const std::pair<const char*, double> effects[] = {{"sound/bark.wav", 0.3}, {"sound/pafo.wav", 0.2}};
-    for (const auto& [name, limit] : effects) {
-        const auto wave = ReadWave(kibbo::ReadWholeFile(Dist() + "/" + name).value_or(""));
+    const std::pair<Effect, double> effects[] = {{Effect::Bark, 0.3}, {Effect::Click, 0.2}};
+    static_assert(std::size(effects) == kEffects.size());
+    for (const auto& [effect, limit] : effects) {
+        const std::string_view name = FileOf(effect);
+        const auto wave = ReadWave(kibbo::ReadWholeFile(SoundPath(name)).value_or(""));
         ASSERT_TRUE(wave) << name;
         EXPECT_EQ(wave->format, 1) << name;
         EXPECT_EQ(wave->bits, 16) << name;
@@ -175,21 +204,23 @@ TEST(Assets, EffectsAreShortPcmWaves)
 TEST(Assets, MusicIsWellFormedAndOfItsLength)
 {
     struct Piece {
-        const char* path;
+        Tune tune;
         double minSeconds, maxSeconds;
     };
     const Piece pieces[] = {
-        {"sound/hooch.mid", 95, 105},  {"sound/int40xg.mid", 55, 66}, {"sound/int37xg.mid", 55, 66},
-        {"sound/horror2.mid", 4, 20},  {"sound/fanfare.mid", 4, 15},
+        {Tune::Opening, 95, 105}, {Tune::Dusk, 55, 66}, {Tune::Night, 55, 66},
+        {Tune::GameOver, 4, 20},  {Tune::Fanfare, 4, 15},
     };
+    static_assert(std::size(pieces) == kTunes.size());
     for (const Piece& p : pieces) {
-        const auto midi = ReadMidi(kibbo::ReadWholeFile(Dist() + "/" + p.path).value_or(""));
-        ASSERT_TRUE(midi) << p.path;
-        EXPECT_EQ(midi->format, 1) << p.path;
-        EXPECT_GE(midi->tracks, 2) << p.path;
-        EXPECT_GT(midi->noteCount, 20) << p.path;
-        EXPECT_EQ(midi->unmatchedNotes, 0) << p.path;
-        EXPECT_GE(midi->seconds, p.minSeconds) << p.path;
-        EXPECT_LE(midi->seconds, p.maxSeconds) << p.path;
+        const std::string_view name = FileOf(p.tune);
+        const auto midi = ReadMidi(kibbo::ReadWholeFile(SoundPath(name)).value_or(""));
+        ASSERT_TRUE(midi) << name;
+        EXPECT_EQ(midi->format, 1) << name;
+        EXPECT_GE(midi->tracks, 2) << name;
+        EXPECT_GT(midi->noteCount, 20) << name;
+        EXPECT_EQ(midi->unmatchedNotes, 0) << name;
+        EXPECT_GE(midi->seconds, p.minSeconds) << name;
+        EXPECT_LE(midi->seconds, p.maxSeconds) << name;
     }
 }

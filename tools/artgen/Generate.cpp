@@ -10,6 +10,8 @@
 #include "Scenes.h"
 #include "Sounds.h"
 #include "WavWriter.h"
+#include "game/Assets.h"
+#include "platform/ProgramPath.h"
 #include "typing/DogTable.h"
 
 #include <QFont>
@@ -33,29 +35,37 @@ bool Report(bool ok, const fs::path& path)
     return ok;
 }
 
-std::vector<std::pair<const char*, QImage>> AniPictures()
+// The window's pictures by their path in the program folder; the play
+// screen for the how-to-play window is captured from the built window.
+std::vector<std::pair<std::string_view, QImage>> AniPictures()
 {
+    using namespace kibbo;
     return {
-        {"wall.gif", TitleWall()},
-        {"wall2.gif", PlayWall()},
-        {"gameover.gif", GameOverWall()},
-        {"gameclear.gif", GameClearWall()},
-        {"back_kabe.gif", StreetStrip(TimeOfDay::Afternoon)},
-        {"back_kabe2.gif", StreetStrip(TimeOfDay::Dusk)},
-        {"back_kabe3.gif", StreetStrip(TimeOfDay::Night)},
-        {"ani.gif", Walker(0)},
-        {"ani2.gif", Walker(1)},
-        {"ani3.gif", Walker(2)},
-        {"b_kaisi.gif", Button(ButtonMark::Start, false)},
-        {"b_kaisi2.gif", Button(ButtonMark::Start, true)},
-        {"b_home.gif", Button(ButtonMark::Home, false)},
-        {"b_home2.gif", Button(ButtonMark::Home, true)},
-        {"b_saityousen.gif", Button(ButtonMark::Retry, false)},
-        {"b_saityousen2.gif", Button(ButtonMark::Retry, true)},
-        {"b_syuuryou.gif", Button(ButtonMark::Quit, false)},
-        {"b_syuuryou2.gif", Button(ButtonMark::Quit, true)},
-        {"icon.gif", ProgramIcon()},
+        {kTitleWall, TitleWall()},
+        {kPlayWall, PlayWall()},
+        {kGameOverWall, GameOverWall()},
+        {kClearedWall, GameClearWall()},
+        {kStreetAfternoon, StreetStrip(TimeOfDay::Afternoon)},
+        {kStreetDusk, StreetStrip(TimeOfDay::Dusk)},
+        {kStreetNight, StreetStrip(TimeOfDay::Night)},
+        {kWalkerFrames[0], Walker(0)},
+        {kWalkerFrames[1], Walker(1)},
+        {kWalkerFrames[2], Walker(2)},
+        {kStartButton.released, Button(ButtonMark::Start, false)},
+        {kStartButton.pressed, Button(ButtonMark::Start, true)},
+        {kTopButton.released, Button(ButtonMark::Home, false)},
+        {kTopButton.pressed, Button(ButtonMark::Home, true)},
+        {kRestartButton.released, Button(ButtonMark::Retry, false)},
+        {kRestartButton.pressed, Button(ButtonMark::Retry, true)},
+        {kFinishButton.released, Button(ButtonMark::Quit, false)},
+        {kFinishButton.pressed, Button(ButtonMark::Quit, true)},
+        {kIcon, ProgramIcon()},
     };
+}
+
+std::string DistPath(const std::string& distDir, std::string_view relative)
+{
+    return kibbo::JoinProgramPath(distDir, relative);
 }
 
 } // namespace
@@ -74,29 +84,39 @@ bool GenerateAll(const std::string& distDir)
 {
     const fs::path dist(distDir);
     std::error_code ec;
-    for (const char* sub : {"ani", "pics", "sound", "data"})
+    for (const auto& [name, image] : AniPictures())
+        fs::create_directories(fs::path(DistPath(distDir, name)).parent_path(), ec);
+    for (std::string_view sub : {kibbo::kDogPictureFolder, kibbo::kSoundFolder, std::string_view("data")})
         fs::create_directories(dist / sub, ec);
     bool ok = true;
 
-    for (const auto& [name, image] : AniPictures())
-        ok = Report(WriteGif(image, (dist / "ani" / name).string()), dist / "ani" / name) && ok;
+    for (const auto& [name, image] : AniPictures()) {
+        const std::string path = DistPath(distDir, name);
+        ok = Report(WriteGif(image, path), path) && ok;
+    }
 
     for (const std::string& name : PortraitNames()) {
         const QImage dog = PaintDog(LookForPicture(name), PoseForPicture(name), name);
-        ok = Report(WriteGif(dog, (dist / "pics" / name).string()), dist / "pics" / name) && ok;
+        const std::string path = DistPath(distDir, kibbo::DogPicture(name));
+        ok = Report(WriteGif(dog, path), path) && ok;
     }
 
-    const std::pair<const char*, std::string> sounds[] = {
-        {"bark.wav", WavBytes(BarkSamples(), kSoundRate)},
-        {"pafo.wav", WavBytes(ClickSamples(), kSoundRate)},
-        {"hooch.mid", MidiBytes(AfternoonWalk())},
-        {"int40xg.mid", MidiBytes(Dusk())},
-        {"int37xg.mid", MidiBytes(NightHurry())},
-        {"horror2.mid", MidiBytes(GameOverTheme())},
-        {"fanfare.mid", MidiBytes(Fanfare())},
+    using kibbo::Effect;
+    using kibbo::Tune;
+    const std::pair<std::string_view, std::string> sounds[] = {
+        {FileOf(Effect::Bark), WavBytes(BarkSamples(), kSoundRate)},
+        {FileOf(Effect::Click), WavBytes(ClickSamples(), kSoundRate)},
+        {FileOf(Tune::Opening), MidiBytes(AfternoonWalk())},
+        {FileOf(Tune::Dusk), MidiBytes(Dusk())},
+        {FileOf(Tune::Night), MidiBytes(NightHurry())},
+        {FileOf(Tune::GameOver), MidiBytes(GameOverTheme())},
+        {FileOf(Tune::Fanfare), MidiBytes(Fanfare())},
     };
-    for (const auto& [name, bytes] : sounds)
-        ok = Report(WriteBytes((dist / "sound" / name).string(), bytes), dist / "sound" / name) && ok;
+    const std::string soundFolder = DistPath(distDir, kibbo::kSoundFolder);
+    for (const auto& [name, bytes] : sounds) {
+        const std::string path = DistPath(soundFolder, name);
+        ok = Report(WriteBytes(path, bytes), path) && ok;
+    }
 
     ok = Report(WriteFirstDataFiles(distDir), dist / "data") && ok;
     return ok;
@@ -104,7 +124,6 @@ bool GenerateAll(const std::string& distDir)
 
 bool WriteContactSheet(const std::string& distDir, const std::string& pngPath)
 {
-    const fs::path dist(distDir);
     const std::vector<std::string> names = PortraitNames();
     const int zoom = 2, columns = 12;
     const int cellW = 65 * zoom + 12, cellH = 41 * zoom + 34;
@@ -120,7 +139,7 @@ bool WriteContactSheet(const std::string& distDir, const std::string& pngPath)
 
     for (std::size_t i = 0; i < names.size(); ++i) {
         const int x = 10 + static_cast<int>(i % columns) * cellW, y = 10 + static_cast<int>(i / columns) * cellH;
-        const QImage pic((dist / "pics" / names[i]).string().c_str());
+        const QImage pic(QString::fromStdString(DistPath(distDir, kibbo::DogPicture(names[i]))));
         g.drawImage(QRect(x, y, 65 * zoom, 41 * zoom), pic);
         QString breed;
         for (const kibbo::DogEntry& e : kibbo::dogTable)
@@ -137,7 +156,7 @@ bool WriteContactSheet(const std::string& distDir, const std::string& pngPath)
     // The window pictures below, at their own size, on a red ground like the window's margin.
     int x = 10, y = aniTop, rowHeight = 0;
     for (const auto& [name, ignored] : AniPictures()) {
-        const QImage pic((dist / "ani" / name).string().c_str());
+        const QImage pic(QString::fromStdString(DistPath(distDir, name)));
         const int w = pic.width() * (pic.width() < 100 ? 2 : 1), h = pic.height() * (pic.width() < 100 ? 2 : 1);
         if (x + w > sheet.width() - 10) {
             x = 10;
@@ -147,7 +166,8 @@ bool WriteContactSheet(const std::string& distDir, const std::string& pngPath)
         g.fillRect(QRect(x - 2, y - 2, w + 4, h + 4), QColor(255, 0, 0));
         g.drawImage(QRect(x, y, w, h), pic);
         g.setPen(Qt::black);
-        g.drawText(QRect(x, y + h + 3, w + 60, 16), Qt::AlignLeft, name);
+        g.drawText(QRect(x, y + h + 3, w + 60, 16), Qt::AlignLeft,
+                   QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         x += w + 16;
         rowHeight = std::max(rowHeight, h);
     }
