@@ -2,7 +2,7 @@
 BUILD ?= build
 DIST  := $(BUILD)/dist
 
-.PHONY: setup build run test bench contact-sheet deb clean
+.PHONY: setup build run test check bench contact-sheet deb clean
 
 # A second build of everything under the address and undefined-behaviour
 # sanitizers (at -O1 without debug information, which compiles fastest and
@@ -26,6 +26,12 @@ run: build
 
 test: build asan-build fuzz-build
 	@scripts/run-tests.sh $(BUILD)
+
+# The quick loop while working: the normal build and its tests, the
+# whole-program tests included (they start their own X server). `make test`
+# stays the full gate.
+check: build
+	@LC_ALL=C.UTF-8 ctest --test-dir $(BUILD) --output-on-failure -j2
 
 asan-build: setup
 	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= \
