@@ -96,7 +96,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", files.folder.c_str());
     // Under a file size limit a save must fail and say so, not end the game.
     std::signal(SIGXFSZ, SIG_IGN);
-    kibbo::SdlSound sound;
+    // The sounds lie with the pictures, not beside an installed program.
+    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(programFolder, "sound"));
     kibbo::MainForm form(sound, programFolder, files, [] { return QTime::currentTime().second(); }, trace);
     QObject::connect(&single, &kibbo::SingleGame::asked, &form, [&form] {
         form.raise();
