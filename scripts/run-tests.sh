@@ -4,26 +4,50 @@
 # short run of every fuzzer (BUILD-fuzz). Widget tests use Qt's offscreen
 # platform; the whole-program tests need an X display, so the suite runs
 # under Xvfb when there is none.
-set -euo pipefail
+# Every suite runs to its end even when an earlier one failed, so that one
+# run tells the state of all three; one line per suite sums them up, and the
+# exit status is non-zero when any failed.
+set -uo pipefail
 build=${1:-build}
 here=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+# The tests compare Japanese text; a bare system has no locale at all.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-ctest --test-dir "$build" --output-on-failure -j2
+summary=()
+failed=0
+# run_suite NAME FOLDER: the suite's ctest run, then its line in the summary.
+run_suite() {
+  local name=$1 folder=$2 count
+  if [ ! -f "$folder/CTestTestfile.cmake" ]; then
+    summary+=("suite $name: FAILED ($folder is not built; make test builds it)")
+    failed=1
+    return
+  fi
+  count=$(ctest --test-dir "$folder" -N | sed -n 's/^Total Tests: *//p')
+  if ctest --test-dir "$folder" --output-on-failure -j2; then
+    summary+=("suite $name: passed (${count:-0} tests)")
+  else
+    summary+=("suite $name: FAILED (see the output above; ${count:-0} tests)")
+    failed=1
+  fi
+}
+
+run_suite normal "$build"
 
 # The libraries below the game (Qt, fontconfig, SDL, FluidSynth) keep some
 # memory to the end on purpose; the suppressions name them, never our code.
 export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-for extra in asan fuzz; do
-  if [ ! -f "$build-$extra/CTestTestfile.cmake" ]; then
-    echo "run-tests: $build-$extra is not built (make test builds it)" >&2
-    exit 1
-  fi
-  ctest --test-dir "$build-$extra" --output-on-failure -j2
-done
+run_suite asan "$build-asan"
+run_suite fuzz "$build-fuzz"
+
+echo
+printf '%s\n' "${summary[@]}"
+exit "$failed"
