@@ -55,6 +55,12 @@ contact-sheet: build
 deb: build
 	@cd $(BUILD) && cpack -G DEB
 
+# Installs the package through apt: at once as root, through sudo otherwise
+# (a minimal system's root has no sudo).
+.PHONY: install-deb
+install-deb: deb
+	@$$([ "$$(id -u)" -eq 0 ] || echo sudo) apt-get install -y ./$(BUILD)/kibbo_*.deb
+
 # Each fuzzer for FUZZ_SECONDS from a copy of its corpus; crashing inputs
 # are kept in $(FUZZ_BUILD)/artifacts.
 fuzz: fuzz-build
