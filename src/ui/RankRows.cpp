@@ -65,7 +65,7 @@ RankRows::RankRows(QWidget* parent, int firstTop)
         row.tok->setObjectName(QStringLiteral("Tok_%1").arg(k));
         row.tok->setFont(scoreFont);
         QPalette colour = row.tok->palette();
-        colour.setColor(QPalette::WindowText, ParseColourCode(kPlaceColours[k]).value_or(QColor()));
+        colour.setColor(QPalette::WindowText, DesignColour(kPlaceColours[k]));
         row.tok->setPalette(colour);
 
         row.unit = MakeLabel(parent, QStringLiteral("Kibbo"),

@@ -82,7 +82,7 @@ void ScoreBoard::createControls()
     m_message->setObjectName(QStringLiteral("Message"));
     m_message->setTextFormat(Qt::PlainText);
     QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, ParseColourCode(kMessageColour).value_or(QColor()));
+    red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
     m_message->setPalette(red);
 
     setTabOrder(m_text1, m_touroku);
