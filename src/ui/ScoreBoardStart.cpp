@@ -52,6 +52,12 @@ void ScoreBoardStart::createControls()
     m_command1->setGeometry(DesignRect(4560, 3840, 735, 375));
     connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
     m_command1->setFocus();
+
+    // Left of OK, below the last row, and after OK in the tab order.
+    m_kiroku = new QPushButton(ToQString(u"記録"), this);
+    m_kiroku->setObjectName(QStringLiteral("kiroku"));
+    m_kiroku->setGeometry(DesignRect(3720, 3840, 735, 375));
+    connect(m_kiroku, &QPushButton::clicked, this, &ScoreBoardStart::recordsRequested);
 }
 
 void ScoreBoardStart::loadRanking()

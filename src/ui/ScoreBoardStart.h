@@ -20,11 +20,16 @@ public:
     explicit ScoreBoardStart(PlayerFiles files);
 
     QPushButton* okButton() const { return m_command1; }
+    QPushButton* recordsButton() const { return m_kiroku; }
     const RankRows& rows() const { return m_rows; }
     QString placeScore(int k) const { return m_rows.tok(k)->text(); }
     QString placeName(int k) const { return m_rows.nameScore(k)->text(); }
     // A word on a missing or damaged ranking file; empty when it was whole.
     QString note() const { return m_note->text(); }
+
+signals:
+    // The player asked for the records window; the main window opens it.
+    void recordsRequested();
 
 private:
     void createControls();
@@ -32,6 +37,7 @@ private:
 
     PlayerFiles m_files;
     QPushButton* m_command1 = nullptr;
+    QPushButton* m_kiroku = nullptr;
     QLabel* m_note = nullptr;
     RankRows m_rows;
 };

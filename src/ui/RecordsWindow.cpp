@@ -1,0 +1,320 @@
+#include "ui/RecordsWindow.h"
+
+#include "scores/History.h"
+#include "ui/ControlStyle.h"
+#include "ui/ScoreWindowLook.h"
+
+#include <QBarSeries>
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QDate>
+#include <QPainter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace kibbo {
+
+namespace {
+
+constexpr int kClientWidth = 9600;
+constexpr int kClientHeight = 9120;
+constexpr int kChartTop = 720, kChartHeight = 4320;
+constexpr int kKeyboardTop = 5160;
+constexpr int kWorstTop = 7800;
+constexpr std::size_t kWorstKeyCount = 5;
+// Room for a date such as "12/31" under the chart's 50 games.
+constexpr std::size_t kGamesUnderALabel = 5;
+
+const char16_t* const kTitle = u"最近 50 ゲームの記録";
+const char16_t* const kNoGames = u"まだ記録はありません。ゲームを遊ぶと、ここに速さとミスの記録が出ます。";
+const char16_t* const kDamaged = u"記録の一部を読めませんでした";
+const char16_t* const kWorstCaption = u"ミスの多いキー：";
+const char16_t* const kSpeedName = u"速さ（字/分）";
+const char16_t* const kMistypesName = u"ミス";
+
+// The keys of a Japanese keyboard that the guides use, with the digits for
+// the eye; each row starts a little further right, as on the keyboard.
+constexpr std::array<std::string_view, 4> kKeyRows = {"1234567890-", "qwertyuiop", "asdfghjkl", "zxcvbnm,."};
+constexpr std::array<double, 4> kRowIndent = {0, 0.5, 0.75, 1.25};
+constexpr int kKeyPitch = 40, kKeySize = 36;
+constexpr int kKeyboardWidth = 11 * kKeyPitch, kKeyboardHeight = 4 * kKeyPitch;
+
+// The colour of place 1 in the ranking: the worst key is drawn in it.
+const QColor kWorstColour(192, 0, 0);
+const QColor kSpeedColour(0, 0, 128);
+const QColor kMistypeColour(239, 120, 120);
+
+QString KeyCap(char key)
+{
+    return QString(QChar(key)).toUpper();
+}
+
+// White mixed with the worst key's colour by the key's share of mistypes,
+// measured against the worst key's share.
+QColor Shade(double share, double worstShare)
+{
+    const double amount = worstShare > 0 ? std::clamp(share / worstShare, 0.0, 1.0) : 0.0;
+    const auto mix = [amount](int from, int to) { return from + static_cast<int>(std::lround((to - from) * amount)); };
+    return {mix(255, kWorstColour.red()), mix(255, kWorstColour.green()), mix(255, kWorstColour.blue())};
+}
+
+// A share of the mistypes; a key missed at all never reads 0%.
+QString Percent(double share)
+{
+    const long percent = std::lround(share * 100);
+    return percent == 0 ? QStringLiteral("<1%") : QStringLiteral("%1%").arg(percent);
+}
+
+class KeyboardPicture final : public QWidget {
+public:
+    KeyboardPicture(const RecordsWindow& window, const std::map<char, double>& shares, QWidget* parent)
+        : QWidget(parent), m_window(window), m_shares(shares)
+    {
+        setObjectName(QStringLiteral("Keyboard"));
+        setFixedSize(kKeyboardWidth, kKeyboardHeight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont capFont = font();
+        capFont.setPixelSize(14);
+        capFont.setBold(true);
+        QFont shareFont = font();
+        shareFont.setPixelSize(10);
+        for (const std::string_view row : kKeyRows) {
+            for (const char key : row) {
+                const QRectF rect = QRectF(RecordsWindow::keyRect(key)).adjusted(0.5, 0.5, -0.5, -0.5);
+                const QColor fill = m_window.keyColour(key);
+                painter.setPen(QColor(128, 96, 96));
+                painter.setBrush(fill);
+                painter.drawRoundedRect(rect, 4, 4);
+                painter.setPen(fill.lightness() < 140 ? Qt::white : Qt::black);
+                const auto share = m_shares.find(key);
+                if (share == m_shares.end()) {
+                    painter.setFont(capFont);
+                    painter.drawText(rect, Qt::AlignCenter, KeyCap(key));
+                    continue;
+                }
+                painter.setFont(capFont);
+                painter.drawText(rect.adjusted(0, 1, 0, -rect.height() / 2 + 4), Qt::AlignHCenter | Qt::AlignBottom,
+                                 KeyCap(key));
+                painter.setFont(shareFont);
+                painter.drawText(rect.adjusted(0, rect.height() / 2 + 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                                 Percent(share->second));
+            }
+        }
+    }
+
+private:
+    const RecordsWindow& m_window;
+    const std::map<char, double>& m_shares;
+};
+
+// The dates under the chart: a label centred under each day's games. A
+// label is cut to the width of its games, so a day of few games shares its
+// label with the days after it until the label fits; it then names the first
+// of them. Labels must differ, so a date met again (a clock set back, or the
+// same day a year later) carries its year.
+void LabelDays(QCategoryAxis& axis, const std::vector<GameRecord>& games)
+{
+    const auto sameDay = [&games](std::size_t a, std::size_t b) {
+        return games[a].time.compare(0, 10, games[b].time, 0, 10) == 0;
+    };
+    struct Range {
+        std::size_t first, last;
+    };
+    std::vector<Range> ranges;
+    for (std::size_t first = 0; first < games.size();) {
+        std::size_t last = std::min(first + kGamesUnderALabel, games.size()) - 1;
+        while (last + 1 < games.size() && sameDay(last + 1, last))
+            ++last;
+        ranges.push_back({first, last});
+        first = last + 1;
+    }
+    // Too few games at the end for a label of their own.
+    if (ranges.size() > 1 && ranges.back().last - ranges.back().first + 1 < kGamesUnderALabel) {
+        ranges[ranges.size() - 2].last = ranges.back().last;
+        ranges.pop_back();
+    }
+    QStringList used;
+    for (const Range& range : ranges) {
+        const QDate date = QDate::fromString(QString::fromStdString(games[range.first].time.substr(0, 10)), Qt::ISODate);
+        QString label = QStringLiteral("%1/%2").arg(date.month()).arg(date.day());
+        if (used.contains(label))
+            label = date.toString(QStringLiteral("yyyy/M/d"));
+        while (used.contains(label))
+            label += QLatin1Char(' ');
+        used.append(label);
+        axis.append(label, static_cast<double>(range.last) + 0.5);
+    }
+}
+
+} // namespace
+
+RecordsWindow::RecordsWindow(PlayerFiles files)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_files(std::move(files))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("RecordsWindow"));
+    setWindowTitle(ToQString(u"記録"));
+    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+
+    auto* title = new QLabel(ToQString(kTitle), this);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setGeometry(DesignRect(120, 240, kClientWidth - 240, 375));
+
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_note->setGeometry(DesignRect(120, 480, kClientWidth - 240, 255));
+
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("Message"));
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+    // Where the charts would be.
+    m_message->setGeometry(DesignRect(600, kChartTop, kClientWidth - 1200, kWorstTop + 375 - kChartTop));
+
+    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(DesignRect(kClientWidth - 420 - 735, kClientHeight - 225 - 375, 735, 375));
+    connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
+    m_command1->setFocus();
+
+    loadHistory();
+}
+
+QRect RecordsWindow::keyRect(char key)
+{
+    for (std::size_t row = 0; row < kKeyRows.size(); ++row) {
+        const std::size_t column = kKeyRows[row].find(key);
+        if (column == std::string_view::npos)
+            continue;
+        const int left = static_cast<int>(std::lround((kRowIndent[row] + static_cast<double>(column)) * kKeyPitch));
+        return {left, static_cast<int>(row) * kKeyPitch, kKeySize, kKeySize};
+    }
+    return {};
+}
+
+QColor RecordsWindow::keyColour(char key) const
+{
+    const auto share = m_shares.find(key);
+    double worst = 0;
+    for (const auto& [other, otherShare] : m_shares)
+        worst = std::max(worst, otherShare);
+    return Shade(share == m_shares.end() ? 0.0 : share->second, worst);
+}
+
+void RecordsWindow::loadHistory()
+{
+    const HistoryRead read = LoadHistory(m_files.history);
+    if (read.tooLarge || read.skippedLines > 0)
+        m_note->setText(ToQString(kDamaged));
+    m_note->setVisible(!m_note->text().isEmpty());
+    if (read.games.empty()) {
+        m_message->setText(ToQString(kNoGames));
+        return;
+    }
+    m_message->hide();
+    const std::vector<GameRecord> games = RecentGames(read.games);
+
+    m_speed = new QLineSeries;
+    m_speed->setName(ToQString(kSpeedName));
+    m_speed->setPen(QPen(kSpeedColour, 2));
+    m_speed->setPointsVisible(true);
+    m_mistypes = new QBarSet(ToQString(kMistypesName));
+    m_mistypes->setColor(kMistypeColour);
+    m_mistypes->setBorderColor(kMistypeColour.darker(130));
+    std::int32_t fastest = 0, mostMistypes = 0;
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        m_speed->append(static_cast<double>(i), games[i].speed);
+        m_mistypes->append(games[i].mistypes);
+        fastest = std::max(fastest, games[i].speed);
+        mostMistypes = std::max(mostMistypes, games[i].mistypes);
+    }
+    auto* bars = new QBarSeries;
+    bars->append(m_mistypes);
+    bars->setBarWidth(0.6);
+
+    m_chart = new QChart;
+    m_chart->setBackgroundVisible(false);
+    m_chart->setPlotAreaBackgroundBrush(Qt::white);
+    m_chart->setPlotAreaBackgroundVisible(true);
+    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart->legend()->setAlignment(Qt::AlignTop);
+    m_chart->legend()->setFont(font());
+    // The bars first, so that the line is drawn over them.
+    m_chart->addSeries(bars);
+    m_chart->addSeries(m_speed);
+
+    auto* days = new QCategoryAxis;
+    days->setStartValue(-0.5);
+    days->setRange(-0.5, static_cast<double>(games.size()) - 0.5);
+    days->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    days->setGridLineVisible(false);
+    LabelDays(*days, games);
+    auto* speedAxis = new QValueAxis;
+    speedAxis->setRange(0, std::max(fastest, 10) * 1.1);
+    speedAxis->applyNiceNumbers();
+    speedAxis->setLabelFormat(QStringLiteral("%d"));
+    speedAxis->setTitleText(ToQString(kSpeedName));
+    speedAxis->setLabelsColor(kSpeedColour);
+    auto* mistypeAxis = new QValueAxis;
+    mistypeAxis->setRange(0, std::max(mostMistypes, 5) * 1.1);
+    mistypeAxis->applyNiceNumbers();
+    mistypeAxis->setLabelFormat(QStringLiteral("%d"));
+    mistypeAxis->setTitleText(ToQString(kMistypesName));
+    mistypeAxis->setGridLineVisible(false);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(days), static_cast<QAbstractAxis*>(speedAxis),
+                                static_cast<QAbstractAxis*>(mistypeAxis)}) {
+        axis->setLabelsFont(font());
+        axis->setTitleFont(font());
+    }
+    m_chart->addAxis(days, Qt::AlignBottom);
+    m_chart->addAxis(speedAxis, Qt::AlignLeft);
+    m_chart->addAxis(mistypeAxis, Qt::AlignRight);
+    bars->attachAxis(days);
+    bars->attachAxis(mistypeAxis);
+    m_speed->attachAxis(days);
+    m_speed->attachAxis(speedAxis);
+
+    auto* view = new QChartView(m_chart, this);
+    view->setObjectName(QStringLiteral("Chart"));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setStyleSheet(QStringLiteral("background: transparent"));
+    view->setGeometry(DesignRect(120, kChartTop, kClientWidth - 240, kChartHeight));
+
+    std::int64_t total = 0;
+    const std::vector<KeyMisses> keys = MostMissedKeys(read.games);
+    for (const KeyMisses& key : keys)
+        total += key.count;
+    for (const KeyMisses& key : keys)
+        m_shares[key.key] = static_cast<double>(key.count) / static_cast<double>(total);
+
+    m_keyboard = new KeyboardPicture(*this, m_shares, this);
+    m_keyboard->move((Pixels(kClientWidth) - kKeyboardWidth) / 2, Pixels(kKeyboardTop));
+
+    QString worst = ToQString(kWorstCaption);
+    for (std::size_t i = 0; i < keys.size() && i < kWorstKeyCount; ++i) {
+        m_worstKeys.append(KeyCap(keys[i].key));
+        worst += QStringLiteral("  %1. %2（%3回）").arg(i + 1).arg(KeyCap(keys[i].key)).arg(keys[i].count);
+    }
+    if (keys.empty())
+        worst += ToQString(u"なし");
+    auto* worstLabel = new QLabel(worst, this);
+    worstLabel->setObjectName(QStringLiteral("WorstKeys"));
+    worstLabel->setTextFormat(Qt::PlainText);
+    worstLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    worstLabel->setFont(ControlFont("MS UI Gothic", 12, false));
+    worstLabel->setGeometry(DesignRect(120, kWorstTop, kClientWidth - 240, 375));
+}
+
+} // namespace kibbo

@@ -1,0 +1,187 @@
+#include "platform/FileIO.h"
+#include "scores/History.h"
+#include "ui/RecordsWindow.h"
+#include "ui/ScoreBoardStart.h"
+
+#include <gtest/gtest.h>
+
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QImage>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+
+#include <string>
+#include <vector>
+
+using namespace kibbo;
+
+namespace {
+
+GameRecord Game(int n, std::map<char, std::int32_t> missed = {})
+{
+    GameRecord game;
+    char time[20];
+    // Five games a day.
+    std::snprintf(time, sizeof time, "2026-11-%02dT%02d:00:00", 1 + n / 5, 10 + n % 5);
+    game.time = time;
+    game.ending = Ending::Over;
+    game.speed = 100 + n;
+    game.mistypes = n % 7;
+    game.missed = std::move(missed);
+    return game;
+}
+
+class RecordsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    PlayerFiles files() const { return PlayerFiles::In(m_dir.path().toStdString()); }
+
+    void writeHistory(const std::vector<GameRecord>& games, const std::string& extraLine = {}) const
+    {
+        std::string bytes = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n";
+        for (const GameRecord& game : games)
+            bytes += FormatGameLine(game) + "\r\n";
+        bytes += extraLine;
+        ASSERT_TRUE(WriteFileAtomically(files().history, bytes));
+    }
+
+    // The window as the player sees it: shown, and deleted at the end.
+    template <typename Window>
+    QPointer<Window> open(Window* window)
+    {
+        m_windows.emplace_back(window);
+        window->show();
+        return window;
+    }
+
+    void TearDown() override
+    {
+        for (const QPointer<QWidget>& window : m_windows)
+            delete window.data();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::vector<QPointer<QWidget>> m_windows;
+};
+
+} // namespace
+
+// With no game kept the window says so and draws no empty chart.
+TEST_F(RecordsWindowTest, NoGamesSaysSoInsteadOfAChart)
+{
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("記録"));
+    EXPECT_TRUE(window->message().startsWith(QString::fromUtf8("まだ記録はありません")));
+    EXPECT_TRUE(window->findChild<QLabel*>("Message")->isVisible());
+    EXPECT_EQ(window->chart(), nullptr);
+    EXPECT_TRUE(window->findChildren<QChartView*>().isEmpty());
+    EXPECT_EQ(window->keyboard(), nullptr);
+    EXPECT_TRUE(window->note().isEmpty());
+
+    window->okButton()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+// The chart holds the latest 50 games: speed as the line, mistypes as bars,
+// oldest on the left, with the dates under them.
+TEST_F(RecordsWindowTest, ChartsTheLatestFiftyGames)
+{
+    std::vector<GameRecord> games;
+    for (int n = 0; n < 60; ++n)
+        games.push_back(Game(n));
+    writeHistory(games);
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    ASSERT_NE(window->chart(), nullptr);
+    EXPECT_FALSE(window->findChild<QLabel*>("Message")->isVisible());
+
+    const QList<QPointF> speed = window->speedSeries()->points();
+    ASSERT_EQ(speed.size(), 50);
+    ASSERT_EQ(window->mistypeBars()->count(), 50);
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(speed[i], QPointF(i, 110 + i));
+        EXPECT_EQ(window->mistypeBars()->at(i), (10 + i) % 7);
+    }
+    auto* days = qobject_cast<QCategoryAxis*>(window->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(days, nullptr);
+    // Games 10 to 59 were played on 3 to 12 November, five a day.
+    EXPECT_EQ(days->categoriesLabels().front(), "11/3");
+    EXPECT_EQ(days->categoriesLabels().back(), "11/12");
+    EXPECT_EQ(days->categoriesLabels().size(), 10);
+}
+
+// The five keys with the most mistypes over those games are named, worst
+// first, and each key is shaded the darker the larger its share.
+TEST_F(RecordsWindowTest, NamesAndShadesTheWorstKeys)
+{
+    std::vector<GameRecord> games;
+    // Mistypes of games that fell out of the latest 50 no longer count.
+    for (int n = 0; n < 5; ++n)
+        games.push_back(Game(n, {{'q', 1000}}));
+    for (int n = 5; n < 55; ++n)
+        games.push_back(Game(n, {{'k', 6}, {',', 5}, {'a', 4}, {'-', 3}, {'.', 2}, {'z', 1}}));
+    writeHistory(games);
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+
+    EXPECT_EQ(window->worstKeys(), (QStringList{"K", ",", "A", "-", "."}));
+    const QString named = window->findChild<QLabel*>("WorstKeys")->text();
+    qsizetype at = -1;
+    for (const char* key : {"K", ",", "A", "-", "."}) {
+        const qsizetype next = named.indexOf(QString::fromUtf8(key) + QString::fromUtf8("（"));
+        EXPECT_GT(next, at) << key;
+        at = next;
+    }
+    EXPECT_EQ(named.indexOf("Z"), -1);
+
+    const QColor white(255, 255, 255);
+    EXPECT_EQ(window->keyColour('q'), white);
+    EXPECT_EQ(window->keyColour('1'), white);
+    const std::string byShare = "k,a-.z";
+    for (std::size_t i = 0; i + 1 < byShare.size(); ++i)
+        EXPECT_LT(window->keyColour(byShare[i]).lightness(), window->keyColour(byShare[i + 1]).lightness())
+            << byShare[i];
+    EXPECT_LT(window->keyColour('z').lightness(), 255);
+
+    // The picture shows the shades: the face of each key, beside its text.
+    const QImage picture = window->keyboard()->grab().toImage();
+    for (const char key : std::string("kq,1")) {
+        const QPoint face = RecordsWindow::keyRect(key).topLeft() + QPoint(5, 5);
+        EXPECT_EQ(picture.pixelColor(face * picture.devicePixelRatio()), window->keyColour(key)) << key;
+    }
+}
+
+// A damaged line is left out and said once; the rest is still charted.
+TEST_F(RecordsWindowTest, DamagedLinesAreNotedAndSkipped)
+{
+    writeHistory({Game(0), Game(1)}, "not a game\r\n");
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    EXPECT_FALSE(window->note().isEmpty());
+    EXPECT_EQ(window->speedSeries()->count(), 2);
+}
+
+// The ranking viewer's "記録" button asks for the records window and covers
+// nothing the viewer already shows.
+TEST_F(RecordsWindowTest, ViewerButtonAsksForTheRecords)
+{
+    const QPointer<ScoreBoardStart> viewer = open(new ScoreBoardStart(files()));
+    QPushButton* button = viewer->recordsButton();
+    ASSERT_TRUE(button->isVisible());
+    EXPECT_EQ(button->text(), QString::fromUtf8("記録"));
+    EXPECT_TRUE(viewer->rect().contains(button->geometry()));
+    for (QWidget* child : viewer->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != button) {
+            EXPECT_FALSE(button->geometry().intersects(child->geometry())) << child->objectName().toStdString();
+        }
+    }
+
+    QSignalSpy asked(viewer.data(), &ScoreBoardStart::recordsRequested);
+    button->click();
+    EXPECT_EQ(asked.count(), 1);
+    EXPECT_TRUE(viewer->isVisible());
+}
