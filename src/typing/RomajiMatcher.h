@@ -31,8 +31,9 @@ public:
     bool done() const { return m_guide.empty(); }
 
 private:
-    // One way to type the kana from position `from` up to `to`: an optional
-    // doubled first letter (a small っ) before a spelling.
+    // One way to type the kana from position `from` up to `to`: a spelling,
+    // after a leading letter where there is one (the doubled letter of a
+    // small っ, or a character no list knows, typed as itself).
     struct Edge {
         int from;
         int to;
