@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include "prefs/Options.h"
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
@@ -129,6 +130,7 @@ Game::Game(Services services)
     , m_files(std::move(services.files))
     , m_currentSeconds(std::move(services.currentSeconds))
     , m_trace(std::move(services.trace))
+    , m_recordGame(std::move(services.recordGame))
 {
 }
 
@@ -162,6 +164,10 @@ void Game::newGame()
     s.musicTicks = 0;
     s.typeCount = 0;
     s.playSeconds = 0;
+    s.anySpellingUsed = false;
+    s.finishedDog.reset();
+    s.beforeSharedKey.reset();
+    s.missedKeys.clear();
     s.walkerLeft = kWalkerStartLeft;
     m_controls.setLeft(Control::Image3, s.walkerLeft);
     m_controls.loadPicture(Control::Image2, kStreetAfternoon);
@@ -172,6 +178,8 @@ void Game::nextDog()
     GameState& s = m_state;
     // Reread every time, so a change in the settings applies from the next dog.
     LoadKeyPrefs(m_files.keyPrefs, s.keyPref);
+    s.anySpelling = LoadOptions(m_files.options).anySpelling;
+    s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;
     m_controls.setTimer1Enabled(true);
     m_controls.setCaption(Control::Label3, u"制限時間");
     s.stepWidth = 60;
@@ -183,6 +191,10 @@ void Game::nextDog()
     s.limitTick = static_cast<std::int16_t>(5 * guide.size());
     m_controls.setCaption(Control::TxtTyp2, guide);
     s.typGuide = guide;
+    if (s.anySpelling)
+        s.matcher.emplace(dog.dogYomi, s.keyPref);
+    else
+        s.matcher.reset();
     m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
     m_controls.loadPicture(Control::Image1, DogPicture(dog.dogPic));
     trace("dog\t" + std::to_string(s.dogIndex) + "\t" + Utf8(guide));
@@ -273,6 +285,8 @@ Outcome Game::tick()
     m_controls.setCaption(Control::LimitTime, Decimal(static_cast<int>(std::nearbyint(s.limitTick / 10.0))));
     Outcome outcome = Outcome::Nothing;
     if (s.limitTick == 0) {
+        s.finishedDog.reset();
+        s.beforeSharedKey.reset();
         trace("timeout");
         nextDog();
         if (s.walkerLeft > kWalkerBackLimit)
@@ -287,11 +301,33 @@ Outcome Game::tick()
 Outcome Game::keyPress(char16_t code)
 {
     GameState& s = m_state;
+    // A typist's hands are on the keys: Enter starts a game from the title
+    // and the next one from an end screen, Escape goes back to the title.
+    constexpr char16_t kEnter = u'\r';
+    constexpr char16_t kEscape = u'\x1b';
+    if (s.screen == Screen::Title && code == kEnter) {
+        buttonUp(PictureButton::Start);
+        return Outcome::Nothing;
+    }
+    if (s.screen == Screen::GameOver || s.screen == Screen::Cleared) {
+        if (code == kEnter)
+            buttonUp(PictureButton::Restart);
+        else if (code == kEscape)
+            buttonUp(PictureButton::Top);
+        return Outcome::Nothing;
+    }
     // Outside play the guide is hidden or stale; judging it would count
     // keys, replay the bark or even clear the game a second time.
     if (s.screen != Screen::Play || s.typGuide.empty())
         return Outcome::Nothing;
-    if (code != s.typGuide.front()) {
+    if (takenByFinishedDog(code)) {
+        playEffect();
+        ++s.typeCount;
+        return Outcome::Nothing;
+    }
+    const std::size_t shownBefore = s.typGuide.size();
+    if (!judge(code)) {
+        countMistype(code);
         ++s.missCount;
         ++s.missRun;
         if (s.missRun > 5) {
@@ -301,13 +337,14 @@ Outcome Game::keyPress(char16_t code)
         }
         return Outcome::Nothing;
     }
-    s.typGuide.erase(0, 1);
     m_controls.setCaption(Control::TxtTyp2, s.typGuide);
     playEffect();
     ++s.typeCount;
     if (!s.typGuide.empty())
         return Outcome::Nothing;
 
+    if (s.matcher && shownBefore > 1)
+        s.finishedDog = std::move(s.matcher);
     nextDog();
     moveWalker(s.stepWidth);
     ++s.dogCount;
@@ -317,6 +354,71 @@ Outcome Game::keyPress(char16_t code)
         return Outcome::Cleared;
     }
     return Outcome::DogDone;
+}
+
+bool Game::takenByFinishedDog(char16_t code)
+{
+    GameState& s = m_state;
+    std::optional<RomajiMatcher> finished = std::exchange(s.finishedDog, std::nullopt);
+    std::optional<RomajiMatcher> before = std::exchange(s.beforeSharedKey, std::nullopt);
+    if (!s.matcher)
+        return false;
+    auto takes = [code](RomajiMatcher matcher) { return matcher.type(code); };
+    if (finished && takes(*finished)) {
+        // The second n of a final "nn" whose first one already finished the
+        // dog, unless the new dog can take it too: then both stay possible
+        // for one more key.
+        if (!takes(*s.matcher))
+            return true;
+        s.beforeSharedKey = s.matcher;
+    } else if (before && !takes(*s.matcher) && takes(*before)) {
+        // The shared key was the finished dog's after all.
+        s.matcher = std::move(before);
+    }
+    return false;
+}
+
+bool Game::judge(char16_t code)
+{
+    GameState& s = m_state;
+    if (!s.matcher) {
+        if (code != s.typGuide.front())
+            return false;
+        s.typGuide.erase(0, 1);
+        return true;
+    }
+    if (!s.matcher->type(code))
+        return false;
+    s.typGuide = s.matcher->guide();
+    return true;
+}
+
+void Game::countMistype(char16_t code)
+{
+    // The guide only ever holds ASCII letters and marks.
+    const char expected = static_cast<char>(m_state.typGuide.front());
+    ++m_state.missedKeys[expected];
+    std::string typed = Utf8(std::u16string(1, code));
+    if (code < u' ' || code == 0x7f)
+        typed = "\\x" + std::string(1, "0123456789abcdef"[code >> 4]) + "0123456789abcdef"[code & 15];
+    trace("miss\t" + std::string(1, expected) + "\t" + typed);
+}
+
+void Game::recordGame(Ending ending, std::optional<std::int32_t> score)
+{
+    if (!m_recordGame)
+        return;
+    const GameState& s = m_state;
+    GameRecord record;
+    record.ending = ending;
+    record.score = score;
+    record.speed = TypingSpeed(s.typeCount, s.playSeconds);
+    record.dogs = s.dogCount;
+    record.mistypes = s.missCount;
+    record.seconds = s.playSeconds;
+    record.anySpelling = s.anySpellingUsed;
+    record.missed = s.missedKeys;
+    m_recordGame(std::move(record));
 }
 
 void Game::showResults()
@@ -338,6 +440,7 @@ void Game::gameOver()
     changeMusic(Tune::GameOver);
     trace("over\t" + std::to_string(speed) + "\t" + std::to_string(s.dogCount) + "\t"
           + std::to_string(s.missCount));
+    recordGame(Ending::Over, std::nullopt);
 }
 
 void Game::clearGame()
@@ -362,6 +465,7 @@ void Game::clearGame()
     changeMusic(Tune::Fanfare);
     trace("clear\t" + std::to_string(result.score) + "\t" + std::to_string(result.speed) + "\t"
           + std::to_string(s.dogCount) + "\t" + std::to_string(s.missCount));
+    recordGame(Ending::Cleared, result.score);
 }
 
 void Game::trace(const std::string& line) const
@@ -381,6 +485,9 @@ void Game::buttonDown(PictureButton button)
 ButtonOutcome Game::buttonUp(PictureButton button)
 {
     m_controls.loadPicture(ControlOf(button), PicturesOf(button).released);
+    // A game left in the middle is kept too; one that ended was kept then.
+    if (m_state.screen == Screen::Play && button != PictureButton::Start)
+        recordGame(Ending::Left, std::nullopt);
     switch (button) {
     case PictureButton::Start:
         beginPlay();

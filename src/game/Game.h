@@ -4,6 +4,7 @@
 #include "game/Controls.h"
 #include "game/GameState.h"
 #include "game/SoundService.h"
+#include "scores/History.h"
 #include "platform/PlayerFiles.h"
 
 #include <cstdint>
@@ -51,6 +52,9 @@ public:
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
         std::function<void(std::string_view)> trace = {};
+        // Every game that ends, cleared, over or left, for the history; the
+        // receiver stamps the time. Nothing when empty.
+        std::function<void(GameRecord)> recordGame = {};
     };
 
     explicit Game(Services services);
@@ -96,12 +100,17 @@ private:
     void gameOver();
     void clearGame();
     void trace(const std::string& line) const;
+    bool takenByFinishedDog(char16_t code);
+    bool judge(char16_t code);
+    void countMistype(char16_t code);
+    void recordGame(Ending ending, std::optional<std::int32_t> score);
 
     MainFormControls& m_controls;
     SoundService& m_sound;
     PlayerFiles m_files;
     std::function<int()> m_currentSeconds;
     std::function<void(std::string_view)> m_trace;
+    std::function<void(GameRecord)> m_recordGame;
     GameState m_state;
     ClearResult m_lastClear;
 };

@@ -3,9 +3,11 @@
 #include "game/Assets.h"
 #include "prefs/KeyPrefs.h"
 #include "scores/ScoreFiles.h"
+#include "typing/RomajiMatcher.h"
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -49,6 +51,22 @@ struct GameState {
     // The window is created with it at the start.
     std::int32_t walkerLeft = kWalkerStartLeft;
     Screen screen = Screen::Title;
+
+    // Practice beyond the classic rules. With anySpelling (options.ini, read
+    // with the spellings at every dog) the matcher judges the keys and
+    // re-forms typGuide; off, it is unused.
+    bool anySpelling = false;
+    bool anySpellingUsed = false; // on for any dog of this game
+    std::optional<RomajiMatcher> matcher;
+    // A dog finished before the end of the guide on screen (the first n of
+    // a final "nn"): the very next key may still finish that spelling.
+    std::optional<RomajiMatcher> finishedDog;
+    // The current dog before a key that both it and the finished dog could
+    // take ("n" after a final ん, for a dog that starts with n): the key
+    // after it tells which dog it was for.
+    std::optional<RomajiMatcher> beforeSharedKey;
+    // Mistypes of this game by the guide letter showing when they came.
+    std::map<char, std::int32_t> missedKeys;
 };
 
 } // namespace kibbo

@@ -23,7 +23,8 @@ protected:
     GameTest()
         : folder(dir.path().toStdString())
         , game({controls, sound, PlayerFiles::In(folder + "/data"), [this] { return seconds; },
-                [this](std::string_view line) { traced.emplace_back(line); }})
+                [this](std::string_view line) { traced.emplace_back(line); },
+                [this](GameRecord record) { records.push_back(std::move(record)); }})
     {
         QDir(dir.path()).mkdir("data");
     }
@@ -45,6 +46,7 @@ protected:
     FakeControls controls;
     RecordingSound sound;
     std::vector<std::string> traced;
+    std::vector<GameRecord> records; // every game that ended, as the history gets it
     Game game;
 };
 
