@@ -6,6 +6,7 @@
 #include "platform/RuntimeFolder.h"
 #include "ui/sound/SdlSound.h"
 #include "ui/MainForm.h"
+#include "ui/RecordsWindow.h"
 #include "ui/SingleGame.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,10 +40,11 @@ bool HasDisplay()
 }
 
 constexpr const char* kHelp =
-    "usage: kibbo [--trace]\n"
+    "usage: kibbo [--trace] [--records]\n"
     "       kibbo --help | --version\n"
     "A romaji typing game: walk a dog home before the curfew by typing dog breeds.\n"
     "  --trace    one line per game event on stderr\n"
+    "  --records  the records window alone: speed, mistypes and weak keys\n"
     "  --help     this text\n"
     "  --version  the version and the licence\n"
     "See kibbo(6) for where the game keeps its files.\n";
@@ -69,11 +72,15 @@ int main(int argc, char* argv[])
     kibbo::ProvideRuntimeFolder();
     QApplication app(argc, argv);
     std::function<void(std::string_view)> trace;
+    bool recordsOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--trace") == 0) {
             trace = TraceLine;
+        } else if (std::strcmp(argv[i], "--records") == 0) {
+            recordsOnly = true;
         } else {
-            std::fprintf(stderr, "kibbo: unknown option '%s'; the options are --trace, --help and --version\n",
+            std::fprintf(stderr,
+                         "kibbo: unknown option '%s'; the options are --trace, --records, --help and --version\n",
                          argv[i]);
             return 2;
         }
@@ -82,15 +89,23 @@ int main(int argc, char* argv[])
     // An installed game keeps the player's files in the player's own data
     // folder.
     const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(programFolder));
-    kibbo::SingleGame single(files.folder);
-    if (!single.isFirst()) {
-        if (!single.ask("raise")) {
+    auto single = std::make_unique<kibbo::SingleGame>(files.folder);
+    const QByteArray request = recordsOnly ? "records" : "raise";
+    if (!single->isFirst()) {
+        if (!single->ask(request)) {
             std::fprintf(stderr, "kibbo: a game on %s is running but does not answer\n", files.folder.c_str());
             return 1;
         }
         std::fprintf(stderr, "kibbo: a game on %s is already running; it was brought to the front\n",
                      files.folder.c_str());
         return 0;
+    }
+    if (recordsOnly) {
+        // The records only read; a game started meanwhile may have the folder.
+        single.reset();
+        // It deletes itself when closed, which ends the program.
+        (new kibbo::RecordsWindow(files))->show();
+        return app.exec();
     }
     if (files.folder != kibbo::JoinProgramPath(programFolder, "data"))
         std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", files.folder.c_str());
@@ -99,9 +114,11 @@ int main(int argc, char* argv[])
     // The sounds lie with the pictures, not beside an installed program.
     kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(programFolder, "sound"));
     kibbo::MainForm form(sound, programFolder, files, [] { return QTime::currentTime().second(); }, trace);
-    QObject::connect(&single, &kibbo::SingleGame::asked, &form, [&form] {
+    QObject::connect(single.get(), &kibbo::SingleGame::asked, &form, [&form](const QByteArray& asked) {
         form.raise();
         form.activateWindow();
+        if (asked == "records")
+            form.openRecords();
     });
     form.game().formLoad();
     form.show();

@@ -39,7 +39,9 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_programFolder(std::move(programFolder))
     , m_files(std::move(files))
     , m_pictures(m_programFolder)
-    , m_game({*this, sound, m_files, std::move(currentSeconds), std::move(trace)})
+    , m_history(m_files.history)
+    , m_game({*this, sound, m_files, std::move(currentSeconds), std::move(trace),
+              [this](GameRecord game) { m_history.append(std::move(game)); }})
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString());
@@ -212,8 +214,17 @@ void MainForm::connectMenu()
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
-    connect(button(Control::ScoreBtn), &QPushButton::clicked, this,
-            [this] { m_scoreBoardStart.open(m_files); });
+    connect(button(Control::ScoreBtn), &QPushButton::clicked, this, [this] {
+        if (m_scoreBoardStart.open(m_files))
+            connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, &MainForm::openRecords);
+    });
+}
+
+void MainForm::openRecords()
+{
+    // Games that ended a moment ago are on their way to the file.
+    m_history.waitForWrites();
+    m_records.open(m_files);
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)

@@ -7,8 +7,10 @@
 #include "ui/ScoreBoardStart.h"
 #include "ui/Form2.h"
 #include "ui/FrmAbout.h"
+#include "ui/HistoryWriter.h"
 #include "ui/MainFormDesign.h"
 #include "ui/PictureCache.h"
+#include "ui/RecordsWindow.h"
 #include "ui/SingleWindow.h"
 #include "ui/WindowShape.h"
 
@@ -48,6 +50,13 @@ public:
     FrmAbout* frmAbout() const { return m_frmAbout.get(); }
     ScoreBoardStart* scoreBoardStart() const { return m_scoreBoardStart.get(); }
     ScoreBoard* scoreBoard() const { return m_scoreBoard.get(); }
+    RecordsWindow* recordsWindow() const { return m_records.get(); }
+    // The history of finished games, written beside the window.
+    HistoryWriter& history() { return m_history; }
+
+    // The records window, from the ranking viewer or from a second start
+    // with --records.
+    void openRecords();
 
     // Run when the player quits; leaves the event loop unless replaced.
     std::function<void()> endProgram;
@@ -85,12 +94,14 @@ private:
     QWidget* m_client = nullptr;
     MainFormControlSet m_controls{};
     QTimer m_timer1;
+    HistoryWriter m_history;
     Game m_game;
     SingleWindow<Form1> m_form1;
     SingleWindow<Form2> m_form2;
     SingleWindow<FrmAbout> m_frmAbout;
     SingleWindow<ScoreBoardStart> m_scoreBoardStart;
     SingleWindow<ScoreBoard> m_scoreBoard;
+    SingleWindow<RecordsWindow> m_records;
 };
 
 } // namespace kibbo
