@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Practice features in a real window: any spelling switched on in the key
+# settings, a game started with Enter and typed in other spellings than the
+# guide shows, a mistype traced, the game left and kept in the history, and
+# the records window opened by a second start with --records and from the
+# ranking viewer. KIBBO_E2E_SHOTS=DIR keeps screenshots of each step.
+# Usage: practice.sh PATH/TO/kibbo
+set -euo pipefail
+kibbo=$(realpath "$1")
+source "$(dirname "$0")/lib.sh"
+shots=${KIBBO_E2E_SHOTS:-$work/shots}
+mkdir -p "$shots"
+
+start_kibbo
+closed() { [ -z "$(window_named "$1")" ]; }
+opened() { [ -n "$(window_named "$1")" ]; }
+
+# Key settings (menu button at 309,301): tick the box under the grid, OK.
+click_at "$window" 309 301
+poll opened "ユーザーキー設定" || { echo "no key settings"; exit 1; }
+form1=$(window_named "ユーザーキー設定")
+xdotool windowmove "$form1" 660 0
+sleep 0.3
+click_at "$form1" 24 364
+sleep 0.3
+import -window "$form1" "$shots/key-settings.png"
+click_at "$form1" 276 364
+poll closed "ユーザーキー設定" || { echo "OK did not close the key settings"; exit 1; }
+[ "$(cat "$work/game/data/options.ini")" = "$(printf 'any_spelling=1\r')" ] \
+  || { echo "options.ini:"; cat -A "$work/game/data/options.ini"; exit 1; }
+[ "$(wc -l <"$work/game/data/key.ini")" -eq 43 ] || { echo "key.ini is no longer 43 lines"; exit 1; }
+echo "any spelling on in options.ini; key.ini still 43 lines"
+
+# Enter on the title starts a game.
+xdotool windowfocus --sync "$window"
+xdotool key Return
+poll grep -q "^start" "$work/trace.log" || { echo "Enter did not start a game"; exit 1; }
+
+# Each guide typed as the other choice of every slot would write it.
+for _ in $(seq 43); do printf ' 1 \r\n'; done >"$work/ones.ini"
+"$dist/kibbo-tool" catalogue --prefs "$work/ones.ini" | cut -f1,5 >"$work/other.tsv"
+typed=0
+seen=0
+while [ "$typed" -lt 8 ]; do
+  lines=$(grep -ac "^dog" "$work/trace.log")
+  if [ "$lines" -gt "$seen" ]; then
+    seen=$lines
+    index=$(last_event dog | cut -f2)
+    other=$(awk -F'\t' -v i="$index" '$1 == i { print $2 }' "$work/other.tsv")
+    xdotool type --window "$window" --delay 8 "$other"
+    typed=$((typed + 1))
+  else
+    sleep 0.02
+  fi
+  kill -0 "$pid" || { echo "kibbo ended during play"; exit 1; }
+done
+poll test "$(grep -ac '^dog' "$work/trace.log")" -gt "$typed" || { echo "the last dog typed was not done"; tail "$work/trace.log"; exit 1; }
+if grep -aq "^miss" "$work/trace.log"; then echo "a mistype for another spelling:"; grep -a "^miss" "$work/trace.log"; exit 1; fi
+echo "$typed dogs typed in other spellings, no mistype"
+import -window "$window" "$shots/play.png"
+
+# A key no spelling allows is a mistype, traced with the letter expected.
+xdotool type --window "$window" --delay 8 "Q"
+poll grep -aq $'^miss\t.\tQ$' "$work/trace.log" || { echo "no miss line for Q"; exit 1; }
+echo "traced: $(last_event miss)"
+
+# Top_btn (where Start_btn was) leaves the game; the history keeps it.
+click_at "$window" 560 40
+history=$work/game/data/history.csv
+poll test -s "$history" || { echo "no history.csv"; exit 1; }
+poll grep -aq ",left,,.*,1," "$history" || { echo "the game left is not in the history:"; cat -A "$history"; exit 1; }
+echo "history: $(tail -n 1 "$history")"
+
+# A second start with --records hands over to this game, which opens them.
+status=0
+QT_QPA_PLATFORM=xcb timeout 60 "$work/game/kibbo" --records 2>"$work/records.err" || status=$?
+[ "$status" -eq 0 ] || { echo "kibbo --records ended with $status"; cat "$work/records.err"; exit 1; }
+poll opened "記録" || { echo "the running game did not open its records"; exit 1; }
+records=$(window_named "記録")
+xdotool windowmove "$records" 660 0
+sleep 0.5
+import -window "$records" "$shots/records.png"
+# Its OK button, at the bottom right (8445,8520 twips).
+click_at "$records" 587 580
+poll closed "記録" || { echo "the records window did not close"; exit 1; }
+echo "kibbo --records opened the records in the running game"
+
+# And from the ranking viewer's 記録 button (at 3720,3840 twips).
+click_at "$window" 309 365
+poll opened "Form3" || { echo "no ranking viewer"; exit 1; }
+viewer=$(window_named "Form3")
+xdotool windowmove "$viewer" 660 0
+sleep 0.3
+import -window "$viewer" "$shots/viewer.png"
+click_at "$viewer" 272 268
+poll opened "記録" || { echo "記録 in the viewer opened nothing"; exit 1; }
+echo "the viewer's 記録 opened the records window"
