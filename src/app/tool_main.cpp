@@ -46,7 +46,7 @@ constexpr const char* kHelp =
     "  ranking add       insert a score as the game's entry window does\n"
     "  history           every game kept, tab-separated, newest last; then the ten\n"
     "                    keys most missed over the last 50 games with their counts\n"
-    "  --prefs FILE      the spellings of FILE (a key.ini) instead of the game's own\n"
+    "  --prefs FILE      the spellings of FILE (a spellings file as the game saves it) instead of the game's own\n"
     "  --data DIR        the ranking or history in DIR instead of the game's data folder\n"
     "Exit status: 0 done, 1 the ranking could not be written, 2 wrong use.\n"
     "See kibbo-tool(6) for the game's data folder.\n";

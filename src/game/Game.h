@@ -30,7 +30,7 @@ enum class Outcome { Nothing, DogDone, Cleared, GameOver };
 struct ClearResult {
     std::int32_t speed = 0; // characters per minute
     std::int32_t score = 0;
-    bool scoreSaved = false;    // data\score.dat holds this score
+    bool scoreSaved = false;    // the last-score file holds this score
     bool entersRanking = false; // beats the seventh place as saved
 };
 
@@ -48,7 +48,7 @@ public:
     struct Services {
         MainFormControls& controls;
         SoundService& sound;
-        PlayerFiles files;                   // key.ini, score.dat, score.kib
+        PlayerFiles files;                   // the spellings, options, scores and history
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
         std::function<void(std::string_view)> trace = {};

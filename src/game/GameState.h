@@ -52,7 +52,7 @@ struct GameState {
     std::int32_t walkerLeft = kWalkerStartLeft;
     Screen screen = Screen::Title;
 
-    // Practice beyond the classic rules. With anySpelling (options.ini, read
+    // Practice beyond the classic rules. With anySpelling (the options file, read
     // with the spellings at every dog) the matcher judges the keys and
     // re-forms typGuide; off, it is unused.
     bool anySpelling = false;

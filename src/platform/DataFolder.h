@@ -8,12 +8,12 @@ namespace kibbo {
 // Answers whether the player may write into a folder.
 using WritableTest = std::function<bool(const std::string& folder)>;
 
-// The folder that holds the player's key.ini, score.kib and score.dat.
+// The folder that holds the player's files (PlayerFiles).
 // A program run from a folder whose data/ the player may write (the build
 // folder) keeps its data beside it. An installed program's folder belongs to
 // the system, so its data/ only holds the defaults: the player's own data
 // folder ($XDG_DATA_HOME/kibbo/data, by default ~/.local/share/kibbo/data) is
-// used instead, and key.ini and score.kib are copied into it from the
+// used instead, and the spellings and the ranking are copied into it from the
 // defaults when they are missing there; files already there are never
 // replaced. When that folder cannot be made, or there is no home to make it
 // in, the program's data/ is returned so that the game still reads its

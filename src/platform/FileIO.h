@@ -12,7 +12,7 @@ namespace kibbo {
 // ReadSmallFile.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// The player's key.ini, score.kib and score.dat hold a few hundred bytes;
+// The player's spellings, ranking, last score and options hold a few hundred bytes;
 // anything beyond this is no file the game wrote, and is not read at all, so
 // that a huge file costs neither memory nor time on the window's thread.
 inline constexpr std::size_t kSmallFileLimit = 16 * 1024;

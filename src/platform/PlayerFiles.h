@@ -9,11 +9,11 @@ namespace kibbo {
 // player's file name.
 struct PlayerFiles {
     std::string folder;    // the data folder itself; its lock guards every save below
-    std::string keyPrefs;  // key.ini: the spelling chosen for each kana slot
-    std::string ranking;   // score.kib: the seven best scores and names
-    std::string lastScore; // score.dat: the score of the last cleared game
-    std::string options;   // options.ini: choices beyond the spellings, key=value lines
-    std::string history;   // history.csv: one line per game played, the latest 1,000
+    std::string keyPrefs;  // the spelling chosen for each kana slot
+    std::string ranking;   // the seven best scores and names
+    std::string lastScore; // the score of the last cleared game
+    std::string options;   // choices beyond the spellings, key=value lines
+    std::string history;   // one line per game played, the latest 1,000
 
     static PlayerFiles In(const std::string& dataFolder);
 };

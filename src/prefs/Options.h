@@ -7,9 +7,9 @@
 
 namespace kibbo {
 
-// data/options.ini: choices beyond the spellings, one key=value line each,
-// ended by CR LF. key.ini keeps exactly its 43 lines, so that the game's
-// first file format never changes.
+// The options file: choices beyond the spellings, one key=value line each,
+// ended by CR LF. The spellings file keeps exactly its 43 lines, so that
+// its format never changes.
 struct Options {
     // any_spelling=1: every common spelling of a kana is typed as correct,
     // not only the one the guide shows. Off when missing or damaged.

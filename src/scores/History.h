@@ -10,7 +10,7 @@
 
 namespace kibbo {
 
-// data/history.csv: every game that ended, one line each, the latest
+// The history file: every game that ended, one line each, the latest
 // kHistoryGames of them, for the player to see which keys cost mistypes and
 // whether the speed grows. UTF-8, CRLF line ends, one header line:
 //

@@ -29,7 +29,7 @@ struct RankingRead {
     FileState state = FileState::Whole;
 };
 
-// data\score.kib: a score line in the numeric print form and a name line
+// The ranking file: a score line in the numeric print form and a name line
 // per place. A file larger than kSmallFileLimit reads as Damaged, unread. The name is the whole line, so commas, quotes and leading
 // blanks come back as typed; bytes that are no Shift-JIS read as "?".
 RankingRead ParseRanking(std::string_view bytes);
@@ -60,7 +60,7 @@ Registration RegisterScore(const std::string& path, std::int32_t score, std::u16
 // break, which would split it over two places.
 bool IsStorableName(std::u16string_view name);
 
-// data\score.dat: the score of the last cleared game.
+// The last-score file: the score of the last cleared game.
 std::optional<std::int32_t> LoadLastScore(const std::string& path);
 bool SaveLastScore(const std::string& path, std::int32_t score);
 

@@ -44,7 +44,7 @@ private:
     std::array<QComboBox*, kKeyPrefSlots> m_combo1{};
     QPushButton* m_command1 = nullptr; // 適用 (Apply)
     QPushButton* m_command2 = nullptr; // OK
-    QCheckBox* m_anySpelling = nullptr; // saved in options.ini, not key.ini
+    QCheckBox* m_anySpelling = nullptr; // saved in the options file, not the spellings file
     QLabel* m_saveMessage = nullptr;
 };
 

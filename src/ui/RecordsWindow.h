@@ -17,7 +17,7 @@
 namespace kibbo {
 
 // The records window: the speed and mistypes of the latest games as a chart,
-// and a keyboard shaded by where the mistypes fell, from data/history.csv as
+// and a keyboard shaded by where the mistypes fell, from the history file as
 // it was when the window opened. It reads the file once and never writes it.
 class RecordsWindow final : public QWidget {
     Q_OBJECT

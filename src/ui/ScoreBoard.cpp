@@ -100,7 +100,7 @@ void ScoreBoard::loadRanking()
 
 void ScoreBoard::loadLastScore(std::int32_t clearedScore)
 {
-    // The game hands the score over through data\score.dat. When it could
+    // The game hands the score over through the last-score file. When it could
     // not write the file, what is there is an older game's score, which must
     // never be registered in place of this one.
     const std::optional<std::int32_t> lastScore = LoadLastScore(m_files.lastScore);

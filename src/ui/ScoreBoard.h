@@ -17,12 +17,12 @@ namespace kibbo {
 // The high-score entry window: shows the new score beside the ranking as
 // saved, puts the player's name into its place on register and saves the
 // ranking on OK. It runs beside the game and keeps its own copy of the
-// ranking; the game learns of the new ranking only through data\score.kib.
+// ranking; the game learns of the new ranking only through the ranking file.
 class ScoreBoard final : public QWidget {
     Q_OBJECT
 public:
     // clearedScore is the score the game
-    // has just written to data\score.dat, used when that file says otherwise.
+    // has just written to the last-score file, used when that file says otherwise.
     ScoreBoard(PlayerFiles files, std::int32_t clearedScore);
 
     QLineEdit* nameBox() const { return m_text1; }

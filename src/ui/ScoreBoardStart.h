@@ -11,7 +11,7 @@
 
 namespace kibbo {
 
-// The ranking viewer: the seven places as data\score.kib held them when the
+// The ranking viewer: the seven places as the ranking file held them when the
 // window opened. It reads the file once and never writes it; a ranking saved
 // while it is open shows at its next opening.
 class ScoreBoardStart final : public QWidget {
