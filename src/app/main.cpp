@@ -85,10 +85,11 @@ int main(int argc, char* argv[])
             return 2;
         }
     }
-    const std::string programFolder = kibbo::AssetFolder(QCoreApplication::applicationDirPath().toStdString());
+    const std::string programDir = QCoreApplication::applicationDirPath().toStdString();
+    const std::string programFolder = kibbo::AssetFolder(programDir);
     // An installed game keeps the player's files in the player's own data
     // folder.
-    const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(programFolder));
+    const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(programDir));
     auto single = std::make_unique<kibbo::SingleGame>(files.folder);
     const QByteArray request = recordsOnly ? "records" : "raise";
     if (!single->isFirst()) {

@@ -4,7 +4,6 @@
 // score over from another machine; and the games played, with the keys
 // that cost the most mistypes.
 #include "VersionText.h"
-#include "platform/AssetFolder.h"
 #include "platform/DataFolder.h"
 #include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
@@ -55,8 +54,7 @@ constexpr const char* kHelp =
 // the program is installed.
 kibbo::PlayerFiles GameFiles()
 {
-    return kibbo::PlayerFiles::In(
-        kibbo::ChooseDataFolder(kibbo::AssetFolder(QCoreApplication::applicationDirPath().toStdString())));
+    return kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString()));
 }
 
 int Fail(const std::string& message)

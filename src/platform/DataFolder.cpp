@@ -1,5 +1,6 @@
 #include "platform/DataFolder.h"
 
+#include "platform/AssetFolder.h"
 #include "platform/FileIO.h"
 #include "platform/FolderLock.h"
 #include "platform/PlayerFiles.h"
@@ -53,11 +54,14 @@ std::string ChooseDataFolder(const std::string& programFolder, const std::string
     return player;
 }
 
-std::string ChooseDataFolder(const std::string& programFolder)
+std::string ChooseDataFolder(const std::string& programDir)
 {
+    const std::string assets = AssetFolder(programDir);
+    const bool installed = assets != programDir;
     // Qt follows the XDG rule: $XDG_DATA_HOME when set, else ~/.local/share.
     const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return ChooseDataFolder(programFolder, home.toStdString(), IsWritableFolder);
+    return ChooseDataFolder(assets, home.toStdString(),
+                            installed ? WritableTest([](const std::string&) { return false; }) : IsWritableFolder);
 }
 
 } // namespace kibbo

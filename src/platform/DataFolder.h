@@ -18,7 +18,12 @@ using WritableTest = std::function<bool(const std::string& folder)>;
 // replaced. When that folder cannot be made, or there is no home to make it
 // in, the program's data/ is returned so that the game still reads its
 // defaults.
-std::string ChooseDataFolder(const std::string& programFolder);
+//
+// programDir is the folder of the running program. An installed program
+// (its assets found apart from it, see AssetFolder) always uses the
+// player's own folder, even for a user who could write into the system's:
+// root's scores do not belong in /usr/share.
+std::string ChooseDataFolder(const std::string& programDir);
 
 // The same choice with the player's data home (the folder that stands for
 // ~/.local/share) and the writability test given.

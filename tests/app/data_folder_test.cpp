@@ -106,3 +106,24 @@ TEST_F(DataFolderTest, UnwritableProgramFolderUsesXdgDataHome)
     // The build folder, which the player can write, keeps data beside it.
     EXPECT_EQ(ChooseDataFolder(program()), defaults());
 }
+
+// An installed program (programs in PREFIX/games, data in
+// PREFIX/share/games/kibbo) keeps the player's files in the player's folder
+// even when its data folder is writable, as it is for root.
+TEST(InstalledDataFolder, WritableSystemDataIsNotThePlayers)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("games")));
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("share/games/kibbo/ani")));
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("share/games/kibbo/data")));
+    ASSERT_TRUE(WriteFileAtomically(prefix.filePath("share/games/kibbo/data/key.ini").toStdString(), " 1 \r\n"));
+    const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", prefix.filePath("home").toUtf8());
+    const std::string chosen = ChooseDataFolder(prefix.filePath("games").toStdString());
+    if (oldHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldHome);
+    EXPECT_EQ(chosen, prefix.filePath("home/kibbo/data").toStdString());
+    EXPECT_EQ(ReadWholeFile(chosen + "/key.ini"), " 1 \r\n") << "seeded from the installed defaults";
+}
