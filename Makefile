@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a player or developer needs: `make run` and `make test`.
 BUILD ?= build
 DIST  := $(BUILD)/dist

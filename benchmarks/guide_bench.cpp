@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guide is rebuilt at every dog, inside a key press or a timer tick, so
 // it has to stay far below a frame's time: a tenth of the one millisecond a
 // key press may take is its share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The music changes inside a timer tick or a button press, so every sound
 // call made there has to return well within a frame; and the music must not
 // make the game heavy. This drives the real sound with the real font through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player notices of the whole program before the first key: how
 // long the title takes to appear, and that the program then sits lightly on
 // the machine, on the title screen and in a game left alone. Measured from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A key press and a tick each run on the window's thread, and the player sees
 // their result only once it is painted; both must stay far below a frame so
 // that the 100 ms clock and the typing never stutter. This drives the real

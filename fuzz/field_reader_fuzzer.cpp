@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric and line fields every data file is read with.
 #include "FuzzCheck.h"
 #include "platform/PrintForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures from ani/ and pics/, read by Qt's GIF reader as the window does.
 #include <QByteArray>
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // data/key.ini as the settings dialog and every dog set-up read it.
 #include "FuzzCheck.h"
 #include "prefs/KeyPrefs.h"

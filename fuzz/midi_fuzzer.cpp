@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Music from sound/, read and played by FluidSynth's MIDI player the way
 // the game plays it: a fresh player per piece on one long-lived synthesizer,
 // timed by the samples rendered. No sound font is loaded, so notes cost

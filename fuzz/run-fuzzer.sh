@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzzer on a copy of its corpus, so the inputs it finds never land
 # in the repository; a crashing input is kept in $FUZZ_ARTIFACTS (the current
 # directory by default) for a regression test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // data/score.dat as the entry window reads it. The reader takes a path, so
 // each input goes through a file of this process's own.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // data/score.kib as the clearing sequence, the entry window and the viewer read it.
 #include "FuzzCheck.h"
 #include "scores/ScoreFiles.h"

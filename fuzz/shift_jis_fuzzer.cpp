@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ranking names: Shift-JIS bytes from the file into text and back.
 #include "FuzzCheck.h"
 #include "platform/ShiftJis.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an installation adds to the generated program folder.
 //   kibbo-install-files <icon.gif> <out folder>
 // writes <out>/data/key.ini and <out>/data/score.kib afresh, since the build's

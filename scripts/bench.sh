@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every performance figure of the game, one line each, as
 #   figure: value unit (target: value unit)
 # from an optimised build, on an X server of its own with the dummy sound

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Kibbo needs to build, test, run and package.
 # Idempotent: does nothing when every package is already present. Needs only
 # bash on a bare Debian 12: as root it installs at once, with sudo it asks

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the whole test suite: the normal build's tests, the same tests built
 # with the address and undefined-behaviour sanitizers (BUILD-asan), and a
 # short run of every fuzzer (BUILD-fuzz). Widget tests use Qt's offscreen

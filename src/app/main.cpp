@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "VersionText.h"
 #include "platform/AssetFolder.h"
 #include "platform/DataFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kibbo-tool: the catalogue and the guide conversion from the command line,
 // for players who want to practise a name and for maintainers checking the
 // guides under a preference file; and the ranking, to read it or to carry a

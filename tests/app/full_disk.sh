@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A really full disk, from outside: kibbo-tool registering a score on a
 # small file system with no room left must fail with status 1 and a line on
 # stderr, and leave the ranking byte for byte. Mounting needs root; anyone

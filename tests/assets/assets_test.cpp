@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program folder as the build leaves it: every file the game opens is
 // there and is a good file of its kind.
 #include "MidiReader.h"

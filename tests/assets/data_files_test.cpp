@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first data files: what a fresh installation starts with, and that a
 // player's own files survive every later build.
 #include "DataFiles.h"

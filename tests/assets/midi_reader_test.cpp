@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader the music checks rely on, tried on a file written by hand.
 #include "MidiReader.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program in a poor environment: no display, and each of its folders
 # missing in turn. It says so in one line, not one per file, and the game
 # still starts and plays.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # --help and --version of both programs: answered on stdout with status 0,
 # nothing on stderr, without any display; the version is the package's.
 # And a name given to kibbo-tool in UTF-8 is stored as given in the POSIX

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the whole-program tests: a private copy of the program folder, a
 # started kibbo with --trace, polling, and window look-ups.
 # Every test sources this after `kibbo=$(realpath PATH/TO/kibbo)`.

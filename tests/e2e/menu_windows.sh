@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens each menu window from the title screen with real clicks, twice (still
 # one window), closes the version window with Esc and with Enter, changes し
 # to "SHI" in the key settings and checks that the next game's guides use it.

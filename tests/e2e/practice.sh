@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Practice features in a real window: any spelling switched on in the key
 # settings, a game started with Enter and typed in other spellings than the
 # guide shows, a mistype traced, the game left and kept in the history, and

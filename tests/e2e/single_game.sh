@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One game per data folder: a second kibbo on the same folder hands over to
 # the running one and ends with status 0 and one line on stderr; a game on
 # another folder starts beside it; a game killed outright leaves nothing

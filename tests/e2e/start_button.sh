@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program, clicks the start button and checks that the
 # window changed from the title screen to the play screen, then quits with
 # the quit button.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a whole game on a real window: types every guide that --trace
 # announces until the walker is home, registers a name with a comma in it
 # and checks the ranking file.

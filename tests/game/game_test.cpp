@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameFixture.h"
 #include "prefs/KeyPrefs.h"
 #include "typing/DogTable.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a build folder into a scratch folder and runs
 # lintian on it: no error and no warning may remain. Exits 77 (skipped) where
 # lintian is not installed.

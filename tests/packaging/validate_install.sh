@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch root, as a package build does, and checks
 # what a Debian system and a desktop need: the programs in games/, finding the
 # pictures and default data in share/games/kibbo; the manual pages and the

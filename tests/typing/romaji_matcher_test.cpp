@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "prefs/SpellingSlots.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"

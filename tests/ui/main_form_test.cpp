@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/RecordingSound.h"
 #include "support/TestPictures.h"
 #include "ui/FitLabel.h"

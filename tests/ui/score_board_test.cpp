@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFiles.h"
 #include "ui/ScoreBoard.h"
 #include "ui/ScoreBoardStart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws, synthesises and composes everything the game loads from its folder.
 //   kibbo-artgen <program folder>
 //   kibbo-artgen --contact-sheet <program folder> <sheet.png>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the real play screen offscreen and saves it, shrunk, as the
 // picture the how-to-play window shows. Run at build time after the artwork
 // exists, so the picture always matches the window as it is built.
