@@ -63,6 +63,16 @@ mode_t ModeFor(const std::string& path)
 
 } // namespace
 
+std::string_view TakeLine(std::string_view& bytes)
+{
+    const std::size_t end = bytes.find('\n');
+    std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');

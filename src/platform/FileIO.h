@@ -35,6 +35,10 @@ SmallFile ReadSmallFile(const std::string& path, std::size_t limit = kSmallFileL
 // nothing else remains behind.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Takes the next line off the front of bytes and returns it without its
+// line end (CR LF or a bare LF, as an editor may leave it).
+std::string_view TakeLine(std::string_view& bytes);
+
 // The folder a file lies in: what FolderLock takes to guard that file.
 std::string FolderOf(const std::string& path);
 

@@ -16,11 +16,7 @@ Options ParseOptions(std::string_view bytes)
 {
     Options options;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+        const std::string_view line = TakeLine(bytes);
         const std::size_t equals = line.find('=');
         // A line without a key is no option; it is dropped on the next save.
         if (equals == std::string_view::npos || equals == 0)

@@ -243,11 +243,7 @@ HistoryRead ParseHistory(std::string_view bytes)
         bytes.remove_prefix(3);
     HistoryRead read;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
+        const std::string_view line = TakeLine(bytes);
         if (line.empty() || line == kHeader)
             continue;
         if (std::optional<GameRecord> game = ParseGameLine(line))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "support/PrefsWith.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +9,11 @@
 #include <utility>
 
 using kibbo::KeyPrefs;
+using kibbo::test::With;
 using kibbo::MakeGuide;
 using kibbo::ReplaceText;
 
 namespace {
-
-KeyPrefs With(std::initializer_list<std::pair<int, std::int16_t>> slots)
-{
-    KeyPrefs prefs{};
-    for (auto [slot, value] : slots)
-        prefs[static_cast<std::size_t>(slot)] = value;
-    return prefs;
-}
 
 struct GuideCase {
     const char* name;

@@ -3,6 +3,7 @@
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 #include "typing/RomajiMatcher.h"
+#include "support/PrefsWith.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,11 @@
 #include <vector>
 
 using kibbo::KeyPrefs;
+using kibbo::test::With;
 using kibbo::MakeGuide;
 using kibbo::RomajiMatcher;
 
 namespace {
-
-KeyPrefs With(std::initializer_list<std::pair<int, std::int16_t>> slots)
-{
-    KeyPrefs prefs{};
-    for (auto [slot, value] : slots)
-        prefs[static_cast<std::size_t>(slot)] = value;
-    return prefs;
-}
 
 // A key and the guide after it; a wrong key must leave the guide as it was.
 struct Step {
