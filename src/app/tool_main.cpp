@@ -146,6 +146,8 @@ int History(const std::vector<std::string>& args)
     const kibbo::HistoryRead read = kibbo::LoadHistory(files.history);
     if (read.tooLarge)
         std::fprintf(stderr, "kibbo-tool: %s is larger than the game ever writes it; not read\n", files.history.c_str());
+    else if (read.unreadable)
+        std::fprintf(stderr, "kibbo-tool: cannot read %s\n", files.history.c_str());
     else if (read.skippedLines > 0)
         std::fprintf(stderr, "kibbo-tool: %d damaged lines of %s skipped\n", read.skippedLines, files.history.c_str());
     for (const kibbo::GameRecord& game : read.games) {

@@ -94,16 +94,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
 
 SmallFile ReadSmallFile(const std::string& path, std::size_t limit)
 {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a pipe put where a file belongs must not hang the game.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
-        return {};
+        return {errno == ENOENT || errno == ENOTDIR ? SmallFile::State::Missing : SmallFile::State::Unreadable, {}};
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode))
-        return {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {SmallFile::State::Unreadable, {}};
     if (info.st_size > static_cast<off_t>(limit))
         return {SmallFile::State::TooLarge, {}};
-    // The size is checked again while reading: the file may grow meanwhile,
-    // and a pipe or device has no size at all.
+    // The size is checked again while reading: the file may grow meanwhile.
     std::string bytes(limit + 1, '\0');
     std::size_t filled = 0;
     while (filled < bytes.size()) {
@@ -111,7 +111,7 @@ SmallFile ReadSmallFile(const std::string& path, std::size_t limit)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return {};
+            return {SmallFile::State::Unreadable, {}};
         }
         if (got == 0)
             break;

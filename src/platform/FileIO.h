@@ -19,13 +19,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 inline constexpr std::size_t kSmallFileLimit = 16 * 1024;
 
 struct SmallFile {
-    enum class State { Read, Missing, TooLarge };
+    // Unreadable: the file is there but cannot be read (no permission, an
+    // I/O error, no regular file). Its content is unknown, so a save that
+    // keeps part of it must not replace it.
+    enum class State { Read, Missing, TooLarge, Unreadable };
     State state = State::Missing;
     std::string bytes; // only when Read
 };
 
-// Reads a file of at most `limit` bytes. A larger one comes back TooLarge
-// without its content; one that cannot be opened or read comes back Missing.
+// Reads a regular file of at most `limit` bytes. A larger one comes back
+// TooLarge without its content; one that does not exist comes back Missing.
 SmallFile ReadSmallFile(const std::string& path, std::size_t limit = kSmallFileLimit);
 
 // Replaces a file in one step with exactly these bytes, made durable: they

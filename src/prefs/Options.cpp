@@ -50,7 +50,11 @@ bool SaveAnySpelling(const std::string& path, bool anySpelling)
     // Read afresh under the lock, so that keys another program wrote in the
     // meantime are kept too.
     const FolderLock lock(FolderOf(path));
-    Options options = LoadOptions(path);
+    const SmallFile file = ReadSmallFile(path);
+    // Keys that cannot be read cannot be kept.
+    if (file.state == SmallFile::State::Unreadable)
+        return false;
+    Options options = file.state == SmallFile::State::Read ? ParseOptions(file.bytes) : Options{};
     options.anySpelling = anySpelling;
     return WriteFileAtomically(path, FormatOptions(options));
 }

@@ -262,6 +262,8 @@ HistoryRead LoadHistory(const std::string& path)
         return ParseHistory(file.bytes);
     case SmallFile::State::TooLarge:
         return {{}, 0, true};
+    case SmallFile::State::Unreadable:
+        return {{}, 0, false, true};
     case SmallFile::State::Missing:
         break;
     }
@@ -279,6 +281,9 @@ bool AppendGame(const std::string& path, const GameRecord& game)
     const FolderLock lock(FolderOf(path));
     const SmallFile file = ReadSmallFile(path, kHistoryFileLimit);
     std::vector<GameRecord> games;
+    // Games that cannot be read now are not to be replaced by this one.
+    if (file.state == SmallFile::State::Unreadable)
+        return false;
     if (file.state == SmallFile::State::Read) {
         games = ParseHistory(file.bytes).games;
     } else if (file.state == SmallFile::State::TooLarge) {

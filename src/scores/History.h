@@ -76,6 +76,7 @@ struct HistoryRead {
     std::vector<GameRecord> games; // oldest first
     int skippedLines = 0;          // damaged lines left out
     bool tooLarge = false;         // beyond kHistoryFileLimit: nothing was read
+    bool unreadable = false;       // there but unreadable (permissions, I/O): nothing was read
 };
 
 // The header and blank lines are no games and are passed over; any other

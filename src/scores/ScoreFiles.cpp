@@ -59,6 +59,7 @@ RankingRead LoadRanking(const std::string& path)
     case SmallFile::State::Read:
         return ParseRanking(file.bytes);
     case SmallFile::State::TooLarge:
+    case SmallFile::State::Unreadable:
         return {Ranking{}, FileState::Damaged};
     case SmallFile::State::Missing:
         break;
@@ -121,7 +122,13 @@ Registration RegisterScore(const std::string& path, std::int32_t score, std::u16
     // program in between would otherwise be overwritten by this one's older
     // copy of the ranking.
     const FolderLock lock(FolderOf(path));
-    registration.ranking = LoadRanking(path).ranking;
+    // A ranking that is there but cannot be read is not replaced by one
+    // that knows nothing of its places.
+    const SmallFile file = ReadSmallFile(path);
+    if (file.state == SmallFile::State::Unreadable)
+        return registration;
+    if (file.state == SmallFile::State::Read)
+        registration.ranking = ParseRanking(file.bytes).ranking;
     registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
     if (registration.place == 0) {
         registration.result = SaveResult::Saved;

@@ -217,7 +217,7 @@ QColor RecordsWindow::keyColour(char key) const
 void RecordsWindow::loadHistory()
 {
     const HistoryRead read = LoadHistory(m_files.history);
-    if (read.tooLarge || read.skippedLines > 0)
+    if (read.tooLarge || read.unreadable || read.skippedLines > 0)
         m_note->setText(ToQString(kDamaged));
     m_note->setVisible(!m_note->text().isEmpty());
     if (read.games.empty()) {

@@ -2,6 +2,8 @@
 #include "platform/FileIO.h"
 #include "platform/FolderLock.h"
 #include "prefs/KeyPrefs.h"
+#include "prefs/Options.h"
+#include "scores/History.h"
 #include "scores/ScoreFiles.h"
 
 #include <gtest/gtest.h>
@@ -163,7 +165,7 @@ TEST(FileSafety, OversizedFilesAreNotRead)
     ASSERT_TRUE(WriteFileAtomically(edge, std::string(kSmallFileLimit + 1, '7')));
     EXPECT_EQ(ReadSmallFile(edge).state, SmallFile::State::TooLarge);
     EXPECT_EQ(ReadSmallFile(dir.filePath("none").toStdString()).state, SmallFile::State::Missing);
-    EXPECT_EQ(ReadSmallFile(dir.path().toStdString()).state, SmallFile::State::Missing) << "a folder";
+    EXPECT_EQ(ReadSmallFile(dir.path().toStdString()).state, SmallFile::State::Unreadable) << "a folder";
 }
 
 // The folder lock excludes other holders, and a holder killed while holding
@@ -249,4 +251,42 @@ TEST(FileSafety, RegistrationBelowTheSeventhChangesNothing)
     const Registration in = RegisterScore(path, 301, u"just");
     EXPECT_EQ(in.place, 7);
     EXPECT_EQ(LoadRanking(path).ranking.rankName[6], u"just");
+}
+
+// A player's file that is there but cannot be read is never replaced by a
+// save that would keep part of it: the ranking's registration, the options
+// and the history all fail instead, and the file stays as it was.
+TEST(FileSafety, UnreadableFilesAreNotReplaced)
+{
+    QTemporaryDir dir;
+    // A link to itself cannot be opened by anyone, root included.
+    const std::string loop = dir.filePath("loop").toStdString();
+    ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
+    EXPECT_EQ(ReadSmallFile(loop).state, SmallFile::State::Unreadable);
+    EXPECT_EQ(RegisterScore(loop, 900, u"x").result, SaveResult::WriteFailed);
+    EXPECT_FALSE(SaveAnySpelling(loop, true));
+    GameRecord game;
+    game.time = "2026-12-07T10:00:00";
+    EXPECT_FALSE(AppendGame(loop, game));
+    EXPECT_TRUE(LoadHistory(loop).unreadable);
+    EXPECT_EQ(LoadRanking(loop).state, FileState::Damaged);
+    char target[16] = {};
+    EXPECT_EQ(::readlink(loop.c_str(), target, sizeof target - 1), 4) << "still the same link";
+
+    // A pipe where a file belongs is no file, and reading it must not wait.
+    const std::string pipe = dir.filePath("pipe").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ReadSmallFile(pipe).state, SmallFile::State::Unreadable);
+    EXPECT_EQ(RegisterScore(pipe, 900, u"x").result, SaveResult::WriteFailed);
+
+    // Without read permission (root reads anyway, so only for others).
+    const std::string locked = dir.filePath("score.kib").toStdString();
+    ASSERT_EQ(SaveRanking(locked, Ladder(900)), SaveResult::Saved);
+    const std::string before = Bytes(locked);
+    ASSERT_EQ(::chmod(locked.c_str(), 0200), 0);
+    if (ReadSmallFile(locked).state == SmallFile::State::Unreadable) {
+        EXPECT_EQ(RegisterScore(locked, 5000, u"x").result, SaveResult::WriteFailed);
+        ASSERT_EQ(::chmod(locked.c_str(), 0600), 0);
+        EXPECT_EQ(Bytes(locked), before);
+    }
 }

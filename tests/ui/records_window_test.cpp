@@ -26,7 +26,7 @@ namespace {
 GameRecord Game(int n, std::map<char, std::int32_t> missed = {})
 {
     GameRecord game;
-    char time[20];
+    char time[32];
     // Five games a day.
     std::snprintf(time, sizeof time, "2026-11-%02dT%02d:00:00", 1 + n / 5, 10 + n % 5);
     game.time = time;
