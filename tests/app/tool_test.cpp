@@ -272,7 +272,7 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
     std::string file = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n";
     for (int n = 0; n < 55; ++n) {
         kibbo::GameRecord game;
-        char time[20];
+        char time[32];
         std::snprintf(time, sizeof time, "2026-12-07T17:%02d:00", n);
         game.time = time;
         game.ending = n % 2 ? kibbo::Ending::Over : kibbo::Ending::Cleared;
