@@ -7,6 +7,7 @@
 #include "typing/Guide.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -399,9 +400,11 @@ void Game::countMistype(char16_t code)
     // The guide only ever holds ASCII letters and marks.
     const char expected = static_cast<char>(m_state.typGuide.front());
     ++m_state.missedKeys[expected];
-    std::string typed = Utf8(std::u16string(1, code));
-    if (code < u' ' || code == 0x7f)
-        typed = "\\x" + std::string(1, "0123456789abcdef"[code >> 4]) + "0123456789abcdef"[code & 15];
+    // A key that is no printable ASCII (Backspace, a kana) is written by its
+    // code, so that a trace line stays one line of plain text.
+    char typed[8] = {static_cast<char>(code)};
+    if (code < u' ' || code >= 0x7f)
+        std::snprintf(typed, sizeof typed, "U+%04X", static_cast<unsigned>(code));
     trace("miss\t" + std::string(1, expected) + "\t" + typed);
 }
 

@@ -180,7 +180,9 @@ TEST_F(PracticeTest, MistypesCountByExpectedLetter)
     type(u"bb\b");
     EXPECT_EQ(s().missedKeys, (std::map<char, std::int32_t>{{'k', 1}, {'a', 3}}));
     EXPECT_NE(std::find(traced.begin(), traced.end(), "miss\tk\tx"), traced.end());
-    EXPECT_NE(std::find(traced.begin(), traced.end(), "miss\ta\t\\x08"), traced.end());
+    EXPECT_NE(std::find(traced.begin(), traced.end(), "miss\ta\tU+0008"), traced.end());
+    type(u"あ");
+    EXPECT_NE(std::find(traced.begin(), traced.end(), "miss\ta\tU+3042"), traced.end()) << "not a truncated byte";
 }
 
 // Every game that ends leaves exactly one record: cleared with its score,
