@@ -9,10 +9,13 @@ export LC_ALL=C.UTF-8
 unset LANGUAGE
 
 # Always on an X server of our own, so that a test never drives a
-# developer's real pointer.
+# developer's real pointer. xvfb-run stops its server without waiting for
+# it, so a display number just given up may still be in the old server's
+# hands, which then removes the new one's socket as it goes: each test
+# starts looking for a free number at one of its own.
 if [ -z "${KIBBO_E2E_XVFB:-}" ]; then
   export KIBBO_E2E_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  exec xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 1280x800x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)
