@@ -41,7 +41,7 @@ asan-build: setup
 	@cmake --build $(ASAN_BUILD)
 
 fuzz-build: setup
-	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang-14 CXX=clang++-14 cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
 	@cmake --build $(FUZZ_BUILD)
 
 # Every performance figure against its target, from a Release build of its

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Kibbo needs to build, test, run and package.
 # Idempotent: does nothing when every package is already present. Needs only
-# bash on a bare Debian 12: as root it installs at once, with sudo it asks
+# bash on a bare Debian 12 or 13: as root it installs at once, with sudo it asks
 # sudo, and otherwise it prints the command an administrator must run.
 set -euo pipefail
 
@@ -15,7 +15,10 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file binutils lintian
-  clang-14 libclang-rt-14-dev
+  qt6-wayland sway grim wtype libwayland-dev
+  # The release's own clang, whatever its version, for the sanitizer and
+  # fuzz builds.
+  clang libclang-rt-dev
 )
 
 missing=()
