@@ -2,6 +2,7 @@
 #include "MidiWriter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <tuple>
 
 namespace artgen {
