@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -277,7 +278,8 @@ TEST_F(Form1Test, TabOrderFollowsTheSlots)
 {
     writePrefs(Zeros());
     open();
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     form->combo(0)->setFocus();
     auto focused = [] {
         // An editable box takes the focus into its text field.
