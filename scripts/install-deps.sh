@@ -15,7 +15,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream dpkg-dev file binutils lintian
-  qt6-wayland sway grim wtype libwayland-dev
+  qt6-wayland sway grim wtype libwayland-dev wayland-protocols jq
   # The release's own clang, whatever its version, for the sanitizer and
   # fuzz builds.
   clang libclang-rt-dev

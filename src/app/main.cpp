@@ -9,6 +9,7 @@
 #include "ui/MainForm.h"
 #include "ui/RecordsWindow.h"
 #include "ui/SingleGame.h"
+#include "ui/WindowActivation.h"
 
 #include <QApplication>
 #include <QTime>
@@ -94,12 +95,23 @@ int main(int argc, char* argv[])
     auto single = std::make_unique<kibbo::SingleGame>(files.folder);
     const QByteArray request = recordsOnly ? "records" : "raise";
     if (!single->isFirst()) {
-        if (!single->ask(request)) {
+        // The token this start was launched with lets the running game come
+        // to the front on a Wayland desktop.
+        const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+        switch (single->ask(request, token)) {
+        case kibbo::SingleGame::Answer::None:
             std::fprintf(stderr, "kibbo: a game on %s is running but does not answer\n", files.folder.c_str());
             return 1;
+        case kibbo::SingleGame::Answer::Front:
+            std::fprintf(stderr, "kibbo: a game on %s is already running; it was brought to the front\n",
+                         files.folder.c_str());
+            return 0;
+        case kibbo::SingleGame::Answer::Behind:
+            std::fprintf(stderr,
+                         "kibbo: a game on %s is already running; the desktop did not let it come to the front\n",
+                         files.folder.c_str());
+            return 0;
         }
-        std::fprintf(stderr, "kibbo: a game on %s is already running; it was brought to the front\n",
-                     files.folder.c_str());
         return 0;
     }
     if (recordsOnly) {
@@ -116,12 +128,16 @@ int main(int argc, char* argv[])
     // The sounds lie with the pictures, not beside an installed program.
     kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(programFolder, "sound"));
     kibbo::MainForm form(sound, programFolder, files, [] { return QTime::currentTime().second(); }, trace);
-    QObject::connect(single.get(), &kibbo::SingleGame::asked, &form, [&form](const QByteArray& asked) {
-        form.raise();
-        form.activateWindow();
-        if (asked == "records")
-            form.openRecords();
-    });
+    QObject::connect(single.get(), &kibbo::SingleGame::asked, &form,
+                     [&form](const QByteArray& asked, const QByteArray& token, const kibbo::SingleGame::Reply& reply) {
+                         // The window asked for is the one to come to the front.
+                         QWidget* target = &form;
+                         if (asked == "records") {
+                             form.openRecords();
+                             target = form.recordsWindow();
+                         }
+                         kibbo::BringToFront(*target, token, reply);
+                     });
     form.game().formLoad();
     form.show();
     // The sound device and the music's font load in a thread of their own,

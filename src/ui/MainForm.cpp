@@ -6,11 +6,14 @@
 #include "ui/ControlStyle.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdio>
@@ -38,9 +41,11 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , endProgram(LeaveEventLoop)
     , m_programFolder(std::move(programFolder))
+    , m_onWayland(IsWaylandPlatform(QGuiApplication::platformName()))
     , m_files(std::move(files))
     , m_pictures(m_programFolder)
     , m_history(m_files.history)
+    , m_trace(trace)
     , m_game({*this, sound, m_files, std::move(currentSeconds), std::move(trace),
               [this](GameRecord game) { m_history.append(std::move(game)); }})
 {
@@ -53,7 +58,13 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     QPalette border = palette();
     border.setColor(QPalette::Window, Qt::black);
     setPalette(border);
-    setAutoFillBackground(true);
+    // A Wayland window takes the shape of what it paints: it is left
+    // transparent, the border is painted inside the outline only (see
+    // paintEvent) and the client area is cut to it.
+    if (m_onWayland)
+        setAttribute(Qt::WA_TranslucentBackground);
+    else
+        setAutoFillBackground(true);
     // The player types romaji straight into the game; an input method would
     // only turn the keys into kana first.
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -64,6 +75,15 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
 
     m_controls = CreateMainFormControls(*m_client);
     connectMenu();
+    if (m_onWayland) {
+        const auto keep = [this](QWidget& window) { keepWithMainWindow(window); };
+        m_form1.setPrepare(keep);
+        m_form2.setPrepare(keep);
+        m_frmAbout.setPrepare(keep);
+        m_scoreBoardStart.setPrepare(keep);
+        m_scoreBoard.setPrepare(keep);
+        m_records.setPrepare(keep);
+    }
 
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(100);
@@ -144,8 +164,24 @@ void MainForm::setTimer1Enabled(bool enabled)
 void MainForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    setMask(RoundedWindowRegion(width() * kTwipsPerPixel, height() * kTwipsPerPixel,
-                                kTwipsPerPixel, kTwipsPerPixel));
+    const QRegion outline = RoundedWindowRegion(width() * kTwipsPerPixel, height() * kTwipsPerPixel,
+                                                kTwipsPerPixel, kTwipsPerPixel);
+    // Under X11 the mask shapes the window. A Wayland compositor takes it
+    // only for where clicks land; what is drawn is kept inside it here.
+    setMask(outline);
+    if (m_onWayland)
+        m_client->setMask(outline.translated(-m_client->pos()));
+}
+
+void MainForm::paintEvent(QPaintEvent* event)
+{
+    if (!m_onWayland) {
+        QWidget::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setClipRegion(mask());
+    painter.fillRect(rect(), palette().color(QPalette::Window));
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event)
@@ -154,6 +190,10 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
         handleKeyPreview(watched, event);
         return false;
     }
+    // The compositor keeps the release that ends a move it made to itself;
+    // the pointer coming back to the window, its button up, ends the drag.
+    if (event->type() == QEvent::Enter && watched == this && m_onWayland)
+        m_drag.isDragging = 0;
     if (!IsMouseEvent(event->type()))
         return false;
     if (watched == m_client || watched == control(Control::Image6))
@@ -203,9 +243,21 @@ void MainForm::openScoreBoard(std::int32_t score)
     // comes to the front.
     if (m_scoreBoard.open(m_files, score)) {
         // Beside the main window, so that the result screen stays in view.
-        ScoreBoard* board = m_scoreBoard.get();
-        board->move(frameGeometry().right() + 8, frameGeometry().top());
+        // On Wayland the compositor places it, over the main window it
+        // belongs to.
+        if (!m_onWayland)
+            m_scoreBoard.get()->move(frameGeometry().right() + 8, frameGeometry().top());
     }
+}
+
+void MainForm::keepWithMainWindow(QWidget& window)
+{
+    // A Wayland compositor places every window itself and does not know
+    // which windows belong together unless told: the game's other windows
+    // are the main window's own, kept over it and placed with it in mind.
+    window.winId();
+    if (window.windowHandle() && windowHandle())
+        window.windowHandle()->setTransientParent(windowHandle());
 }
 
 void MainForm::connectMenu()
@@ -242,9 +294,14 @@ bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)
         s.dragStartX = static_cast<std::int32_t>(std::nearbyint(mouse->position().x() * kTwipsPerPixel));
         s.dragStartY = static_cast<std::int32_t>(std::nearbyint(mouse->position().y() * kTwipsPerPixel));
         s.isDragging = 1;
+        // A Wayland window cannot place itself: the compositor moves it with
+        // the pointer, the grab offset kept, until the button is let go.
+        if (m_onWayland && windowHandle() && windowHandle()->startSystemMove() && m_trace)
+            m_trace("drag\tcompositor");
         break;
     case QEvent::MouseMove:
-        if (s.isDragging == 1) {
+        // On Wayland the compositor moves the window itself.
+        if (s.isDragging == 1 && !m_onWayland) {
             // The window's left edge becomes Left - dragStartX + X, with X the
             // pointer relative to the surface. Worked out from the pointer's
             // screen position, which is the same sum, it stays right while the

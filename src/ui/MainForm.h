@@ -73,18 +73,23 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     static constexpr std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
 
     void connectMenu();
     void openScoreBoard(std::int32_t score);
+    void keepWithMainWindow(QWidget& window);
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);
     void followUp(Outcome outcome);
 
     std::string m_programFolder;
+    // The compositor places the windows, moves this one when dragged and
+    // shapes it by what it paints.
+    bool m_onWayland = false;
     PlayerFiles m_files;
     PictureCache m_pictures;
     WindowDrag m_drag;
@@ -96,6 +101,8 @@ private:
     MainFormControlSet m_controls{};
     QTimer m_timer1;
     HistoryWriter m_history;
+    // Window events worth a --trace line (a move handed to the compositor).
+    std::function<void(std::string_view)> m_trace;
     Game m_game;
     SingleWindow<Form1> m_form1;
     SingleWindow<Form2> m_form2;

@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -73,15 +75,29 @@ void SingleGame::listen()
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                while (socket->canReadLine())
-                    emit asked(socket->readLine().trimmed());
+                while (socket->canReadLine()) {
+                    // The request, then a tab and the asker's activation
+                    // token when it has one.
+                    const QByteArray line = socket->readLine().trimmed();
+                    const qsizetype tab = line.indexOf('\t');
+                    const QByteArray request = tab < 0 ? line : line.left(tab);
+                    const QByteArray token = tab < 0 ? QByteArray() : line.mid(tab + 1);
+                    emit asked(request, token, [socket = QPointer<QLocalSocket>(socket)](bool cameToFront) {
+                        if (socket)
+                            socket->write(cameToFront ? "front\n" : "behind\n");
+                    });
+                }
             });
         }
     });
 }
 
-bool SingleGame::ask(const QByteArray& request) const
+SingleGame::Answer SingleGame::ask(const QByteArray& request, const QByteArray& activationToken) const
 {
+    // A token is one word; anything else could not be read back as one.
+    QByteArray line = request;
+    if (!activationToken.isEmpty() && !activationToken.contains('\n') && !activationToken.contains('\t'))
+        line += '\t' + activationToken;
     // The first game may have taken the lock a moment ago and not be
     // listening yet; it is given a few seconds.
     const QDeadlineTimer deadline(5000);
@@ -89,14 +105,23 @@ bool SingleGame::ask(const QByteArray& request) const
         QLocalSocket socket;
         socket.connectToServer(m_socketPath);
         if (socket.waitForConnected(500)) {
-            socket.write(request + '\n');
-            const bool sent = socket.waitForBytesWritten(2000);
+            socket.write(line + '\n');
+            if (!socket.waitForBytesWritten(2000))
+                return Answer::None;
+            // It answers once the desktop has let its window come to the
+            // front, or after a moment when it does not.
+            const QDeadlineTimer answerBy(5000);
+            while (!socket.canReadLine()) {
+                if (!socket.waitForReadyRead(static_cast<int>(std::max<qint64>(answerBy.remainingTime(), 1))))
+                    return Answer::None;
+            }
+            const QByteArray answer = socket.readLine().trimmed();
             socket.disconnectFromServer();
-            return sent;
+            return answer == "front" ? Answer::Front : Answer::Behind;
         }
         QThread::msleep(50);
     }
-    return false;
+    return Answer::None;
 }
 
 } // namespace kibbo

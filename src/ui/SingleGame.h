@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace kibbo {
@@ -21,15 +22,27 @@ public:
     explicit SingleGame(const std::string& dataFolder, QObject* parent = nullptr);
     ~SingleGame() override;
 
+    // What the first game answers a request.
+    enum class Answer {
+        None,   // it did not take the request within a few seconds
+        Front,  // its window came to the front
+        Behind, // the desktop kept its window where it was
+    };
+    // Called once by the first game on a request: whether its window came
+    // to the front.
+    using Reply = std::function<void(bool cameToFront)>;
+
     // Whether this is the one game on the folder.
     bool isFirst() const { return m_lockFd >= 0 || !m_locked; }
-    // Hands a request ("raise") to the first game; false when it did not
-    // take it within a few seconds.
-    bool ask(const QByteArray& request) const;
+    // Hands a request ("raise" or "records") to the first game, with the
+    // activation token this start was given by whatever launched it (may
+    // be empty), and waits a few seconds for its answer.
+    Answer ask(const QByteArray& request, const QByteArray& activationToken) const;
 
 signals:
-    // A later game's request, in the first game.
-    void asked(const QByteArray& request);
+    // A later game's request, in the first game, which answers it through
+    // reply.
+    void asked(const QByteArray& request, const QByteArray& activationToken, const kibbo::SingleGame::Reply& reply);
 
 private:
     void listen();

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <utility>
 
 namespace kibbo {
@@ -25,8 +26,11 @@ public:
     bool open(Args&&... args)
     {
         const bool created = !m_window;
-        if (created)
+        if (created) {
             m_window = new Window(std::forward<Args>(args)...);
+            if (m_prepare)
+                m_prepare(*m_window);
+        }
         m_window->show();
         m_window->raise();
         m_window->activateWindow();
@@ -34,9 +38,12 @@ public:
     }
 
     Window* get() const { return m_window.data(); }
+    // Run on every new window before it is first shown.
+    void setPrepare(std::function<void(QWidget&)> prepare) { m_prepare = std::move(prepare); }
 
 private:
     QPointer<Window> m_window;
+    std::function<void(QWidget&)> m_prepare;
 };
 
 } // namespace kibbo

@@ -31,4 +31,9 @@ QRegion RoundedWindowRegion(int widthTwips, int heightTwips, int twipsPerPixelX,
     return region;
 }
 
+bool IsWaylandPlatform(QStringView platformName)
+{
+    return platformName == u"wayland" || platformName.startsWith(u"wayland-");
+}
+
 } // namespace kibbo

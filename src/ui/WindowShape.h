@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRegion>
+#include <QStringView>
 
 #include <cstdint>
 
@@ -16,6 +17,14 @@ inline constexpr int kCornerEllipse = 35;
 // to the nearest whole pixel with halves to the even neighbour.
 QRegion RoundedWindowRegion(int widthTwips, int heightTwips, int twipsPerPixelX,
                             int twipsPerPixelY);
+
+// Whether a Qt platform plug-in of this name ("wayland", "wayland-egl", ...)
+// puts the program's windows on a Wayland compositor. There the compositor
+// alone places windows: a move() is ignored, a mask only decides where clicks
+// land, and a window comes to the front only with an activation token. Under
+// X11 ("xcb") and in the tests ("offscreen") the program places its windows
+// and a mask shapes them.
+bool IsWaylandPlatform(QStringView platformName);
 
 // A drag of the main window by its background: from a press on a drag
 // surface until the next release on one, the window follows the pointer

@@ -11,6 +11,18 @@ source "$(dirname "$0")/lib.sh"
 start_kibbo
 import -window "$window" "$work/title.png"
 
+# The window is shaped: its corners show the screen behind it, not the red
+# margin inside its border.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root "$work/screen.png"
+pixel() { convert "$work/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
+[ "$(pixel $((X + 4)) $((Y + 200)))" = "255,0,0" ] || { echo "the margin is not red: $(pixel $((X + 4)) $((Y + 200)))"; exit 1; }
+for corner in "$((X + 3)) $((Y + 3))" "$((X + WIDTH - 4)) $((Y + 3))" "$((X + 3)) $((Y + HEIGHT - 4))" \
+              "$((X + WIDTH - 4)) $((Y + HEIGHT - 4))"; do
+  [ "$(pixel $corner)" != "255,0,0" ] || { echo "the corner at $corner is the window's red"; exit 1; }
+done
+echo "the corners are cut away"
+
 # Start_btn lies at 536,16 in the client area, inside a one-pixel border.
 click_at "$window" 560 40
 changed() {

@@ -67,3 +67,13 @@ TEST(WindowShape, CornerDoesNotScale)
     EXPECT_EQ(atTwelve.boundingRect(), QRect(0, 0, 771, 522)); // 771.25, 522.5
     EXPECT_EQ(TopLeftCorner(atTwelve), TopLeftCorner(atFifteen));
 }
+
+// Every Wayland plug-in hands placing to the compositor; X11 and the tests'
+// offscreen platform leave it to the program.
+TEST(WindowShape, WaylandPlatforms)
+{
+    for (const char16_t* name : {u"wayland", u"wayland-egl", u"wayland-brcm"})
+        EXPECT_TRUE(kibbo::IsWaylandPlatform(name)) << QString::fromUtf16(name).toStdString();
+    for (const char16_t* name : {u"xcb", u"offscreen", u"minimal", u"", u"waylandish", u"eglfs"})
+        EXPECT_FALSE(kibbo::IsWaylandPlatform(name)) << QString::fromUtf16(name).toStdString();
+}

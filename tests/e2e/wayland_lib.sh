@@ -1,0 +1,134 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by the whole-program tests on Wayland: a headless sway of the test's
+# own, a private copy of the program folder, a started kibbo with --trace,
+# and the compositor's view of its windows. Every test sources this after
+# `kibbo=$(realpath PATH/TO/kibbo)` and `input=$(realpath PATH/TO/wayland_input)`.
+
+# The scripts compare Japanese captions: they rely on a UTF-8 locale, which
+# a bare system (no LANG at all) does not have.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
+if ! command -v sway >/dev/null; then
+  echo "sway is not installed: no Wayland desktop to test on"
+  exit 77
+fi
+for tool in swaymsg grim wtype jq; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing (bash scripts/install-deps.sh installs it)"; exit 1; }
+done
+
+# The screen, and the desktop's colour that shows wherever no window is.
+screen_width=1280
+screen_height=800
+desktop_colour="32,48,64"
+
+work=$(mktemp -d)
+chmod 755 "$work"
+pid=
+sway_pid=
+cleanup() {
+  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
+  if [ -n "$sway_pid" ]; then kill "$sway_pid" 2>/dev/null || true; wait "$sway_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Polls a command every 0.1 s for up to 30 s; poll_for SECONDS for less.
+poll() { poll_for 30 "$@"; }
+poll_for() {
+  local tries=$(($1 * 10))
+  shift
+  until "$@"; do
+    tries=$((tries - 1))
+    if [ "$tries" -le 0 ]; then return 1; fi
+    sleep 0.1
+  done
+}
+
+# sway will not run as root: there it runs as nobody, in a runtime folder
+# of its own that root's programs reach all the same.
+mkdir -m 700 "$work/sway"
+as_sway=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody: "$work/sway"
+  as_sway=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups --reset-env)
+fi
+cat >"$work/sway.conf" <<EOF
+xwayland disable
+output * resolution ${screen_width}x${screen_height} bg #203040 solid_color
+default_border none
+default_floating_border none
+# A window asking with a launcher's token comes to the front.
+focus_on_window_activation focus
+EOF
+"${as_sway[@]}" env XDG_RUNTIME_DIR="$work/sway" HOME="$work/sway" PATH="$PATH" \
+  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+sway_pid=$!
+sway_ready() {
+  kill -0 "$sway_pid" 2>/dev/null || { echo "sway ended early:"; cat "$work/sway.log"; exit 1; }
+  local socket
+  socket=$(find "$work/sway" -maxdepth 1 -type s -name 'wayland-*' | head -n 1)
+  SWAYSOCK=$(find "$work/sway" -maxdepth 1 -type s -name 'sway-ipc.*' | head -n 1)
+  [ -n "$socket" ] && [ -n "$SWAYSOCK" ] || return 1
+  export WAYLAND_DISPLAY=$socket SWAYSOCK
+  swaymsg -t get_version >/dev/null 2>&1
+}
+poll sway_ready || { echo "sway did not start:"; cat "$work/sway.log"; exit 1; }
+unset DISPLAY
+# The game's own runtime folder: its lock and socket, apart from sway's.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+# The program with its folders, data copied so the test writes only its own.
+dist=$(dirname "$kibbo")
+mkdir -p "$work/game"
+cp "$kibbo" "$work/game/kibbo"
+for d in ani pics sound; do ln -s "$dist/$d" "$work/game/$d"; done
+cp -r "$dist/data" "$work/game/data"
+
+# Qt takes the Wayland platform by itself from WAYLAND_DISPLAY.
+start_kibbo() {
+  cd "$work"
+  env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$work/game/kibbo" --trace 2>"$work/trace.log" &
+  pid=$!
+  cd - >/dev/null
+  poll window_shown "$pid" || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }
+}
+
+# "X Y WIDTH HEIGHT FOCUSED" of the window of a process, as sway has it.
+window_of() {
+  swaymsg -t get_tree | jq -r --argjson pid "$1" \
+    '.. | objects | select(.pid? == $pid and .visible == true) | "\(.rect.x) \(.rect.y) \(.rect.width) \(.rect.height) \(.focused)"' \
+    | head -n 1
+}
+
+window_shown() {
+  kill -0 "$1" 2>/dev/null || { echo "kibbo ended early:"; cat "$work/trace.log"; exit 1; }
+  [ -n "$(window_of "$1")" ]
+}
+
+# The colour "R,G,B" of a screen pixel in the last screenshot.
+screenshot() { grim "$work/screen.png"; }
+pixel() {
+  convert "$work/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+# The last line of the trace that starts with a word.
+last_event() {
+  grep -a "^$1" "$work/trace.log" | tail -n 1
+}
+
+# A pointer held by the test: pointer_do sends one command (see
+# wayland/wayland_input.cpp) and waits for the compositor to take it.
+start_pointer() {
+  mkfifo "$work/pointer.in"
+  "$input" pointer "$screen_width" "$screen_height" <"$work/pointer.in" >"$work/pointer.out" &
+  exec 5>"$work/pointer.in"
+}
+pointer_do() {
+  local before
+  before=$(wc -l <"$work/pointer.out")
+  echo "$*" >&5
+  poll bash -c "[ \$(wc -l <'$work/pointer.out') -gt $before ]" || { echo "the pointer did not take: $*"; exit 1; }
+}
