@@ -109,7 +109,7 @@ int main(int argc, char* argv[])
         (new kibbo::RecordsWindow(files))->show();
         return app.exec();
     }
-    if (files.folder != kibbo::JoinProgramPath(programFolder, "data"))
+    if (files.folder != kibbo::JoinProgramPath(programFolder, kibbo::kDataFolder))
         std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", files.folder.c_str());
     // Under a file size limit a save must fail and say so, not end the game.
     std::signal(SIGXFSZ, SIG_IGN);

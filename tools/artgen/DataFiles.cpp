@@ -2,6 +2,7 @@
 #include "DataFiles.h"
 
 #include "platform/FileIO.h"
+#include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 
 #include <cstdio>
@@ -32,14 +33,14 @@ kibbo::Ranking FirstRanking()
 bool WriteFirstDataFiles(const std::string& distDir)
 {
     namespace fs = std::filesystem;
-    const fs::path data = fs::path(distDir) / "data";
+    const kibbo::PlayerFiles data = kibbo::PlayerFiles::In((fs::path(distDir) / kibbo::kDataFolder).string());
     std::error_code ec;
-    fs::create_directories(data, ec);
+    fs::create_directories(data.folder, ec);
     bool ok = true;
-    if (!fs::exists(data / "key.ini"))
-        ok = kibbo::SaveKeyPrefs((data / "key.ini").string(), kibbo::KeyPrefs{}) && ok;
-    if (!fs::exists(data / "score.kib")) {
-        const kibbo::SaveResult saved = kibbo::SaveRanking((data / "score.kib").string(), FirstRanking());
+    if (!fs::exists(data.keyPrefs))
+        ok = kibbo::SaveKeyPrefs(data.keyPrefs, kibbo::KeyPrefs{}) && ok;
+    if (!fs::exists(data.ranking)) {
+        const kibbo::SaveResult saved = kibbo::SaveRanking(data.ranking, FirstRanking());
         if (saved == kibbo::SaveResult::NameNotStorable)
             std::fprintf(stderr, "kibbo-artgen: a first ranking name has no Shift-JIS form\n");
         ok = saved == kibbo::SaveResult::Saved && ok;
