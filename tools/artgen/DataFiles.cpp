@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataFiles.h"
 
+#include "game/Game.h"
 #include "platform/FileIO.h"
 #include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
@@ -12,10 +14,11 @@ namespace artgen {
 
 kibbo::Ranking FirstRanking()
 {
-    // Each score is what a finished game would give (speed x 77 - mistypes x 123),
-    // from a quick typist down to a beginner who just made it home.
+    // Each score is what a finished game would give, from a quick typist down
+    // to a beginner who just made it home.
     struct Place {
-        int speed, mistypes;
+        std::int32_t speed;
+        std::int16_t mistypes;
         const char16_t* name;
     };
     static constexpr Place places[] = {
@@ -24,7 +27,7 @@ kibbo::Ranking FirstRanking()
     };
     kibbo::Ranking ranking;
     for (int i = 0; i < kibbo::kRankPlaces; ++i) {
-        ranking.rankScore[i] = places[i].speed * 77 - places[i].mistypes * 123;
+        ranking.rankScore[i] = kibbo::TotalScore(places[i].speed, places[i].mistypes);
         ranking.rankName[i] = places[i].name;
     }
     return ranking;
