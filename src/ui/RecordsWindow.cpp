@@ -27,10 +27,10 @@ constexpr int kChartTop = 720, kChartHeight = 4320;
 constexpr int kKeyboardTop = 5160;
 constexpr int kWorstTop = 7800;
 constexpr std::size_t kWorstKeyCount = 5;
-// Room for a date such as "12/31" under the chart's 50 games.
+// Room for a date such as "12/31" under the chart's kRecentGames games.
 constexpr std::size_t kGamesUnderALabel = 5;
 
-const char16_t* const kTitle = u"最近 50 ゲームの記録";
+const char16_t* const kTitle = u"最近 %1 ゲームの記録";
 const char16_t* const kNoGames = u"まだ記録はありません。ゲームを遊ぶと、ここに速さとミスの記録が出ます。";
 const char16_t* const kDamaged = u"記録の一部を読めませんでした";
 const char16_t* const kWorstCaption = u"ミスの多いキー：";
@@ -168,7 +168,8 @@ RecordsWindow::RecordsWindow(PlayerFiles files)
     setWindowTitle(ToQString(u"記録"));
     SetScoreWindowLook(*this, kClientWidth, kClientHeight);
 
-    auto* title = new QLabel(ToQString(kTitle), this);
+    auto* title = new QLabel(ToQString(kTitle).arg(kRecentGames), this);
+    title->setObjectName(QStringLiteral("Title"));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setGeometry(DesignRect(120, 240, kClientWidth - 240, 375));
 
