@@ -2,6 +2,7 @@
 #include "ui/RecordsWindow.h"
 
 #include "scores/History.h"
+#include "typing/Guide.h"
 #include "ui/ControlStyle.h"
 #include "ui/ScoreWindowLook.h"
 
@@ -43,6 +44,10 @@ constexpr std::array<std::string_view, 4> kKeyRows = {"1234567890-", "qwertyuiop
 constexpr std::array<double, 4> kRowIndent = {0, 0.5, 0.75, 1.25};
 constexpr int kKeyPitch = 40, kKeySize = 36;
 constexpr int kKeyboardWidth = 11 * kKeyPitch, kKeyboardHeight = 4 * kKeyPitch;
+static_assert(std::ranges::all_of(kGuideKeys, [](char key) {
+                  return std::ranges::any_of(kKeyRows, [key](std::string_view row) { return row.find(key) != row.npos; });
+              }),
+              "every key a guide asks for has a place on the keyboard");
 
 // The colour of place 1 in the ranking: the worst key is drawn in it.
 const QColor kWorstColour(192, 0, 0);
