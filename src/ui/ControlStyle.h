@@ -26,6 +26,10 @@ QString ToQString(std::u16string_view text);
 // The pale pink behind every dialog.
 inline constexpr const char* kDialogBackColour = "&H00AEAEEF&";
 
+// The dark red of the windows' messages and callouts, and of place 1 in the
+// ranking.
+inline constexpr const char* kMessageRedColour = "&H000000C0&";
+
 // A colour of the design ("&H00BBGGRR&"); invalid for any other text.
 QColor DesignColour(const char* code);
 

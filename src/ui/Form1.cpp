@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kClientWidth = 6615;
 constexpr int kClientHeight = 5760;
-constexpr const char* kMessageColour = "&H000000C0&";
 constexpr const char16_t* kCaption = u"ユーザーキー設定";
 
 // The first slot of each of the frame's four columns; a column runs down to
@@ -100,7 +99,7 @@ void Form1::createControls()
     m_saveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_saveMessage->setWordWrap(true);
     QPalette red = m_saveMessage->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
+    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
     m_saveMessage->setPalette(red);
     m_saveMessage->hide();
 

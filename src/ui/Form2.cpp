@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kClientWidth = 7980;
 constexpr int kClientHeight = 5580;
-constexpr const char* kRedBoxColour = "&H000000C0&";
 
 enum class Kind { Button, Label, RedBox, Picture, Line };
 
@@ -132,7 +131,7 @@ void Form2::createControls()
             label->setWordWrap(design.wraps);
             QPalette colours = label->palette();
             if (design.kind == Kind::RedBox) {
-                colours.setColor(QPalette::Window, DesignColour(kRedBoxColour));
+                colours.setColor(QPalette::Window, DesignColour(kMessageRedColour));
                 colours.setColor(QPalette::WindowText, Qt::white);
                 label->setAutoFillBackground(true);
             } else {

@@ -50,7 +50,7 @@ static_assert(std::ranges::all_of(kGuideKeys, [](char key) {
               "every key a guide asks for has a place on the keyboard");
 
 // The colour of place 1 in the ranking: the worst key is drawn in it.
-const QColor kWorstColour(192, 0, 0);
+const QColor kWorstColour = DesignColour(kMessageRedColour);
 const QColor kSpeedColour(0, 0, 128);
 const QColor kMistypeColour(239, 120, 120);
 

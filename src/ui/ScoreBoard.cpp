@@ -17,8 +17,6 @@ namespace {
 constexpr int kClientWidth = 5535;
 constexpr int kClientHeight = 4455;
 constexpr int kFirstRowTop = 1200;
-constexpr const char* kMessageColour = "&H000000C0&";
-
 
 const char16_t* const kNameRefused = u"この名前は保存できません";
 const char16_t* const kSaveFailed = u"ランキングを保存できませんでした";
@@ -83,7 +81,7 @@ void ScoreBoard::createControls()
     m_message->setObjectName(QStringLiteral("Message"));
     m_message->setTextFormat(Qt::PlainText);
     QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
+    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
     m_message->setPalette(red);
 
     setTabOrder(m_text1, m_touroku);
