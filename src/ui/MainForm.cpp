@@ -2,6 +2,7 @@
 #include "ui/MainForm.h"
 
 #include "game/Assets.h"
+#include "game/PictureButtons.h"
 #include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 
@@ -158,10 +159,9 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (watched == m_client || watched == control(Control::Image6))
         return handleDragEvent(static_cast<QWidget*>(watched), event);
-    for (PictureButton button : {PictureButton::Start, PictureButton::Top, PictureButton::Restart,
-                                 PictureButton::Finish}) {
-        if (watched == control(ControlOf(button)))
-            return handlePictureButtonEvent(button, event);
+    for (const PictureButtonSpec& button : kPictureButtons) {
+        if (watched == control(button.control))
+            return handlePictureButtonEvent(button.button, event);
     }
     // A press on a label or a picture does nothing, and above all does not
     // reach the background beneath and start a drag.

@@ -2,6 +2,7 @@
 #include "ui/MainFormDesign.h"
 
 #include "game/Assets.h"
+#include "game/PictureButtons.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
@@ -9,8 +10,6 @@
 #include <QPushButton>
 
 #include <iterator>
-#include <string_view>
-#include <utility>
 
 namespace kibbo {
 
@@ -91,14 +90,6 @@ constexpr ControlSpec kDesign[] = {
 
 static_assert(std::size(kDesign) == kControlCount);
 
-constexpr std::pair<Control, std::string_view> kBuiltInPictures[] = {
-    {Control::StartBtn, kStartButton.released},
-    {Control::TopBtn, kTopButton.released},
-    {Control::RestartBtn, kRestartButton.released},
-    {Control::FinishBtn, kFinishButton.released},
-    {Control::Image2, kStreetAfternoon},
-};
-
 QWidget* CreateControl(const ControlSpec& design, QWidget& client)
 {
     switch (design.kind) {
@@ -176,8 +167,9 @@ MainFormControlSet CreateMainFormControls(QWidget& client)
 
 void LoadBuiltInPictures(MainFormControls& window)
 {
-    for (const auto& [c, path] : kBuiltInPictures)
-        window.loadPicture(c, path);
+    for (const PictureButtonSpec& button : kPictureButtons)
+        window.loadPicture(button.control, button.pictures.released);
+    window.loadPicture(Control::Image2, kStreetAfternoon);
 }
 
 } // namespace kibbo
