@@ -15,6 +15,10 @@
 #include <cstdio>
 #include <utility>
 
+#ifndef KIBBO_VERSION
+#error "KIBBO_VERSION, the project's version, comes from the build"
+#endif
+
 namespace kibbo {
 
 namespace {
@@ -69,7 +73,7 @@ void FrmAbout::createControls()
           u"十分に動作確認を行っていますが、このアプリケーションにおいて起こる一切の不具合には責任を負いませんのでご注意ください。",
           DesignRect(240, 2760, 3750, 585), true);
 
-    auto* lblVersion = label("lblVersion", u"Version 1.00", DesignRect(3480, 480, 1485, 285));
+    auto* lblVersion = label("lblVersion", u"Version " KIBBO_VERSION, DesignRect(3480, 480, 1485, 285));
     QFont fixedSys = ControlFont("FixedSys", 9, false);
     fixedSys.setStyleHint(QFont::Monospace);
     lblVersion->setFont(fixedSys);
