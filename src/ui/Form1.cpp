@@ -31,12 +31,9 @@ Form1::Form1(PlayerFiles files)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_files(std::move(files))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ToQString(kCaption));
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
-    setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(*this, kDialogBackColour);
+    SetUpWindow(*this, {.name = "Form1",
+                        .title = ToQString(kCaption),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)}});
 
     createControls();
     loadKeyPrefs();

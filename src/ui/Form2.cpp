@@ -97,12 +97,11 @@ Form2::Form2(std::string programFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_programFolder(std::move(programFolder))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(ToQString(u"操作方法"));
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
-    SetBackColour(*this, kDialogBackColour);
-    setStyleSheet(WhiteButtonStyle());
+    SetUpWindow(*this, {.name = "Form2",
+                        .title = ToQString(u"操作方法"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .font = std::nullopt,
+                        .whiteButtons = true});
 
     createControls();
 }

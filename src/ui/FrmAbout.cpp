@@ -37,17 +37,12 @@ FrmAbout::FrmAbout(std::string programFolder, std::string dataFolder)
     , m_programFolder(std::move(programFolder))
     , m_dataFolder(std::move(dataFolder))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(ToQString(u"ﾊﾞｰｼﾞｮﾝ情報"));
     // The client area's top-left is placed, not the frame's.
-    setGeometry(DesignRect(kClientLeft, kClientTop, kClientWidth, kClientHeight));
-    setFixedSize(size());
-    // The dialog font of a Japanese system, for every control without a
-    // font of its own.
-    setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(*this, kDialogBackColour);
-    setStyleSheet(WhiteButtonStyle());
+    SetUpWindow(*this, {.name = "frmAbout",
+                        .title = ToQString(u"ﾊﾞｰｼﾞｮﾝ情報"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .clientTopLeft = DesignPoint(kClientLeft, kClientTop),
+                        .whiteButtons = true});
 
     createControls();
 }

@@ -45,10 +45,12 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_game({*this, sound, m_files, std::move(currentSeconds), std::move(trace),
               [this](GameRecord game) { m_history.append(std::move(game)); }})
 {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QString());
-    setFixedSize(Pixels(kMainClientWidth) + 2 * kMainBorder, Pixels(kMainClientHeight) + 2 * kMainBorder);
-    setFont(ControlFont("MS UI Gothic", 15.75, false));
+    SetUpWindow(*this, {.name = "MainForm",
+                        .clientSize = {Pixels(kMainClientWidth) + 2 * kMainBorder,
+                                       Pixels(kMainClientHeight) + 2 * kMainBorder},
+                        .font = ControlFont("MS UI Gothic", 15.75, false),
+                        .backColour = nullptr,
+                        .deleteOnClose = false});
     // The border line is the window's own background showing around the
     // client area.
     QPalette border = palette();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/RankRows.h"
 
-#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 

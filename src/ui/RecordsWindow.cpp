@@ -4,7 +4,6 @@
 #include "scores/History.h"
 #include "typing/Guide.h"
 #include "ui/ControlStyle.h"
-#include "ui/ScoreWindowLook.h"
 
 #include <QBarSeries>
 #include <QCategoryAxis>
@@ -168,10 +167,11 @@ RecordsWindow::RecordsWindow(PlayerFiles files)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_files(std::move(files))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("RecordsWindow"));
-    setWindowTitle(ToQString(u"記録"));
-    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+    SetUpWindow(*this, {.name = "RecordsWindow",
+                        .title = ToQString(u"記録"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .sizable = true,
+                        .whiteButtons = true});
 
     auto* title = new QLabel(ToQString(kTitle).arg(kRecentGames), this);
     title->setObjectName(QStringLiteral("Title"));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ScoreBoard.h"
 
-#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
@@ -37,10 +36,11 @@ ScoreBoard::ScoreBoard(PlayerFiles files, std::int32_t clearedScore)
     , m_files(std::move(files))
     , m_rows(this, kFirstRowTop)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ScoreBoard"));
-    setWindowTitle(QStringLiteral("ScoreBoard"));
-    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+    SetUpWindow(*this, {.name = "ScoreBoard",
+                        .title = QStringLiteral("ScoreBoard"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .sizable = true,
+                        .whiteButtons = true});
 
     createControls();
     loadRanking();
