@@ -2,7 +2,6 @@
 #include "ui/Form2.h"
 
 #include "game/Assets.h"
-#include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 #include "ui/DesignTable.h"
 #include "ui/FitLabel.h"
@@ -11,7 +10,6 @@
 #include <QFontMetrics>
 #include <QPixmap>
 
-#include <cstdio>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -98,7 +96,7 @@ void CondenseToFit(QLabel& label)
 
 Form2::Form2(std::string programFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_programFolder(std::move(programFolder))
+    , m_pictures(std::move(programFolder), PictureCache::Missing::SayEachPicture)
 {
     SetUpWindow(*this, {.name = "Form2",
                         .title = ToQString(u"操作方法"),
@@ -142,12 +140,8 @@ void Form2::createControls()
         }
         case Kind::Picture: {
             auto* picture = new QLabel(this);
-            const std::string path = JoinProgramPath(m_programFolder, design.picture);
-            QPixmap pixmap;
-            if (pixmap.load(QString::fromStdString(path)))
+            if (const QPixmap& pixmap = m_pictures.picture(design.picture); !pixmap.isNull())
                 picture->setPixmap(pixmap);
-            else
-                std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
             widget = picture;
             if (std::string_view(design.id) == "Image1")
                 m_image1 = picture;

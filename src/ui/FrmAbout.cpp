@@ -2,7 +2,6 @@
 #include "ui/FrmAbout.h"
 
 #include "game/Assets.h"
-#include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 #include "ui/LineWidget.h"
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-#include <cstdio>
 #include <utility>
 
 #ifndef KIBBO_VERSION
@@ -34,7 +32,7 @@ FrmAbout::FrmAbout(std::string programFolder, std::string dataFolder)
     // A tool window stays out of the task bar.
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                   | Qt::WindowCloseButtonHint)
-    , m_programFolder(std::move(programFolder))
+    , m_pictures(std::move(programFolder), PictureCache::Missing::SayEachPicture)
     , m_dataFolder(std::move(dataFolder))
 {
     // The client area's top-left is placed, not the frame's.
@@ -108,12 +106,8 @@ void FrmAbout::createControls()
     picture1->setGeometry(DesignRect(240, 240, 495, 495));
     picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const std::string iconPath = JoinProgramPath(m_programFolder, kIcon);
-    QPixmap icon;
-    if (icon.load(QString::fromStdString(iconPath)))
+    if (const QPixmap& icon = m_pictures.picture(kIcon); !icon.isNull())
         picture1->setPixmap(icon);
-    else
-        std::fprintf(stderr, "kibbo: cannot load picture %s\n", iconPath.c_str());
 
     auto textBox = [this](const char* name, const char16_t* text, QRect rect) {
         auto* box = new QLineEdit(ToQString(text), this);
