@@ -21,7 +21,21 @@ struct DesignFont {
 };
 
 // The window's own font.
-inline constexpr DesignFont kNoDesignFont{nullptr, 0, false};
+inline constexpr DesignFont kNoFont{nullptr, 0, false};
+
+// The fonts of the designs.
+inline constexpr DesignFont kGothic825{"MS UI Gothic", 8.25, false};
+inline constexpr DesignFont kGothic9{"MS UI Gothic", 9, false};
+inline constexpr DesignFont kGothic975{"MS UI Gothic", 9.75, false};
+inline constexpr DesignFont kGothic12{"MS UI Gothic", 12, false};
+inline constexpr DesignFont kGothic12Bold{"MS UI Gothic", 12, true};
+inline constexpr DesignFont kGothic1575{"MS UI Gothic", 15.75, false};
+inline constexpr DesignFont kGothic1575Bold{"MS UI Gothic", 15.75, true};
+inline constexpr DesignFont kSerif135Bold{"MS Serif", 13.5, true};
+inline constexpr DesignFont kSerif18{"MS Serif", 18, false};
+
+inline constexpr const char* kBlack = "&H00000000&";
+inline constexpr const char* kWhite = "&H00FFFFFF&";
 
 // One control, in twips. A line gives its two end points in place of the
 // rectangle: (left, top) to (width, height). Id is how the window knows the
@@ -32,7 +46,7 @@ struct DesignControl {
     DesignKind kind;
     int left, top, width, height;
     const char16_t* caption = nullptr;
-    DesignFont font = kNoDesignFont;
+    DesignFont font = kNoFont;
     const char* colour = nullptr; // the text's design colour; null for the system's
     DesignAlign align = DesignAlign::Left;
     bool visible = true;

@@ -24,12 +24,6 @@ constexpr int kClientHeight = 5580;
 using Kind = DesignKind;
 using Align = DesignAlign;
 
-constexpr DesignFont kNoFont = kNoDesignFont;
-constexpr DesignFont kGothic9{"MS UI Gothic", 9, false};
-constexpr DesignFont kGothic12{"MS UI Gothic", 12, false};
-constexpr DesignFont kGothic1575{"MS UI Gothic", 15.75, false};
-constexpr const char* kBlack = "&H00000000&";
-constexpr const char* kWhite = "&H00FFFFFF&";
 // The callouts: white text in a red box.
 constexpr const char* kRed = kMessageRedColour;
 

@@ -18,19 +18,9 @@ namespace kibbo {
 namespace {
 
 constexpr const char* kResultColour = "&H00004080&";
-constexpr const char* kBlack = "&H00000000&";
 
 using Kind = DesignKind;
 using Align = DesignAlign;
-
-constexpr DesignFont kNoFont = kNoDesignFont;
-constexpr DesignFont kGothic975{"MS UI Gothic", 9.75, false};
-constexpr DesignFont kGothic825{"MS UI Gothic", 8.25, false};
-constexpr DesignFont kGothic12{"MS UI Gothic", 12, false};
-constexpr DesignFont kGothic12Bold{"MS UI Gothic", 12, true};
-constexpr DesignFont kGothic1575Bold{"MS UI Gothic", 15.75, true};
-constexpr DesignFont kSerif135Bold{"MS Serif", 13.5, true};
-constexpr DesignFont kSerif18{"MS Serif", 18, false};
 
 // The controls are known by Control; their pictures are put in later.
 using ControlSpec = DesignControl<Control>;
