@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VersionText.h"
+#include "game/Assets.h"
 #include "platform/AssetFolder.h"
 #include "platform/DataFolder.h"
 #include "platform/PlayerFiles.h"
@@ -121,12 +122,12 @@ int main(int argc, char* argv[])
         (new kibbo::RecordsWindow(files))->show();
         return app.exec();
     }
-    if (files.folder != kibbo::JoinProgramPath(programFolder, "data"))
+    if (files.folder != kibbo::JoinProgramPath(programFolder, kibbo::kDataFolder))
         std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", files.folder.c_str());
     // Under a file size limit a save must fail and say so, not end the game.
     std::signal(SIGXFSZ, SIG_IGN);
     // The sounds lie with the pictures, not beside an installed program.
-    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(programFolder, "sound"));
+    kibbo::SdlSound sound(kibbo::SdlSound::kSoundFont, kibbo::JoinProgramPath(programFolder, kibbo::kSoundFolder));
     kibbo::MainForm form(sound, programFolder, files, [] { return QTime::currentTime().second(); }, trace);
     QObject::connect(single.get(), &kibbo::SingleGame::asked, &form,
                      [&form](const QByteArray& asked, const QByteArray& token, const kibbo::SingleGame::Reply& reply) {

@@ -32,6 +32,9 @@ constexpr int kUsageError = 2;
 const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING..."
                            " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR] | history [--data DIR]";
 
+// A format that the number of recent games fills in; the number of keys
+// listed is written in it as a word.
+static_assert(kibbo::kListedMissedKeys == 10, "the help says \"the ten keys\"");
 constexpr const char* kHelp =
     "usage: kibbo-tool catalogue [--prefs FILE]\n"
     "       kibbo-tool guide [--prefs FILE] READING...\n"
@@ -45,7 +48,7 @@ constexpr const char* kHelp =
     "  ranking           the seven places: place, score and name, tab-separated\n"
     "  ranking add       insert a score as the game's entry window does\n"
     "  history           every game kept, tab-separated, newest last; then the ten\n"
-    "                    keys most missed over the last 50 games with their counts\n"
+    "                    keys most missed over the last %zu games with their counts\n"
     "  --prefs FILE      the spellings of FILE (a spellings file as the game saves it) instead of the game's own\n"
     "  --data DIR        the ranking or history in DIR instead of the game's data folder\n"
     "Exit status: 0 done, 1 the ranking could not be written, 2 wrong use.\n"
@@ -160,7 +163,7 @@ int History(const std::vector<std::string>& args)
         return 0;
     std::printf("\n");
     const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.games);
-    for (std::size_t i = 0; i < keys.size() && i < 10; ++i)
+    for (std::size_t i = 0; i < keys.size() && i < kibbo::kListedMissedKeys; ++i)
         std::printf("%c\t%d\n", keys[i].key, keys[i].count);
     return 0;
 }
@@ -173,7 +176,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kHelp, stdout);
+            std::printf(kHelp, kibbo::kRecentGames);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

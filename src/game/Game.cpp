@@ -84,36 +84,6 @@ bool ShownOn(const ScreenRow& row, Screen screen)
 
 } // namespace
 
-Control ControlOf(PictureButton button)
-{
-    switch (button) {
-    case PictureButton::Start:
-        return Control::StartBtn;
-    case PictureButton::Restart:
-        return Control::RestartBtn;
-    case PictureButton::Top:
-        return Control::TopBtn;
-    case PictureButton::Finish:
-        return Control::FinishBtn;
-    }
-    return Control::StartBtn;
-}
-
-const ButtonPictures& PicturesOf(PictureButton button)
-{
-    switch (button) {
-    case PictureButton::Start:
-        return kStartButton;
-    case PictureButton::Restart:
-        return kRestartButton;
-    case PictureButton::Top:
-        return kTopButton;
-    case PictureButton::Finish:
-        return kFinishButton;
-    }
-    return kStartButton;
-}
-
 std::int32_t TypingSpeed(std::int32_t typeCount, std::int32_t playSeconds)
 {
     const double seconds = playSeconds > 0 ? playSeconds : 1;

@@ -4,6 +4,7 @@
 #include "game/Assets.h"
 #include "game/Controls.h"
 #include "game/GameState.h"
+#include "game/PictureButtons.h"
 #include "game/SoundService.h"
 #include "scores/History.h"
 #include "platform/PlayerFiles.h"
@@ -14,12 +15,6 @@
 #include <string_view>
 
 namespace kibbo {
-
-enum class PictureButton { Start, Restart, Top, Finish };
-
-// The pictures of each picture button and the control that shows them.
-Control ControlOf(PictureButton button);
-const ButtonPictures& PicturesOf(PictureButton button);
 
 // What a button release asks of the window beyond the controls it has set.
 enum class ButtonOutcome { Continue, Quit };

@@ -45,10 +45,10 @@ void SeedPlayerFolder(const std::string& defaults, const std::string& player)
 std::string ChooseDataFolder(const std::string& programFolder, const std::string& playerDataHome,
                              const WritableTest& isWritable)
 {
-    const std::string beside = JoinProgramPath(programFolder, "data");
+    const std::string beside = JoinProgramPath(programFolder, kDataFolder);
     if (isWritable(beside) || playerDataHome.empty())
         return beside;
-    const std::string player = JoinProgramPath(playerDataHome, "kibbo/data");
+    const std::string player = JoinProgramPath(JoinProgramPath(playerDataHome, "kibbo"), kDataFolder);
     if (!QDir().mkpath(QString::fromStdString(player)))
         return beside;
     SeedPlayerFolder(beside, player);

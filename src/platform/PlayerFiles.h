@@ -2,8 +2,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kibbo {
+
+// The folder of the program folder that holds the player's files, or their
+// defaults when the program is installed.
+inline constexpr std::string_view kDataFolder = "data";
 
 // Every file the player owns, named once from the chosen data folder. The
 // game, its windows and kibbo-tool receive this value; nothing else joins a

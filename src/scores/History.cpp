@@ -3,6 +3,7 @@
 
 #include "platform/FileIO.h"
 #include "platform/FolderLock.h"
+#include "typing/Guide.h"
 
 #include <algorithm>
 #include <charconv>
@@ -34,12 +35,6 @@ std::optional<Ending> EndingNamed(std::string_view name)
             return entry.ending;
     }
     return std::nullopt;
-}
-
-// The letters a guide can show.
-bool IsGuideKey(char key)
-{
-    return (key >= 'a' && key <= 'z') || key == '-' || key == ',' || key == '.';
 }
 
 std::optional<std::int32_t> ReadNumber(std::string_view text, std::int32_t lowest)

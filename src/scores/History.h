@@ -42,6 +42,8 @@ inline constexpr std::size_t kHistoryFileLimit = 1024 * 1024;
 
 // The summaries look at this many of the latest games.
 inline constexpr std::size_t kRecentGames = 50;
+// A list of the most missed keys names this many at the most.
+inline constexpr std::size_t kListedMissedKeys = 10;
 
 enum class Ending { Cleared, Over, Left };
 

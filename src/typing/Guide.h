@@ -9,6 +9,15 @@
 
 namespace kibbo {
 
+// Every key a guide can ask for: the lower-case letters, the long-vowel
+// mark and two punctuation marks.
+inline constexpr std::string_view kGuideKeys = "abcdefghijklmnopqrstuvwxyz-,.";
+
+constexpr bool IsGuideKey(char key)
+{
+    return key != '\0' && kGuideKeys.find(key) != std::string_view::npos;
+}
+
 // Replaces occurrences of search in text, scanning left to right and never
 // looking at inserted text again; an occurrence that already lies inside a
 // copy of the replacement is kept. Positions count UTF-16 units, which are

@@ -61,6 +61,32 @@ QString WhiteButtonStyle()
                           "QPushButton:focus { outline: 1px dotted #000000; }");
 }
 
+QFont DialogFont()
+{
+    return ControlFont("MS UI Gothic", 9, false);
+}
+
+void SetUpWindow(QWidget& window, const WindowSetUp& setUp)
+{
+    if (setUp.deleteOnClose)
+        window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setObjectName(QString::fromLatin1(setUp.name));
+    window.setWindowTitle(setUp.title);
+    // A window's geometry is its client area's, without the frame.
+    if (setUp.clientTopLeft)
+        window.setGeometry(QRect(*setUp.clientTopLeft, setUp.clientSize));
+    if (setUp.sizable)
+        window.resize(setUp.clientSize);
+    else
+        window.setFixedSize(setUp.clientSize);
+    if (setUp.font)
+        window.setFont(*setUp.font);
+    if (setUp.backColour)
+        SetBackColour(window, setUp.backColour);
+    if (setUp.whiteButtons)
+        window.setStyleSheet(WhiteButtonStyle());
+}
+
 std::optional<QColor> ParseColourCode(std::string_view code)
 {
     constexpr std::string_view prefix = "&H00";

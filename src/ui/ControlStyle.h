@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -26,6 +27,10 @@ QString ToQString(std::u16string_view text);
 // The pale pink behind every dialog.
 inline constexpr const char* kDialogBackColour = "&H00AEAEEF&";
 
+// The dark red of the windows' messages and callouts, and of place 1 in the
+// ranking.
+inline constexpr const char* kMessageRedColour = "&H000000C0&";
+
 // A colour of the design ("&H00BBGGRR&"); invalid for any other text.
 QColor DesignColour(const char* code);
 
@@ -39,6 +44,25 @@ void SetBackColour(QWidget& window, const char* colourCode);
 // The flat white face of every push button: it stays white when focused,
 // pressed or clicked, and the focus shows only as a dotted frame.
 QString WhiteButtonStyle();
+
+// The dialog font of a Japanese system.
+QFont DialogFont();
+
+// What a window of the game sets up before its controls are made; the
+// defaults are a dialog's.
+struct WindowSetUp {
+    const char* name = nullptr;                 // the design's name, as the object name
+    QString title = {};
+    QSize clientSize = {};                      // pixels
+    std::optional<QPoint> clientTopLeft = {};   // on the screen; else the system places it
+    bool sizable = false;                       // the player may resize it
+    std::optional<QFont> font = DialogFont();   // for every control without a font of its own
+    const char* backColour = kDialogBackColour; // a design colour; null for the system's
+    bool whiteButtons = false;                  // every push button with the white face
+    bool deleteOnClose = true;                  // made afresh each time it opens
+};
+
+void SetUpWindow(QWidget& window, const WindowSetUp& setUp);
 
 // A colour as the window's design writes it: "&H00" followed by six
 // hexadecimal digits in the order blue, green, red, and a closing "&"

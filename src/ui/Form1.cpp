@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kClientWidth = 6615;
 constexpr int kClientHeight = 5760;
-constexpr const char* kMessageColour = "&H000000C0&";
 constexpr const char16_t* kCaption = u"ユーザーキー設定";
 
 // The first slot of each of the frame's four columns; a column runs down to
@@ -32,12 +31,9 @@ Form1::Form1(PlayerFiles files)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_files(std::move(files))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ToQString(kCaption));
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
-    setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(*this, kDialogBackColour);
+    SetUpWindow(*this, {.name = "Form1",
+                        .title = ToQString(kCaption),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)}});
 
     createControls();
     loadKeyPrefs();
@@ -100,7 +96,7 @@ void Form1::createControls()
     m_saveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_saveMessage->setWordWrap(true);
     QPalette red = m_saveMessage->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
+    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
     m_saveMessage->setPalette(red);
     m_saveMessage->hide();
 

@@ -2,15 +2,14 @@
 #include "ui/Form2.h"
 
 #include "game/Assets.h"
-#include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
+#include "ui/DesignTable.h"
 #include "ui/FitLabel.h"
 #include "ui/LineWidget.h"
 
 #include <QFontMetrics>
 #include <QPixmap>
 
-#include <cstdio>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -21,57 +20,52 @@ namespace {
 
 constexpr int kClientWidth = 7980;
 constexpr int kClientHeight = 5580;
-constexpr const char* kRedBoxColour = "&H000000C0&";
 
-enum class Kind { Button, Label, RedBox, Picture, Line };
+using Kind = DesignKind;
+using Align = DesignAlign;
 
-// One control of the window. A line gives its two end points in place of
-// the rectangle: (left, top) to (width, height). A picture names its file.
-struct ControlSpec {
-    Kind kind;
-    const char* name;
-    int left, top, width, height;
-    const char16_t* caption;
-    double points;
-    bool centred;
-    bool wraps;
-    std::string_view picture;
-};
+// The callouts: white text in a red box.
+constexpr const char* kRed = kMessageRedColour;
 
-// In stacking order from the top.
+// The controls are known by name; a picture is made with its file.
+using ControlSpec = DesignControl<const char*>;
+
 constexpr ControlSpec kDesign[] = {
-    {Kind::Button, "Command1", 6960, 5040, 735, 375, u"OK", 9, true, false, {}},
-    {Kind::Label, "Label15", 7080, 4080, 855, 255, u"ゲーム終了", 9, false, false, {}},
-    {Kind::Label, "Label14", 7080, 3360, 735, 255, u"再挑戦", 9, false, false, {}},
-    {Kind::Label, "Label13", 7080, 2640, 855, 255, u"最初へ戻る", 9, false, false, {}},
-    {Kind::Label, "Label12", 7080, 1920, 855, 255, u"ゲーム開始", 9, false, false, {}},
-    {Kind::Picture, "Image5", 6360, 3840, 720, 705, nullptr, 0, false, false, kFinishButton.released},
-    {Kind::Picture, "Image4", 6360, 3120, 720, 705, nullptr, 0, false, false, kRestartButton.released},
-    {Kind::Picture, "Image3", 6360, 2400, 720, 705, nullptr, 0, false, false, kTopButton.released},
-    {Kind::Picture, "Image2", 6360, 1680, 720, 705, nullptr, 0, false, false, kStartButton.released},
-    {Kind::RedBox, "Label11", 6360, 1320, 1455, 255, u"ボタン説明", 12, true, false, {}},
-    {Kind::Line, "Line6", 4560, 4560, 4680, 4800, nullptr, 0, false, false, {}},
-    {Kind::Line, "Line5", 2760, 4800, 2880, 5040, nullptr, 0, false, false, {}},
-    {Kind::RedBox, "Label10", 2520, 4560, 495, 255, u"犬", 9, true, false, {}},
-    {Kind::RedBox, "Label9", 4200, 4320, 495, 255, u"家", 9, true, false, {}},
-    {Kind::Line, "Line4", 3840, 3480, 3600, 3240, nullptr, 0, false, false, {}},
-    {Kind::RedBox, "Label8", 2520, 3480, 1935, 735,
-     u"今出遭っている犬といっしょにいられる制限時間。0になると、犬が家から遠くに少し戻される", 9,
-     false, true, {}},
-    {Kind::RedBox, "Label7", 600, 3480, 1575, 375, u"現在の時間。門限になったらゲームオーバー", 9,
-     false, true, {}},
-    {Kind::Line, "Line3", 1560, 4080, 1440, 3720, nullptr, 0, false, false, {}},
-    {Kind::Line, "Line2", 5280, 3960, 5280, 3840, nullptr, 0, false, false, {}},
-    {Kind::RedBox, "Label6", 4680, 3600, 975, 255, u"門限の時間", 9, false, false, {}},
-    {Kind::Line, "Line1", 2040, 2760, 1800, 2520, nullptr, 0, false, false, {}},
-    {Kind::RedBox, "Label5", 1320, 2160, 975, 375, u"タイピングする文字", 9, false, true, {}},
-    {Kind::Label, "Label4", 960, 720, 3615, 255, u"犬と出遭ったら、タイピング！！", 9, false, false, {}},
-    {Kind::Label, "Label3", 960, 960, 3615, 255, u"半角英数入力でタイピングしてください", 9, false, false,
-     {}},
-    {Kind::Label, "Label2", 960, 480, 3615, 255, u"色々な犬と出会いながら、門限までに家に帰ります",
-     9, false, false, {}},
-    {Kind::Label, "Label1", 360, 120, 1335, 375, u"操作方法", 15.75, false, false, {}},
-    {Kind::Picture, "Image1", 240, 1200, 6000, 4185, nullptr, 0, false, false, kHowToPlayScreen},
+    {"Command1", Kind::PushButton, 6960, 5040, 735, 375, u"OK", kGothic9},
+    {"Label15", Kind::Label, 7080, 4080, 855, 255, u"ゲーム終了", kGothic9, kBlack},
+    {"Label14", Kind::Label, 7080, 3360, 735, 255, u"再挑戦", kGothic9, kBlack},
+    {"Label13", Kind::Label, 7080, 2640, 855, 255, u"最初へ戻る", kGothic9, kBlack},
+    {"Label12", Kind::Label, 7080, 1920, 855, 255, u"ゲーム開始", kGothic9, kBlack},
+    {"Image5", Kind::Picture, 6360, 3840, 720, 705, nullptr, kNoFont, nullptr, Align::Left, true, false, nullptr,
+     kFinishButton.released},
+    {"Image4", Kind::Picture, 6360, 3120, 720, 705, nullptr, kNoFont, nullptr, Align::Left, true, false, nullptr,
+     kRestartButton.released},
+    {"Image3", Kind::Picture, 6360, 2400, 720, 705, nullptr, kNoFont, nullptr, Align::Left, true, false, nullptr,
+     kTopButton.released},
+    {"Image2", Kind::Picture, 6360, 1680, 720, 705, nullptr, kNoFont, nullptr, Align::Left, true, false, nullptr,
+     kStartButton.released},
+    {"Label11", Kind::Label, 6360, 1320, 1455, 255, u"ボタン説明", kGothic12, kWhite, Align::Centre, true, false, kRed},
+    {"Line6", Kind::Line, 4560, 4560, 4680, 4800},
+    {"Line5", Kind::Line, 2760, 4800, 2880, 5040},
+    {"Label10", Kind::Label, 2520, 4560, 495, 255, u"犬", kGothic9, kWhite, Align::Centre, true, false, kRed},
+    {"Label9", Kind::Label, 4200, 4320, 495, 255, u"家", kGothic9, kWhite, Align::Centre, true, false, kRed},
+    {"Line4", Kind::Line, 3840, 3480, 3600, 3240},
+    {"Label8", Kind::Label, 2520, 3480, 1935, 735,
+     u"今出遭っている犬といっしょにいられる制限時間。0になると、犬が家から遠くに少し戻される", kGothic9, kWhite,
+     Align::Left, true, true, kRed},
+    {"Label7", Kind::Label, 600, 3480, 1575, 375, u"現在の時間。門限になったらゲームオーバー", kGothic9, kWhite,
+     Align::Left, true, true, kRed},
+    {"Line3", Kind::Line, 1560, 4080, 1440, 3720},
+    {"Line2", Kind::Line, 5280, 3960, 5280, 3840},
+    {"Label6", Kind::Label, 4680, 3600, 975, 255, u"門限の時間", kGothic9, kWhite, Align::Left, true, false, kRed},
+    {"Line1", Kind::Line, 2040, 2760, 1800, 2520},
+    {"Label5", Kind::Label, 1320, 2160, 975, 375, u"タイピングする文字", kGothic9, kWhite, Align::Left, true, true, kRed},
+    {"Label4", Kind::Label, 960, 720, 3615, 255, u"犬と出遭ったら、タイピング！！", kGothic9, kBlack},
+    {"Label3", Kind::Label, 960, 960, 3615, 255, u"半角英数入力でタイピングしてください", kGothic9, kBlack},
+    {"Label2", Kind::Label, 960, 480, 3615, 255, u"色々な犬と出会いながら、門限までに家に帰ります", kGothic9, kBlack},
+    {"Label1", Kind::Label, 360, 120, 1335, 375, u"操作方法", kGothic1575, kBlack},
+    {"Image1", Kind::Picture, 240, 1200, 6000, 4185, nullptr, kNoFont, nullptr, Align::Left, true, false, nullptr,
+     kHowToPlayScreen},
 };
 
 // The design's fonts set their kana wider than the installed ones fit in
@@ -96,14 +90,13 @@ void CondenseToFit(QLabel& label)
 
 Form2::Form2(std::string programFolder)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_programFolder(std::move(programFolder))
+    , m_pictures(std::move(programFolder), PictureCache::Missing::SayEachPicture)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(ToQString(u"操作方法"));
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
-    SetBackColour(*this, kDialogBackColour);
-    setStyleSheet(WhiteButtonStyle());
+    SetUpWindow(*this, {.name = "Form2",
+                        .title = ToQString(u"操作方法"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .font = std::nullopt,
+                        .whiteButtons = true});
 
     createControls();
 }
@@ -116,42 +109,35 @@ void Form2::createControls()
         const ControlSpec& design = *it;
         QWidget* widget = nullptr;
         switch (design.kind) {
-        case Kind::Button: {
+        case Kind::PushButton: {
             m_command1 = new QPushButton(ToQString(design.caption), this);
             connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
             widget = m_command1;
             break;
         }
-        case Kind::Label:
-        case Kind::RedBox: {
+        case Kind::Label: {
             // A one-line text wider than its label is condensed; a wrapping
             // one is condensed until its lines fit the label's height.
             QLabel* label = design.wraps ? new QLabel(ToQString(design.caption), this)
                                          : new FitLabel(ToQString(design.caption), this);
-            label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+            label->setAlignment(AlignmentOf(design.align));
             label->setWordWrap(design.wraps);
             QPalette colours = label->palette();
-            if (design.kind == Kind::RedBox) {
-                colours.setColor(QPalette::Window, DesignColour(kRedBoxColour));
-                colours.setColor(QPalette::WindowText, Qt::white);
+            if (design.backColour) {
+                colours.setColor(QPalette::Window, DesignColour(design.backColour));
                 label->setAutoFillBackground(true);
-            } else {
-                colours.setColor(QPalette::WindowText, Qt::black);
             }
+            colours.setColor(QPalette::WindowText, DesignColour(design.colour));
             label->setPalette(colours);
             widget = label;
             break;
         }
         case Kind::Picture: {
             auto* picture = new QLabel(this);
-            const std::string path = JoinProgramPath(m_programFolder, design.picture);
-            QPixmap pixmap;
-            if (pixmap.load(QString::fromStdString(path)))
+            if (const QPixmap& pixmap = m_pictures.picture(design.picture); !pixmap.isNull())
                 picture->setPixmap(pixmap);
-            else
-                std::fprintf(stderr, "kibbo: cannot load picture %s\n", path.c_str());
             widget = picture;
-            if (std::string_view(design.name) == "Image1")
+            if (std::string_view(design.id) == "Image1")
                 m_image1 = picture;
             break;
         }
@@ -160,12 +146,12 @@ void Form2::createControls()
                                     {Pixels(design.width), Pixels(design.height)});
             break;
         }
-        widget->setObjectName(QString::fromLatin1(design.name));
+        widget->setObjectName(QString::fromLatin1(design.id));
         if (design.kind != Kind::Line) {
             widget->setGeometry(Pixels(design.left), Pixels(design.top), Pixels(design.width),
                                 Pixels(design.height));
-            if (design.points > 0)
-                widget->setFont(ControlFont("MS UI Gothic", design.points, false));
+            if (design.font.name)
+                widget->setFont(ControlFont(design.font.name, design.font.points, design.font.bold));
             if (design.wraps)
                 CondenseToFit(*static_cast<QLabel*>(widget));
         }

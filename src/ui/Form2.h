@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QLabel>
+#include "ui/PictureCache.h"
+
 #include <QPushButton>
 #include <QWidget>
 
@@ -25,7 +27,7 @@ public:
 private:
     void createControls();
 
-    std::string m_programFolder;
+    PictureCache m_pictures;
     QPushButton* m_command1 = nullptr;
     QLabel* m_image1 = nullptr;
 };

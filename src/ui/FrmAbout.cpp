@@ -2,7 +2,6 @@
 #include "ui/FrmAbout.h"
 
 #include "game/Assets.h"
-#include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 #include "ui/LineWidget.h"
@@ -12,8 +11,11 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-#include <cstdio>
 #include <utility>
+
+#ifndef KIBBO_VERSION
+#error "KIBBO_VERSION, the project's version, comes from the build"
+#endif
 
 namespace kibbo {
 
@@ -30,20 +32,15 @@ FrmAbout::FrmAbout(std::string programFolder, std::string dataFolder)
     // A tool window stays out of the task bar.
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                   | Qt::WindowCloseButtonHint)
-    , m_programFolder(std::move(programFolder))
+    , m_pictures(std::move(programFolder), PictureCache::Missing::SayEachPicture)
     , m_dataFolder(std::move(dataFolder))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(ToQString(u"ﾊﾞｰｼﾞｮﾝ情報"));
     // The client area's top-left is placed, not the frame's.
-    setGeometry(DesignRect(kClientLeft, kClientTop, kClientWidth, kClientHeight));
-    setFixedSize(size());
-    // The dialog font of a Japanese system, for every control without a
-    // font of its own.
-    setFont(ControlFont("MS UI Gothic", 9, false));
-    SetBackColour(*this, kDialogBackColour);
-    setStyleSheet(WhiteButtonStyle());
+    SetUpWindow(*this, {.name = "frmAbout",
+                        .title = ToQString(u"ﾊﾞｰｼﾞｮﾝ情報"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .clientTopLeft = DesignPoint(kClientLeft, kClientTop),
+                        .whiteButtons = true});
 
     createControls();
 }
@@ -69,7 +66,7 @@ void FrmAbout::createControls()
           u"十分に動作確認を行っていますが、このアプリケーションにおいて起こる一切の不具合には責任を負いませんのでご注意ください。",
           DesignRect(240, 2760, 3750, 585), true);
 
-    auto* lblVersion = label("lblVersion", u"Version 1.00", DesignRect(3480, 480, 1485, 285));
+    auto* lblVersion = label("lblVersion", u"Version " KIBBO_VERSION, DesignRect(3480, 480, 1485, 285));
     QFont fixedSys = ControlFont("FixedSys", 9, false);
     fixedSys.setStyleHint(QFont::Monospace);
     lblVersion->setFont(fixedSys);
@@ -109,12 +106,8 @@ void FrmAbout::createControls()
     picture1->setGeometry(DesignRect(240, 240, 495, 495));
     picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const std::string iconPath = JoinProgramPath(m_programFolder, kIcon);
-    QPixmap icon;
-    if (icon.load(QString::fromStdString(iconPath)))
+    if (const QPixmap& icon = m_pictures.picture(kIcon); !icon.isNull())
         picture1->setPixmap(icon);
-    else
-        std::fprintf(stderr, "kibbo: cannot load picture %s\n", iconPath.c_str());
 
     auto textBox = [this](const char* name, const char16_t* text, QRect rect) {
         auto* box = new QLineEdit(ToQString(text), this);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/PictureCache.h"
+
 #include <QPushButton>
 #include <QWidget>
 
@@ -26,7 +28,7 @@ protected:
 private:
     void createControls();
 
-    std::string m_programFolder;
+    PictureCache m_pictures;
     std::string m_dataFolder;
     QPushButton* m_cmdOK = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "ui/MainForm.h"
 
 #include "game/Assets.h"
+#include "game/PictureButtons.h"
 #include "platform/ProgramPath.h"
 #include "ui/ControlStyle.h"
 
@@ -49,10 +50,12 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_game({*this, sound, m_files, std::move(currentSeconds), std::move(trace),
               [this](GameRecord game) { m_history.append(std::move(game)); }})
 {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QString());
-    setFixedSize(Pixels(kMainClientWidth) + 2 * kMainBorder, Pixels(kMainClientHeight) + 2 * kMainBorder);
-    setFont(ControlFont("MS UI Gothic", 15.75, false));
+    SetUpWindow(*this, {.name = "MainForm",
+                        .clientSize = {Pixels(kMainClientWidth) + 2 * kMainBorder,
+                                       Pixels(kMainClientHeight) + 2 * kMainBorder},
+                        .font = ControlFont("MS UI Gothic", 15.75, false),
+                        .backColour = nullptr,
+                        .deleteOnClose = false});
     // The border line is the window's own background showing around the
     // client area.
     QPalette border = palette();
@@ -198,10 +201,9 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (watched == m_client || watched == control(Control::Image6))
         return handleDragEvent(static_cast<QWidget*>(watched), event);
-    for (PictureButton button : {PictureButton::Start, PictureButton::Top, PictureButton::Restart,
-                                 PictureButton::Finish}) {
-        if (watched == control(ControlOf(button)))
-            return handlePictureButtonEvent(button, event);
+    for (const PictureButtonSpec& button : kPictureButtons) {
+        if (watched == control(button.control))
+            return handlePictureButtonEvent(button.button, event);
     }
     // A press on a label or a picture does nothing, and above all does not
     // reach the background beneath and start a drag.

@@ -2,53 +2,28 @@
 #include "ui/MainFormDesign.h"
 
 #include "game/Assets.h"
+#include "game/PictureButtons.h"
 #include "ui/ControlStyle.h"
+#include "ui/DesignTable.h"
 #include "ui/FitLabel.h"
 
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <iterator>
-#include <string_view>
-#include <utility>
 
 namespace kibbo {
 
 namespace {
 
 constexpr const char* kResultColour = "&H00004080&";
-constexpr const char* kBlack = "&H00000000&";
 
-enum class Kind { PushButton, Label, Picture };
-enum class Align { Left, Right, Centre };
+using Kind = DesignKind;
+using Align = DesignAlign;
 
-struct FontSpec {
-    const char* name;
-    double points;
-    bool bold;
-};
-
-constexpr FontSpec kNoFont{nullptr, 0, false};
-constexpr FontSpec kGothic975{"MS UI Gothic", 9.75, false};
-constexpr FontSpec kGothic825{"MS UI Gothic", 8.25, false};
-constexpr FontSpec kGothic12{"MS UI Gothic", 12, false};
-constexpr FontSpec kGothic12Bold{"MS UI Gothic", 12, true};
-constexpr FontSpec kGothic1575Bold{"MS UI Gothic", 15.75, true};
-constexpr FontSpec kSerif135Bold{"MS Serif", 13.5, true};
-constexpr FontSpec kSerif18{"MS Serif", 18, false};
-
-// One control as the window is created. A null colour is the system's
-// text colour.
-struct ControlSpec {
-    Control control;
-    Kind kind;
-    int left, top, width, height;
-    const char16_t* caption;
-    FontSpec font;
-    const char* colour;
-    Align align;
-    bool visible;
-};
+// The controls are known by Control; their pictures are put in later.
+using ControlSpec = DesignControl<Control>;
 
 // In stacking order from the top, as Control lists them.
 constexpr ControlSpec kDesign[] = {
@@ -90,14 +65,8 @@ constexpr ControlSpec kDesign[] = {
 };
 
 static_assert(std::size(kDesign) == kControlCount);
-
-constexpr std::pair<Control, std::string_view> kBuiltInPictures[] = {
-    {Control::StartBtn, kStartButton.released},
-    {Control::TopBtn, kTopButton.released},
-    {Control::RestartBtn, kRestartButton.released},
-    {Control::FinishBtn, kFinishButton.released},
-    {Control::Image2, kStreetAfternoon},
-};
+static_assert(std::ranges::none_of(kDesign, [](const ControlSpec& design) { return design.kind == Kind::Line; }),
+              "the main window has no lines");
 
 QWidget* CreateControl(const ControlSpec& design, QWidget& client)
 {
@@ -111,19 +80,7 @@ QWidget* CreateControl(const ControlSpec& design, QWidget& client)
         // Every label of the window is one line that must be read whole,
         // in whatever font stands in for the design's.
         auto* label = new FitLabel(ToQString(design.caption), &client);
-        Qt::Alignment align = Qt::AlignTop;
-        switch (design.align) {
-        case Align::Left:
-            align |= Qt::AlignLeft;
-            break;
-        case Align::Right:
-            align |= Qt::AlignRight;
-            break;
-        case Align::Centre:
-            align |= Qt::AlignHCenter;
-            break;
-        }
-        label->setAlignment(align);
+        label->setAlignment(AlignmentOf(design.align));
         label->setWordWrap(false);
         if (design.colour) {
             QPalette text = label->palette();
@@ -134,9 +91,11 @@ QWidget* CreateControl(const ControlSpec& design, QWidget& client)
     }
     case Kind::Picture: {
         auto* picture = new QLabel(&client);
-        picture->setScaledContents(design.control == Control::Image2);
+        picture->setScaledContents(design.id == Control::Image2);
         return picture;
     }
+    case Kind::Line:
+        break;
     }
     return nullptr;
 }
@@ -159,7 +118,7 @@ MainFormControlSet CreateMainFormControls(QWidget& client)
             widget->setFont(ControlFont(design.font.name, design.font.points, design.font.bold));
         widget->setGeometry(DesignRect(design.left, design.top, design.width, design.height));
         widget->setVisible(design.visible);
-        controls[static_cast<std::size_t>(design.control)] = widget;
+        controls[static_cast<std::size_t>(design.id)] = widget;
     }
 
     const auto at = [&](Control c) { return controls[static_cast<std::size_t>(c)]; };
@@ -176,8 +135,9 @@ MainFormControlSet CreateMainFormControls(QWidget& client)
 
 void LoadBuiltInPictures(MainFormControls& window)
 {
-    for (const auto& [c, path] : kBuiltInPictures)
-        window.loadPicture(c, path);
+    for (const PictureButtonSpec& button : kPictureButtons)
+        window.loadPicture(button.control, button.pictures.released);
+    window.loadPicture(Control::Image2, kStreetAfternoon);
 }
 
 } // namespace kibbo

@@ -11,8 +11,9 @@
 
 namespace kibbo {
 
-PictureCache::PictureCache(std::string programFolder)
+PictureCache::PictureCache(std::string programFolder, Missing missing)
     : m_programFolder(std::move(programFolder))
+    , m_missing(missing)
 {
 }
 
@@ -32,7 +33,7 @@ const QPixmap& PictureCache::picture(std::string_view relativePath)
 void PictureCache::warnMissing(const std::string& path)
 {
     const QFileInfo file(QString::fromStdString(path));
-    if (!file.dir().exists()) {
+    if (m_missing == Missing::SayFolderOnce && !file.dir().exists()) {
         const std::string folder = file.dir().path().toStdString();
         if (m_missingFolders.insert(folder).second)
             std::fprintf(stderr, "kibbo: no folder %s; its pictures are not shown\n", folder.c_str());

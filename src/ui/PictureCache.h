@@ -13,10 +13,14 @@ namespace kibbo {
 // The pictures of the program folder, each decoded once: the walker's
 // frames are shown ten times a second, and no tick may wait for the disk.
 // A file that cannot be loaded is said once on stderr and stays a null
-// picture; a whole folder gone is said once, not for every dog.
+// picture.
 class PictureCache {
 public:
-    explicit PictureCache(std::string programFolder);
+    // The main window says a whole folder gone once, not for every dog; a
+    // window of a few pictures names each one it cannot show.
+    enum class Missing { SayFolderOnce, SayEachPicture };
+
+    explicit PictureCache(std::string programFolder, Missing missing = Missing::SayFolderOnce);
 
     // relativePath as the game writes it ("ani\wall.gif").
     const QPixmap& picture(std::string_view relativePath);
@@ -25,6 +29,7 @@ private:
     void warnMissing(const std::string& path);
 
     std::string m_programFolder;
+    Missing m_missing;
     std::map<std::string, QPixmap, std::less<>> m_pictures;
     std::set<std::string> m_missingFolders;
 };

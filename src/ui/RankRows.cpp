@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/RankRows.h"
 
-#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
@@ -24,7 +23,7 @@ constexpr int kNameLeft = 3240, kNameWidth = 2055;
 
 // Place 1 to 7, each in its own colour.
 constexpr const char* kPlaceColours[kRankPlaces] = {
-    "&H000000C0&", "&H00004080&", "&H00008080&", "&H00008000&",
+    kMessageRedColour, "&H00004080&", "&H00008080&", "&H00008000&",
     "&H00808000&", "&H00800000&", "&H00800080&",
 };
 

@@ -2,8 +2,8 @@
 #include "ui/RecordsWindow.h"
 
 #include "scores/History.h"
+#include "typing/Guide.h"
 #include "ui/ControlStyle.h"
-#include "ui/ScoreWindowLook.h"
 
 #include <QBarSeries>
 #include <QCategoryAxis>
@@ -27,10 +27,10 @@ constexpr int kChartTop = 720, kChartHeight = 4320;
 constexpr int kKeyboardTop = 5160;
 constexpr int kWorstTop = 7800;
 constexpr std::size_t kWorstKeyCount = 5;
-// Room for a date such as "12/31" under the chart's 50 games.
+// Room for a date such as "12/31" under the chart's kRecentGames games.
 constexpr std::size_t kGamesUnderALabel = 5;
 
-const char16_t* const kTitle = u"最近 50 ゲームの記録";
+const char16_t* const kTitle = u"最近 %1 ゲームの記録";
 const char16_t* const kNoGames = u"まだ記録はありません。ゲームを遊ぶと、ここに速さとミスの記録が出ます。";
 const char16_t* const kDamaged = u"記録の一部を読めませんでした";
 const char16_t* const kWorstCaption = u"ミスの多いキー：";
@@ -43,9 +43,13 @@ constexpr std::array<std::string_view, 4> kKeyRows = {"1234567890-", "qwertyuiop
 constexpr std::array<double, 4> kRowIndent = {0, 0.5, 0.75, 1.25};
 constexpr int kKeyPitch = 40, kKeySize = 36;
 constexpr int kKeyboardWidth = 11 * kKeyPitch, kKeyboardHeight = 4 * kKeyPitch;
+static_assert(std::ranges::all_of(kGuideKeys, [](char key) {
+                  return std::ranges::any_of(kKeyRows, [key](std::string_view row) { return row.find(key) != row.npos; });
+              }),
+              "every key a guide asks for has a place on the keyboard");
 
 // The colour of place 1 in the ranking: the worst key is drawn in it.
-const QColor kWorstColour(192, 0, 0);
+const QColor kWorstColour = DesignColour(kMessageRedColour);
 const QColor kSpeedColour(0, 0, 128);
 const QColor kMistypeColour(239, 120, 120);
 
@@ -163,12 +167,14 @@ RecordsWindow::RecordsWindow(PlayerFiles files)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_files(std::move(files))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("RecordsWindow"));
-    setWindowTitle(ToQString(u"記録"));
-    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+    SetUpWindow(*this, {.name = "RecordsWindow",
+                        .title = ToQString(u"記録"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .sizable = true,
+                        .whiteButtons = true});
 
-    auto* title = new QLabel(ToQString(kTitle), this);
+    auto* title = new QLabel(ToQString(kTitle).arg(kRecentGames), this);
+    title->setObjectName(QStringLiteral("Title"));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setGeometry(DesignRect(120, 240, kClientWidth - 240, 375));
 

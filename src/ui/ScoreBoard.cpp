@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ScoreBoard.h"
 
-#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
@@ -17,8 +16,6 @@ namespace {
 constexpr int kClientWidth = 5535;
 constexpr int kClientHeight = 4455;
 constexpr int kFirstRowTop = 1200;
-constexpr const char* kMessageColour = "&H000000C0&";
-
 
 const char16_t* const kNameRefused = u"この名前は保存できません";
 const char16_t* const kSaveFailed = u"ランキングを保存できませんでした";
@@ -39,10 +36,11 @@ ScoreBoard::ScoreBoard(PlayerFiles files, std::int32_t clearedScore)
     , m_files(std::move(files))
     , m_rows(this, kFirstRowTop)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ScoreBoard"));
-    setWindowTitle(QStringLiteral("ScoreBoard"));
-    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+    SetUpWindow(*this, {.name = "ScoreBoard",
+                        .title = QStringLiteral("ScoreBoard"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .sizable = true,
+                        .whiteButtons = true});
 
     createControls();
     loadRanking();
@@ -83,7 +81,7 @@ void ScoreBoard::createControls()
     m_message->setObjectName(QStringLiteral("Message"));
     m_message->setTextFormat(Qt::PlainText);
     QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageColour));
+    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
     m_message->setPalette(red);
 
     setTabOrder(m_text1, m_touroku);

@@ -2,7 +2,6 @@
 #include "ui/ScoreBoardStart.h"
 
 #include "scores/ScoreFiles.h"
-#include "ui/ScoreWindowLook.h"
 #include "ui/ControlStyle.h"
 
 #include <utility>
@@ -27,10 +26,11 @@ ScoreBoardStart::ScoreBoardStart(PlayerFiles files)
     , m_files(std::move(files))
     , m_rows(this, kFirstRowTop)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("ScoreBoardStart"));
-    setWindowTitle(QStringLiteral("Form3"));
-    SetScoreWindowLook(*this, kClientWidth, kClientHeight);
+    SetUpWindow(*this, {.name = "ScoreBoardStart",
+                        .title = QStringLiteral("Form3"),
+                        .clientSize = {Pixels(kClientWidth), Pixels(kClientHeight)},
+                        .sizable = true,
+                        .whiteButtons = true});
 
     createControls();
     loadRanking();

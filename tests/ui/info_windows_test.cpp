@@ -151,7 +151,9 @@ TEST_F(InfoWindowTest, AboutPlacementAndLook)
     EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
     EXPECT_EQ(child<QLabel>("lblTitle")->text(), "KIBBO");
-    EXPECT_EQ(child<QLabel>("lblVersion")->text(), "Version 1.00");
+    // The version is the project's ("Version 1.00" for 1.00), not a caption
+    // of its own.
+    EXPECT_EQ(child<QLabel>("lblVersion")->text(), QStringLiteral("Version " KIBBO_VERSION));
     EXPECT_EQ(child<QLabel>("Label3")->text(), QString::fromUtf8("バグ等ありましたらお知らせください"));
     EXPECT_EQ(child<QLabel>("Label4")->text(), "Special Thanks ");
     // The player can find their own files from here.

@@ -24,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using kibbo::Control;
@@ -271,6 +272,22 @@ TEST_F(MainFormTest, PressPlaysClickThenArmsBark)
     sendMouse(start, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(pictureColour(Control::StartBtn), ColourOf("ani/b_kaisi.gif"));
     EXPECT_FALSE(at(Control::StartBtn)->isVisible());
+}
+
+// The window watches, and starts with the released picture of, each
+// picture button the rules know, and shows its pressed picture while held.
+TEST_F(MainFormTest, EachPictureButtonShowsItsPictures)
+{
+    const auto colourOf = [](std::string_view picture) {
+        std::string path(picture);
+        std::replace(path.begin(), path.end(), '\\', '/');
+        return ColourOf(path.c_str());
+    };
+    for (const kibbo::PictureButtonSpec& button : kibbo::kPictureButtons) {
+        EXPECT_EQ(pictureColour(button.control), colourOf(button.pictures.released));
+        sendMouse(at(button.control), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        EXPECT_EQ(pictureColour(button.control), colourOf(button.pictures.pressed));
+    }
 }
 
 // While Start_btn is shown it covers Top_btn; hiding it uncovers Top_btn.

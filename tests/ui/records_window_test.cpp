@@ -90,8 +90,8 @@ TEST_F(RecordsWindowTest, NoGamesSaysSoInsteadOfAChart)
     EXPECT_TRUE(window.isNull());
 }
 
-// The chart holds the latest 50 games: speed as the line, mistypes as bars,
-// oldest on the left, with the dates under them.
+// The chart holds the latest 50 games, as its title says: speed as the line,
+// mistypes as bars, oldest on the left, with the dates under them.
 TEST_F(RecordsWindowTest, ChartsTheLatestFiftyGames)
 {
     std::vector<GameRecord> games;
@@ -101,6 +101,7 @@ TEST_F(RecordsWindowTest, ChartsTheLatestFiftyGames)
     const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
     ASSERT_NE(window->chart(), nullptr);
     EXPECT_FALSE(window->findChild<QLabel*>("Message")->isVisible());
+    EXPECT_EQ(window->findChild<QLabel*>("Title")->text(), QString::fromUtf8("最近 50 ゲームの記録"));
 
     const QList<QPointF> speed = window->speedSeries()->points();
     ASSERT_EQ(speed.size(), 50);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataFiles.h"
 
+#include "game/Game.h"
 #include "platform/FileIO.h"
+#include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
@@ -11,10 +14,11 @@ namespace artgen {
 
 kibbo::Ranking FirstRanking()
 {
-    // Each score is what a finished game would give (speed x 77 - mistypes x 123),
-    // from a quick typist down to a beginner who just made it home.
+    // Each score is what a finished game would give, from a quick typist down
+    // to a beginner who just made it home.
     struct Place {
-        int speed, mistypes;
+        std::int32_t speed;
+        std::int16_t mistypes;
         const char16_t* name;
     };
     static constexpr Place places[] = {
@@ -23,7 +27,7 @@ kibbo::Ranking FirstRanking()
     };
     kibbo::Ranking ranking;
     for (int i = 0; i < kibbo::kRankPlaces; ++i) {
-        ranking.rankScore[i] = places[i].speed * 77 - places[i].mistypes * 123;
+        ranking.rankScore[i] = kibbo::TotalScore(places[i].speed, places[i].mistypes);
         ranking.rankName[i] = places[i].name;
     }
     return ranking;
@@ -32,14 +36,14 @@ kibbo::Ranking FirstRanking()
 bool WriteFirstDataFiles(const std::string& distDir)
 {
     namespace fs = std::filesystem;
-    const fs::path data = fs::path(distDir) / "data";
+    const kibbo::PlayerFiles data = kibbo::PlayerFiles::In((fs::path(distDir) / kibbo::kDataFolder).string());
     std::error_code ec;
-    fs::create_directories(data, ec);
+    fs::create_directories(data.folder, ec);
     bool ok = true;
-    if (!fs::exists(data / "key.ini"))
-        ok = kibbo::SaveKeyPrefs((data / "key.ini").string(), kibbo::KeyPrefs{}) && ok;
-    if (!fs::exists(data / "score.kib")) {
-        const kibbo::SaveResult saved = kibbo::SaveRanking((data / "score.kib").string(), FirstRanking());
+    if (!fs::exists(data.keyPrefs))
+        ok = kibbo::SaveKeyPrefs(data.keyPrefs, kibbo::KeyPrefs{}) && ok;
+    if (!fs::exists(data.ranking)) {
+        const kibbo::SaveResult saved = kibbo::SaveRanking(data.ranking, FirstRanking());
         if (saved == kibbo::SaveResult::NameNotStorable)
             std::fprintf(stderr, "kibbo-artgen: a first ranking name has no Shift-JIS form\n");
         ok = saved == kibbo::SaveResult::Saved && ok;

@@ -12,6 +12,7 @@
 #include "Sounds.h"
 #include "WavWriter.h"
 #include "game/Assets.h"
+#include "platform/PlayerFiles.h"
 #include "platform/ProgramPath.h"
 #include "typing/DogTable.h"
 
@@ -87,7 +88,7 @@ bool GenerateAll(const std::string& distDir)
     std::error_code ec;
     for (const auto& [name, image] : AniPictures())
         fs::create_directories(fs::path(DistPath(distDir, name)).parent_path(), ec);
-    for (std::string_view sub : {kibbo::kDogPictureFolder, kibbo::kSoundFolder, std::string_view("data")})
+    for (std::string_view sub : {kibbo::kDogPictureFolder, kibbo::kSoundFolder, kibbo::kDataFolder})
         fs::create_directories(dist / sub, ec);
     bool ok = true;
 
@@ -119,7 +120,7 @@ bool GenerateAll(const std::string& distDir)
         ok = Report(WriteBytes(path, bytes), path) && ok;
     }
 
-    ok = Report(WriteFirstDataFiles(distDir), dist / "data") && ok;
+    ok = Report(WriteFirstDataFiles(distDir), dist / kibbo::kDataFolder) && ok;
     return ok;
 }
 
