@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loses a block on purpose, from a slot that Qt's event loop runs, as the
 // game's own code runs: under LeakSanitizer, with the suite's suppressions,
-// it must still be reported. A suppression naming a whole library on that
-// path (GLib's main loop, Qt's event dispatch) would hide it.
+// it must still be reported. A suppression naming a library on that path
+// (Qt's event dispatch) would hide it.
 #include <QCoreApplication>
 #include <QTimer>
 
