@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace artgen {
 
@@ -37,12 +39,12 @@ bool WriteFirstDataFiles(const std::string& distDir)
     fs::create_directories(data, ec);
     bool ok = true;
     if (!fs::exists(data / "key.ini"))
-        ok = kibbo::SaveKeyPrefs((data / "key.ini").string(), kibbo::KeyPrefs{}) && ok;
+        ok = kibbo::WriteFileAtomically((data / "key.ini").string(), kibbo::FormatKeyPrefs(kibbo::KeyPrefs{})) && ok;
     if (!fs::exists(data / "score.kib")) {
-        const kibbo::SaveResult saved = kibbo::SaveRanking((data / "score.kib").string(), FirstRanking());
-        if (saved == kibbo::SaveResult::NameNotStorable)
+        const std::optional<std::string> bytes = kibbo::FormatRanking(FirstRanking());
+        if (!bytes)
             std::fprintf(stderr, "kibbo-artgen: a first ranking name has no Shift-JIS form\n");
-        ok = saved == kibbo::SaveResult::Saved && ok;
+        ok = bytes && kibbo::WriteFileAtomically((data / "score.kib").string(), *bytes) && ok;
     }
     return ok;
 }

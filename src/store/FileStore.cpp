@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/FileStore.h"
+
+#include "platform/FileIO.h"
+#include "platform/FolderLock.h"
+
+#include <cstdio>
+#include <memory>
+#include <utility>
+
+#include <sys/stat.h>
+
+namespace kibbo {
+
+namespace {
+
+std::optional<FileStamp> StampOf(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+}
+
+SaveOutcome Outcome(bool written, const std::string& path)
+{
+    return {written ? SaveResult::Saved : SaveResult::WriteFailed, path};
+}
+
+} // namespace
+
+bool FileStamp::operator==(const FileStamp& other) const
+{
+    return device == other.device && inode == other.inode && size == other.size
+           && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+}
+
+FileStore::FileStore(PlayerFiles files, SaveRunner& runner)
+    : m_files(std::move(files))
+    , m_runner(runner)
+{
+}
+
+template <class T>
+Loaded<T> FileStore::cachedRead(const std::string& path, Cached<T>& cache, std::size_t limit,
+                                const std::function<Loaded<T>(const std::string& bytes)>& parse)
+{
+    // Taken before the read: a file replaced in between looks changed at the
+    // next read and is read again then.
+    const std::optional<FileStamp> stamp = StampOf(path);
+    if (stamp && cache.stamp == stamp)
+        return cache.read;
+    Loaded<std::string> file = ReadSmallFile(path, limit);
+    ++cache.reads;
+    cache.stamp = file.state == ReadState::Loaded ? stamp : std::nullopt;
+    if (file.state == ReadState::Loaded)
+        cache.read = parse(file.value);
+    else
+        cache.read = {T{}, file.state};
+    return cache.read;
+}
+
+Loaded<KeyPrefs> FileStore::loadKeyPrefs(const KeyPrefs& current)
+{
+    const Loaded<std::string> bytes = cachedRead<std::string>(
+        m_files.keyPrefs, m_keyPrefs, kSmallFileLimit,
+        [](const std::string& read) { return Loaded<std::string>{read, ReadState::Loaded}; });
+    if (bytes.state != ReadState::Loaded)
+        return {current, bytes.state};
+    if (m_keyPrefsParsedRead != m_keyPrefs.reads || m_keyPrefsBase != current) {
+        m_keyPrefsParsed = {ParseKeyPrefs(bytes.value, current), ReadState::Loaded};
+        m_keyPrefsBase = current;
+        m_keyPrefsParsedRead = m_keyPrefs.reads;
+    }
+    return m_keyPrefsParsed;
+}
+
+Loaded<Options> FileStore::loadOptions()
+{
+    return cachedRead<Options>(m_files.options, m_options, kSmallFileLimit, [](const std::string& bytes) {
+        return Loaded<Options>{ParseOptions(bytes), ReadState::Loaded};
+    });
+}
+
+Loaded<Ranking> FileStore::loadRanking()
+{
+    Loaded<Ranking> read = cachedRead<Ranking>(m_files.ranking, m_ranking, kSmallFileLimit, ParseRanking);
+    // Places that could not be read show as empty, as a damaged file's do.
+    if (read.state == ReadState::TooLarge || read.state == ReadState::Unreadable)
+        read.state = ReadState::Damaged;
+    return read;
+}
+
+Loaded<std::int32_t> FileStore::loadLastScore()
+{
+    return cachedRead<std::int32_t>(m_files.lastScore, m_lastScore, kSmallFileLimit, [](const std::string& bytes) {
+        const std::optional<std::int32_t> score = ParseLastScore(bytes);
+        return Loaded<std::int32_t>{score.value_or(0), score ? ReadState::Loaded : ReadState::Damaged};
+    });
+}
+
+Loaded<std::vector<GameRecord>> FileStore::loadHistory()
+{
+    return cachedRead<std::vector<GameRecord>>(m_files.history, m_history, kHistoryFileLimit, ParseHistory);
+}
+
+template <class Result>
+void FileStore::submit(std::function<Result()> work, Completion<Result> done)
+{
+    auto result = std::make_shared<Result>();
+    m_runner.run([result, work = std::move(work)] { *result = work(); },
+                 [result, done = std::move(done)] {
+                     if (done)
+                         done(std::move(*result));
+                 });
+}
+
+void FileStore::saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done)
+{
+    submit<SaveOutcome>([this, prefs] { return writeKeyPrefs(prefs); }, std::move(done));
+}
+
+void FileStore::saveAnySpelling(bool anySpelling, Completion<SaveOutcome> done)
+{
+    submit<SaveOutcome>([this, anySpelling] { return writeAnySpelling(anySpelling); }, std::move(done));
+}
+
+void FileStore::registerScore(std::int32_t score, std::u16string name, Completion<Registration> done)
+{
+    submit<Registration>([this, score, name = std::move(name)] { return writeRegistration(score, name); },
+                         std::move(done));
+}
+
+void FileStore::saveLastScore(std::int32_t score, Completion<SaveOutcome> done)
+{
+    submit<SaveOutcome>([this, score] { return writeLastScore(score); }, std::move(done));
+}
+
+void FileStore::appendGame(GameRecord game, Completion<SaveOutcome> done)
+{
+    submit<SaveOutcome>([this, game = std::move(game)] { return writeGame(game); }, std::move(done));
+}
+
+void FileStore::afterSaves(std::function<void()> then)
+{
+    m_runner.run([] {}, std::move(then));
+}
+
+SaveOutcome FileStore::writeKeyPrefs(const KeyPrefs& prefs) const
+{
+    const FolderLock lock(m_files.folder);
+    return Outcome(WriteFileAtomically(m_files.keyPrefs, FormatKeyPrefs(prefs)), m_files.keyPrefs);
+}
+
+SaveOutcome FileStore::writeAnySpelling(bool anySpelling) const
+{
+    // Read afresh under the lock, so that keys another program wrote in the
+    // meantime are kept too.
+    const FolderLock lock(m_files.folder);
+    const Loaded<std::string> file = ReadSmallFile(m_files.options);
+    // Keys that cannot be read cannot be kept.
+    if (file.state == ReadState::Unreadable)
+        return {SaveResult::NotReplaced, m_files.options};
+    Options options = file.state == ReadState::Loaded ? ParseOptions(file.value) : Options{};
+    options.anySpelling = anySpelling;
+    return Outcome(WriteFileAtomically(m_files.options, FormatOptions(options)), m_files.options);
+}
+
+Registration FileStore::writeRegistration(std::int32_t score, std::u16string name) const
+{
+    Registration registration;
+    registration.outcome.file = m_files.ranking;
+    if (!IsStorableName(name)) {
+        registration.outcome.result = SaveResult::NameNotStorable;
+        return registration;
+    }
+    // Read, insert and save under one lock: a registration by another
+    // program in between would otherwise be overwritten by this one's older
+    // copy of the ranking.
+    const FolderLock lock(m_files.folder);
+    // A ranking that is there but cannot be read is not replaced by one
+    // that knows nothing of its places.
+    const Loaded<std::string> file = ReadSmallFile(m_files.ranking);
+    if (file.state == ReadState::Unreadable) {
+        registration.outcome.result = SaveResult::NotReplaced;
+        return registration;
+    }
+    if (file.state == ReadState::Loaded)
+        registration.ranking = ParseRanking(file.value).value;
+    registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
+    if (registration.place == 0) {
+        registration.outcome.result = SaveResult::Saved;
+        return registration;
+    }
+    const std::optional<std::string> bytes = FormatRanking(registration.ranking);
+    if (!bytes)
+        registration.outcome.result = SaveResult::NameNotStorable;
+    else
+        registration.outcome = Outcome(WriteFileAtomically(m_files.ranking, *bytes), m_files.ranking);
+    return registration;
+}
+
+SaveOutcome FileStore::writeLastScore(std::int32_t score) const
+{
+    const FolderLock lock(m_files.folder);
+    return Outcome(WriteFileAtomically(m_files.lastScore, FormatLastScore(score)), m_files.lastScore);
+}
+
+SaveOutcome FileStore::writeGame(const GameRecord& game) const
+{
+    const std::string& path = m_files.history;
+    // A line that would not read back would only be skipped later.
+    if (ParseGameLine(FormatGameLine(game)) != game)
+        return {SaveResult::WriteFailed, path};
+
+    // Read, add and replace under one lock, so that two games ending at once
+    // each find the other's line.
+    const FolderLock lock(m_files.folder);
+    const Loaded<std::string> file = ReadSmallFile(path, kHistoryFileLimit);
+    std::vector<GameRecord> games;
+    // Games that cannot be read now are not to be replaced by this one.
+    if (file.state == ReadState::Unreadable)
+        return {SaveResult::NotReplaced, path};
+    if (file.state == ReadState::Loaded) {
+        games = ParseHistory(file.value).value;
+    } else if (file.state == ReadState::TooLarge) {
+        // Not the game's file, and too large to sift here: it is kept aside
+        // for whoever made it, and the history starts again.
+        const std::string aside = path + ".damaged";
+        if (std::rename(path.c_str(), aside.c_str()) != 0)
+            return {SaveResult::WriteFailed, path};
+    }
+    games.push_back(game);
+    return Outcome(WriteFileAtomically(path, FormatHistory(std::move(games))), path);
+}
+
+} // namespace kibbo
