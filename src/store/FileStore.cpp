@@ -27,6 +27,94 @@ SaveOutcome Outcome(bool written, const std::string& path)
     return {written ? SaveResult::Saved : SaveResult::WriteFailed, path};
 }
 
+SaveOutcome WriteKeyPrefs(const PlayerFiles& files, const KeyPrefs& prefs)
+{
+    const FolderLock lock(files.folder);
+    return Outcome(WriteFileAtomically(files.keyPrefs, FormatKeyPrefs(prefs)), files.keyPrefs);
+}
+
+SaveOutcome WriteAnySpelling(const PlayerFiles& files, bool anySpelling)
+{
+    // Read afresh under the lock, so that keys another program wrote in the
+    // meantime are kept too.
+    const FolderLock lock(files.folder);
+    const Loaded<std::string> file = ReadSmallFile(files.options);
+    // Keys that cannot be read cannot be kept.
+    if (file.state == ReadState::Unreadable)
+        return {SaveResult::NotReplaced, files.options};
+    Options options = file.state == ReadState::Loaded ? ParseOptions(file.value) : Options{};
+    options.anySpelling = anySpelling;
+    return Outcome(WriteFileAtomically(files.options, FormatOptions(options)), files.options);
+}
+
+Registration WriteRegistration(const PlayerFiles& files, std::int32_t score, std::u16string name)
+{
+    Registration registration;
+    registration.outcome.file = files.ranking;
+    if (!IsStorableName(name)) {
+        registration.outcome.result = SaveResult::NameNotStorable;
+        return registration;
+    }
+    // Read, insert and save under one lock: a registration by another
+    // program in between would otherwise be overwritten by this one's older
+    // copy of the ranking.
+    const FolderLock lock(files.folder);
+    // A ranking that is there but cannot be read is not replaced by one
+    // that knows nothing of its places.
+    const Loaded<std::string> file = ReadSmallFile(files.ranking);
+    if (file.state == ReadState::Unreadable) {
+        registration.outcome.result = SaveResult::NotReplaced;
+        return registration;
+    }
+    if (file.state == ReadState::Loaded)
+        registration.ranking = ParseRanking(file.value).value;
+    registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
+    if (registration.place == 0) {
+        registration.outcome.result = SaveResult::Saved;
+        return registration;
+    }
+    const std::optional<std::string> bytes = FormatRanking(registration.ranking);
+    if (!bytes)
+        registration.outcome.result = SaveResult::NameNotStorable;
+    else
+        registration.outcome = Outcome(WriteFileAtomically(files.ranking, *bytes), files.ranking);
+    return registration;
+}
+
+SaveOutcome WriteLastScore(const PlayerFiles& files, std::int32_t score)
+{
+    const FolderLock lock(files.folder);
+    return Outcome(WriteFileAtomically(files.lastScore, FormatLastScore(score)), files.lastScore);
+}
+
+SaveOutcome WriteGame(const PlayerFiles& files, const GameRecord& game)
+{
+    const std::string& path = files.history;
+    // A line that would not read back would only be skipped later.
+    if (ParseGameLine(FormatGameLine(game)) != game)
+        return {SaveResult::WriteFailed, path};
+
+    // Read, add and replace under one lock, so that two games ending at once
+    // each find the other's line.
+    const FolderLock lock(files.folder);
+    const Loaded<std::string> file = ReadSmallFile(path, kHistoryFileLimit);
+    std::vector<GameRecord> games;
+    // Games that cannot be read now are not to be replaced by this one.
+    if (file.state == ReadState::Unreadable)
+        return {SaveResult::NotReplaced, path};
+    if (file.state == ReadState::Loaded) {
+        games = ParseHistory(file.value).value;
+    } else if (file.state == ReadState::TooLarge) {
+        // Not the game's file, and too large to sift here: it is kept aside
+        // for whoever made it, and the history starts again.
+        const std::string aside = path + ".damaged";
+        if (std::rename(path.c_str(), aside.c_str()) != 0)
+            return {SaveResult::WriteFailed, path};
+    }
+    games.push_back(game);
+    return Outcome(WriteFileAtomically(path, FormatHistory(std::move(games))), path);
+}
+
 } // namespace
 
 bool FileStamp::operator==(const FileStamp& other) const
@@ -117,28 +205,30 @@ void FileStore::submit(std::function<Result()> work, Completion<Result> done)
 
 void FileStore::saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([this, prefs] { return writeKeyPrefs(prefs); }, std::move(done));
+    submit<SaveOutcome>([files = m_files, prefs] { return WriteKeyPrefs(files, prefs); }, std::move(done));
 }
 
 void FileStore::saveAnySpelling(bool anySpelling, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([this, anySpelling] { return writeAnySpelling(anySpelling); }, std::move(done));
+    submit<SaveOutcome>([files = m_files, anySpelling] { return WriteAnySpelling(files, anySpelling); },
+                        std::move(done));
 }
 
 void FileStore::registerScore(std::int32_t score, std::u16string name, Completion<Registration> done)
 {
-    submit<Registration>([this, score, name = std::move(name)] { return writeRegistration(score, name); },
-                         std::move(done));
+    submit<Registration>(
+        [files = m_files, score, name = std::move(name)] { return WriteRegistration(files, score, name); },
+        std::move(done));
 }
 
 void FileStore::saveLastScore(std::int32_t score, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([this, score] { return writeLastScore(score); }, std::move(done));
+    submit<SaveOutcome>([files = m_files, score] { return WriteLastScore(files, score); }, std::move(done));
 }
 
 void FileStore::appendGame(GameRecord game, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([this, game = std::move(game)] { return writeGame(game); }, std::move(done));
+    submit<SaveOutcome>([files = m_files, game = std::move(game)] { return WriteGame(files, game); }, std::move(done));
 }
 
 void FileStore::afterSaves(std::function<void()> then)
@@ -146,92 +236,31 @@ void FileStore::afterSaves(std::function<void()> then)
     m_runner.run([] {}, std::move(then));
 }
 
+// The work handed to the runner holds its own copy of the file names, so
+// that a save still on its way never depends on the store that asked for it.
 SaveOutcome FileStore::writeKeyPrefs(const KeyPrefs& prefs) const
 {
-    const FolderLock lock(m_files.folder);
-    return Outcome(WriteFileAtomically(m_files.keyPrefs, FormatKeyPrefs(prefs)), m_files.keyPrefs);
+    return WriteKeyPrefs(m_files, prefs);
 }
 
 SaveOutcome FileStore::writeAnySpelling(bool anySpelling) const
 {
-    // Read afresh under the lock, so that keys another program wrote in the
-    // meantime are kept too.
-    const FolderLock lock(m_files.folder);
-    const Loaded<std::string> file = ReadSmallFile(m_files.options);
-    // Keys that cannot be read cannot be kept.
-    if (file.state == ReadState::Unreadable)
-        return {SaveResult::NotReplaced, m_files.options};
-    Options options = file.state == ReadState::Loaded ? ParseOptions(file.value) : Options{};
-    options.anySpelling = anySpelling;
-    return Outcome(WriteFileAtomically(m_files.options, FormatOptions(options)), m_files.options);
+    return WriteAnySpelling(m_files, anySpelling);
 }
 
 Registration FileStore::writeRegistration(std::int32_t score, std::u16string name) const
 {
-    Registration registration;
-    registration.outcome.file = m_files.ranking;
-    if (!IsStorableName(name)) {
-        registration.outcome.result = SaveResult::NameNotStorable;
-        return registration;
-    }
-    // Read, insert and save under one lock: a registration by another
-    // program in between would otherwise be overwritten by this one's older
-    // copy of the ranking.
-    const FolderLock lock(m_files.folder);
-    // A ranking that is there but cannot be read is not replaced by one
-    // that knows nothing of its places.
-    const Loaded<std::string> file = ReadSmallFile(m_files.ranking);
-    if (file.state == ReadState::Unreadable) {
-        registration.outcome.result = SaveResult::NotReplaced;
-        return registration;
-    }
-    if (file.state == ReadState::Loaded)
-        registration.ranking = ParseRanking(file.value).value;
-    registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
-    if (registration.place == 0) {
-        registration.outcome.result = SaveResult::Saved;
-        return registration;
-    }
-    const std::optional<std::string> bytes = FormatRanking(registration.ranking);
-    if (!bytes)
-        registration.outcome.result = SaveResult::NameNotStorable;
-    else
-        registration.outcome = Outcome(WriteFileAtomically(m_files.ranking, *bytes), m_files.ranking);
-    return registration;
+    return WriteRegistration(m_files, score, std::move(name));
 }
 
 SaveOutcome FileStore::writeLastScore(std::int32_t score) const
 {
-    const FolderLock lock(m_files.folder);
-    return Outcome(WriteFileAtomically(m_files.lastScore, FormatLastScore(score)), m_files.lastScore);
+    return WriteLastScore(m_files, score);
 }
 
 SaveOutcome FileStore::writeGame(const GameRecord& game) const
 {
-    const std::string& path = m_files.history;
-    // A line that would not read back would only be skipped later.
-    if (ParseGameLine(FormatGameLine(game)) != game)
-        return {SaveResult::WriteFailed, path};
-
-    // Read, add and replace under one lock, so that two games ending at once
-    // each find the other's line.
-    const FolderLock lock(m_files.folder);
-    const Loaded<std::string> file = ReadSmallFile(path, kHistoryFileLimit);
-    std::vector<GameRecord> games;
-    // Games that cannot be read now are not to be replaced by this one.
-    if (file.state == ReadState::Unreadable)
-        return {SaveResult::NotReplaced, path};
-    if (file.state == ReadState::Loaded) {
-        games = ParseHistory(file.value).value;
-    } else if (file.state == ReadState::TooLarge) {
-        // Not the game's file, and too large to sift here: it is kept aside
-        // for whoever made it, and the history starts again.
-        const std::string aside = path + ".damaged";
-        if (std::rename(path.c_str(), aside.c_str()) != 0)
-            return {SaveResult::WriteFailed, path};
-    }
-    games.push_back(game);
-    return Outcome(WriteFileAtomically(path, FormatHistory(std::move(games))), path);
+    return WriteGame(m_files, game);
 }
 
 } // namespace kibbo
