@@ -226,6 +226,7 @@ int main(int argc, char* argv[])
     StallWatch watch;
     Figure clear{"the clearing key", {}, {}}, ok{"the entry window's OK", {}, {}}, apply{"Apply", {}, {}};
     Figure end{"a game's end (history)", {}, {}};
+    Figure restart{"Restart during a game (history, then the first dog's spellings)", {}, {}};
     for (int round = 0; round < kRounds; ++round) {
         // A game one key from home, scoring above every place.
         game.newGame();
@@ -281,8 +282,23 @@ int main(int argc, char* argv[])
                      },
                      [&] { return gameKept->seen(); }))
             return 1;
+
+        // A new game at once after a game left: its first dog reads the
+        // spellings while the left game's history line is being flushed.
+        game.newGame();
+        game.beginPlay();
+        const int before = Lines(kibbo::ReadWholeFile(files.history).value_or(""));
+        std::optional<FileWatch> leftKept;
+        if (!Measure(restart, watch,
+                     [&] {
+                         game.buttonDown(kibbo::PictureButton::Restart);
+                         game.buttonUp(kibbo::PictureButton::Restart);
+                         leftKept.emplace(files.history, [before](const std::string& bytes) { return Lines(bytes) > before; });
+                     },
+                     [&] { return leftKept->seen(); }))
+            return 1;
     }
-    for (const Figure* figure : {&clear, &ok, &apply, &end})
+    for (const Figure* figure : {&clear, &ok, &apply, &end, &restart})
         Print(*figure);
     return 0;
 }
