@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 

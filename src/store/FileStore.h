@@ -4,6 +4,7 @@
 #include "platform/PlayerFiles.h"
 #include "store/PlayerStore.h"
 
+#include <cstddef>
 #include <ctime>
 #include <functional>
 #include <optional>

@@ -26,16 +26,22 @@ SaveQueue::~SaveQueue()
 
 void SaveQueue::run(std::function<void()> work, std::function<void()> deliver)
 {
+    ++m_undelivered;
     {
         const std::lock_guard lock(m_mutex);
         ++m_unwritten;
     }
+    auto delivery = [this, deliver = std::move(deliver)] {
+        // Counted off first: the result may hand over a save of its own.
+        --m_undelivered;
+        deliver();
+    };
     QMetaObject::invokeMethod(
         m_worker,
-        [this, work = std::move(work), deliver = std::move(deliver)]() mutable {
+        [this, work = std::move(work), delivery = std::move(delivery)]() mutable {
             work();
             // Queued before the count drops, so that drain finds it waiting.
-            QMetaObject::invokeMethod(&m_results, std::move(deliver), Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&m_results, std::move(delivery), Qt::QueuedConnection);
             const std::lock_guard lock(m_mutex);
             --m_unwritten;
             m_written.notify_all();
@@ -45,20 +51,19 @@ void SaveQueue::run(std::function<void()> work, std::function<void()> deliver)
 
 void SaveQueue::drain()
 {
-    do {
+    while (m_undelivered > 0) {
         {
             std::unique_lock lock(m_mutex);
             m_written.wait(lock, [this] { return m_unwritten == 0; });
         }
         // The results, which may hand over further saves.
         QCoreApplication::sendPostedEvents(&m_results, QEvent::MetaCall);
-    } while (!idle());
+    }
 }
 
 bool SaveQueue::idle() const
 {
-    const std::lock_guard lock(m_mutex);
-    return m_unwritten == 0;
+    return m_undelivered == 0;
 }
 
 } // namespace kibbo

@@ -31,6 +31,7 @@ public:
     // over by the results delivered meanwhile) is written and its result
     // delivered: on quit, and for tests.
     void drain();
+    // No save handed over whose result is still to come.
     bool idle() const;
 
 private:
@@ -39,7 +40,8 @@ private:
     QObject m_results;           // lives on the thread that made the queue
     mutable std::mutex m_mutex;
     std::condition_variable m_written;
-    int m_unwritten = 0;
+    int m_unwritten = 0;   // handed to the thread, not yet written
+    int m_undelivered = 0; // handed over, result not yet delivered; the caller's thread only
 };
 
 } // namespace kibbo

@@ -3,6 +3,7 @@
 
 #include "store/PlayerStore.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <utility>
