@@ -7,21 +7,22 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 using kibbo::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const kibbo::HistoryRead read = kibbo::ParseHistory(bytes);
+    const kibbo::Loaded<std::vector<kibbo::GameRecord>> read = kibbo::ParseHistory(bytes);
     Require(read.skippedLines >= 0, "a count of skipped lines");
 
     // Every game read writes back as a line that reads as the same game.
-    for (const kibbo::GameRecord& game : read.games) {
+    for (const kibbo::GameRecord& game : read.value) {
         const auto again = kibbo::ParseGameLine(kibbo::FormatGameLine(game));
         Require(again.has_value() && *again == game, "a game read from history.csv writes back the same");
     }
-    for (const kibbo::KeyMisses& key : kibbo::MostMissedKeys(read.games))
+    for (const kibbo::KeyMisses& key : kibbo::MostMissedKeys(read.value))
         Require(key.count >= 0, "missed keys are counted, never negative");
     return 0;
 }

@@ -3,7 +3,9 @@
 # Every performance figure of the game, one line each, as
 #   figure: value unit (target: value unit)
 # from an optimised build, on an X server of its own with the dummy sound
-# device. A run takes about two minutes.
+# device, and the saving steps on a file system whose flushes take 200 ms
+# (FUSE; skipped with a line where there is none). A run takes about three
+# minutes.
 #
 # Usage: scripts/bench.sh [BUILD_DIR] [RUNS]
 #   BUILD_DIR  the build folder, configured Release here (default: build-bench)
@@ -24,11 +26,36 @@ fi
 
 export KIBBO_DIST=$build/dist
 out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+trap 'mountpoint -q "$out/slow" 2>/dev/null && fusermount -u "$out/slow"; rm -rf "$out"' EXIT
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)," \
   "$(awk '/MemTotal/ {printf "%.0f GB", $2 / 1048576}' /proc/meminfo) memory," \
   "load $(cut -d' ' -f1 /proc/loadavg) at the start"
+
+# The saving steps with the data folder on a file system whose every flush
+# to the disk takes 200 ms: a FUSE pass-through of a folder of our own.
+store_bench() {
+  if [ ! -e /dev/fuse ] || ! /usr/bin/python3 -c 'import fusepy' 2>/dev/null; then
+    echo "store bench: skipped, no /dev/fuse or no python3-fusepy for the slow-flush file system"
+    return 0
+  fi
+  local under=$out/slow-under mount=$out/slow
+  mkdir -p "$under" "$mount"
+  /usr/bin/python3 "$root/benchmarks/slow_flush_fs.py" "$under" "$mount" 200 2>/dev/null &
+  local fs=$!
+  for _ in $(seq 100); do
+    mountpoint -q "$mount" && break
+    sleep 0.1
+  done
+  if ! mountpoint -q "$mount"; then
+    echo "store bench: skipped, the slow-flush file system could not be mounted"
+    kill "$fs" 2>/dev/null || true
+    return 0
+  fi
+  "$build/benchmarks/store_bench" "$mount" 2>/dev/null || true
+  fusermount -u "$mount" 2>/dev/null || fusermount3 -u "$mount" 2>/dev/null || true
+  wait "$fs" 2>/dev/null || true
+}
 
 for run in $(seq "$runs"); do
   [ "$runs" -gt 1 ] && echo "run $run of $runs" >&2
@@ -39,6 +66,11 @@ for run in $(seq "$runs"); do
       "$build/benchmarks/${bench}_bench" 2>/dev/null | tee -a "$out/run$run"
     fi
   done
+  if [ "$runs" -gt 1 ]; then
+    store_bench >>"$out/run$run"
+  else
+    store_bench | tee -a "$out/run$run"
+  fi
 done
 [ "$runs" -gt 1 ] || exit 0
 

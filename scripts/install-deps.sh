@@ -19,6 +19,8 @@ packages=(
   # The release's own clang, whatever its version, for the sanitizer and
   # fuzz builds.
   clang libclang-rt-dev
+  # The benchmark's slow-flush file system: a FUSE pass-through in Python.
+  fuse3 python3-fusepy
 )
 
 missing=()

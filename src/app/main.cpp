@@ -6,6 +6,7 @@
 #include "platform/PlayerFiles.h"
 #include "platform/ProgramPath.h"
 #include "platform/RuntimeFolder.h"
+#include "store/FileStore.h"
 #include "ui/sound/SdlSound.h"
 #include "ui/MainForm.h"
 #include "ui/RecordsWindow.h"
@@ -118,8 +119,11 @@ int main(int argc, char* argv[])
     if (recordsOnly) {
         // The records only read; a game started meanwhile may have the folder.
         single.reset();
+        // The records window never saves, so nothing is written beside it.
+        kibbo::RunAtOnce noSaves;
+        kibbo::FileStore store(files, noSaves);
         // It deletes itself when closed, which ends the program.
-        (new kibbo::RecordsWindow(files))->show();
+        (new kibbo::RecordsWindow(store))->show();
         return app.exec();
     }
     if (files.folder != kibbo::JoinProgramPath(programFolder, kibbo::kDataFolder))

@@ -10,6 +10,8 @@
 #include "prefs/KeyPrefs.h"
 #include "scores/History.h"
 #include "scores/ScoreFiles.h"
+#include "store/FileProblems.h"
+#include "store/FileStore.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 
@@ -61,6 +63,8 @@ kibbo::PlayerFiles GameFiles()
     return kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(QCoreApplication::applicationDirPath().toStdString()));
 }
 
+constexpr const char* kTool = "kibbo-tool";
+
 int Fail(const std::string& message)
 {
     std::fprintf(stderr, "kibbo-tool: %s\n", message.c_str());
@@ -99,13 +103,16 @@ int Ranking(const std::vector<std::string>& args)
         }
     }
     const std::string& path = files.ranking;
+    // A command-line program has nothing to draw while it saves.
+    kibbo::RunAtOnce runner;
+    kibbo::FileStore store(files, runner);
 
     if (words.empty()) {
-        const kibbo::RankingRead read = kibbo::LoadRanking(path);
-        if (read.state == kibbo::FileState::Damaged)
-            std::fprintf(stderr, "kibbo-tool: %s is damaged; unreadable places show as 0\n", path.c_str());
+        const kibbo::Loaded<kibbo::Ranking> read = store.loadRanking();
+        if (const auto problem = kibbo::RankingReadProblem(path, read.state))
+            kibbo::ReportFileProblem(kTool, *problem);
         for (int i = 0; i < kibbo::kRankPlaces; ++i)
-            std::printf("%d\t%d\t%s\n", i + 1, read.ranking.rankScore[i], Utf8(read.ranking.rankName[i]).c_str());
+            std::printf("%d\t%d\t%s\n", i + 1, read.value.rankScore[i], Utf8(read.value.rankName[i]).c_str());
         return 0;
     }
     if (words.size() != 3 || words[0] != "add")
@@ -118,19 +125,21 @@ int Ranking(const std::vector<std::string>& args)
         return Fail("the ranking file cannot hold the name '" + words[2] + "' (no Shift-JIS form, or a line break)");
 
     // The same steps as the entry dialog's register and OK buttons.
-    const kibbo::Registration registration = kibbo::RegisterScore(path, *score, name);
-    switch (registration.result) {
+    kibbo::Registration registration;
+    store.registerScore(*score, name, [&registration](kibbo::Registration done) { registration = std::move(done); });
+    switch (registration.outcome.result) {
     case kibbo::SaveResult::Saved:
         if (registration.place == 0)
             std::printf("%d does not enter the ranking: the seventh place holds %d\n", *score,
                         registration.ranking.rankScore[kibbo::kRankPlaces - 1]);
         return 0;
     case kibbo::SaveResult::NameNotStorable:
-        return Fail("a name in " + path + " cannot be written back; nothing was changed");
+        return Fail(kibbo::CannotWrite(registration.outcome, kibbo::Unsaved::Nothing));
     case kibbo::SaveResult::WriteFailed:
+    case kibbo::SaveResult::NotReplaced:
         break;
     }
-    std::fprintf(stderr, "kibbo-tool: cannot write %s; nothing was changed\n", path.c_str());
+    kibbo::ReportFileProblem(kTool, kibbo::CannotWrite(registration.outcome, kibbo::Unsaved::Nothing));
     return 1;
 }
 
@@ -146,23 +155,21 @@ int History(const std::vector<std::string>& args)
             return Fail("--data needs a folder");
         files = kibbo::PlayerFiles::In(args[++i]);
     }
-    const kibbo::HistoryRead read = kibbo::LoadHistory(files.history);
-    if (read.tooLarge)
-        std::fprintf(stderr, "kibbo-tool: %s is larger than the game ever writes it; not read\n", files.history.c_str());
-    else if (read.unreadable)
-        std::fprintf(stderr, "kibbo-tool: cannot read %s\n", files.history.c_str());
-    else if (read.skippedLines > 0)
-        std::fprintf(stderr, "kibbo-tool: %d damaged lines of %s skipped\n", read.skippedLines, files.history.c_str());
-    for (const kibbo::GameRecord& game : read.games) {
+    kibbo::RunAtOnce runner;
+    kibbo::FileStore store(files, runner);
+    const kibbo::Loaded<std::vector<kibbo::GameRecord>> read = store.loadHistory();
+    if (const auto problem = kibbo::HistoryReadProblem(files.history, read.state, read.skippedLines))
+        kibbo::ReportFileProblem(kTool, *problem);
+    for (const kibbo::GameRecord& game : read.value) {
         const std::string score = game.score ? std::to_string(*game.score) : std::string();
         std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s\n", game.time.c_str(),
                     std::string(kibbo::EndingName(game.ending)).c_str(), score.c_str(), game.speed, game.dogs,
                     game.mistypes, game.seconds, game.anySpelling ? 1 : 0, kibbo::MissedText(game).c_str());
     }
-    if (read.games.empty())
+    if (read.value.empty())
         return 0;
     std::printf("\n");
-    const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.games);
+    const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.value);
     for (std::size_t i = 0; i < keys.size() && i < kibbo::kListedMissedKeys; ++i)
         std::printf("%c\t%d\n", keys[i].key, keys[i].count);
     return 0;
@@ -217,14 +224,16 @@ int main(int argc, char** argv)
     if (command == "guide" && readings.empty())
         return Fail("guide needs at least one reading");
 
-    kibbo::KeyPrefs prefs{};
-    if (prefsFile) {
-        if (!kibbo::LoadKeyPrefs(*prefsFile, prefs))
-            return Fail("cannot read preference file '" + *prefsFile + "'");
-    } else {
-        // The game's own settings; standard spellings when there are none yet.
-        kibbo::LoadKeyPrefs(GameFiles().keyPrefs, prefs);
-    }
+    kibbo::PlayerFiles files = GameFiles();
+    if (prefsFile)
+        files.keyPrefs = *prefsFile;
+    kibbo::RunAtOnce runner;
+    kibbo::FileStore store(files, runner);
+    // The game's own settings: standard spellings when there are none yet.
+    const kibbo::Loaded<kibbo::KeyPrefs> read = store.loadKeyPrefs(kibbo::KeyPrefs{});
+    if (prefsFile && read.state != kibbo::ReadState::Loaded)
+        return Fail(kibbo::CannotReadSpellings(*prefsFile));
+    const kibbo::KeyPrefs& prefs = read.value;
 
     if (command == "catalogue") {
         for (int i = 0; i < kibbo::kDogCount; ++i) {

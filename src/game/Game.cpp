@@ -99,10 +99,11 @@ std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount)
 Game::Game(Services services)
     : m_controls(services.controls)
     , m_sound(services.sound)
-    , m_files(std::move(services.files))
+    , m_store(services.store)
     , m_currentSeconds(std::move(services.currentSeconds))
     , m_trace(std::move(services.trace))
     , m_recordGame(std::move(services.recordGame))
+    , m_scoreSaved(std::move(services.scoreSaved))
 {
 }
 
@@ -149,8 +150,9 @@ void Game::nextDog()
 {
     GameState& s = m_state;
     // Reread every time, so a change in the settings applies from the next dog.
-    LoadKeyPrefs(m_files.keyPrefs, s.keyPref);
-    s.anySpelling = LoadOptions(m_files.options).anySpelling;
+    // (A file unchanged since the last dog is not parsed again.)
+    s.keyPref = m_store.loadKeyPrefs(s.keyPref).value;
+    s.anySpelling = m_store.loadOptions().value.anySpelling;
     s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;
     m_controls.setTimer1Enabled(true);
     m_controls.setCaption(Control::Label3, u"制限時間");
@@ -429,17 +431,30 @@ void Game::clearGame()
     result.score = TotalScore(result.speed, s.missCount);
     m_controls.setCaption(Control::Label19, Decimal(result.score));
 
-    result.scoreSaved = SaveLastScore(m_files.lastScore, result.score);
-    const RankingRead ranking = LoadRanking(m_files.ranking);
-    for (int i = 0; i < kRankPlaces; ++i)
-        s.rankScore[i] = ranking.ranking.rankScore[i];
-    result.entersRanking = s.rankScore[kRankPlaces - 1] < result.score;
     m_lastClear = result;
 
     changeMusic(Tune::Fanfare);
     trace("clear\t" + std::to_string(result.score) + "\t" + std::to_string(result.speed) + "\t"
           + std::to_string(s.dogCount) + "\t" + std::to_string(s.missCount));
+    // The entry window reads the score from the last-score file, so it
+    // opens once the file is saved; the cleared screen does not wait for it.
+    m_store.saveLastScore(result.score, [this, result](SaveOutcome saved) { finishClear(result, std::move(saved)); });
     recordGame(Ending::Cleared, result.score);
+}
+
+void Game::finishClear(ClearResult result, SaveOutcome saved)
+{
+    GameState& s = m_state;
+    result.scoreSaved = saved.saved();
+    result.lastScoreSave = std::move(saved);
+    // The ranking as saved now, after every registration asked for before.
+    const Loaded<Ranking> ranking = m_store.loadRanking();
+    for (int i = 0; i < kRankPlaces; ++i)
+        s.rankScore[i] = ranking.value.rankScore[i];
+    result.entersRanking = s.rankScore[kRankPlaces - 1] < result.score;
+    m_lastClear = result;
+    if (m_scoreSaved)
+        m_scoreSaved(m_lastClear);
 }
 
 void Game::trace(const std::string& line) const

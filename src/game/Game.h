@@ -7,7 +7,7 @@
 #include "game/PictureButtons.h"
 #include "game/SoundService.h"
 #include "scores/History.h"
-#include "platform/PlayerFiles.h"
+#include "store/PlayerStore.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,6 +28,7 @@ struct ClearResult {
     std::int32_t score = 0;
     bool scoreSaved = false;    // the last-score file holds this score
     bool entersRanking = false; // beats the seventh place as saved
+    SaveOutcome lastScoreSave;  // how saving the last score went
 };
 
 // Characters per minute, halves to the even neighbour. Under one second of
@@ -37,20 +38,23 @@ std::int32_t TypingSpeed(std::int32_t typeCount, std::int32_t playSeconds);
 std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount);
 
 // The game's rules: the state record and the main window's procedures. It
-// reaches the window, sound, files and the clock only through the services
+// reaches the window, sound, the player's files and the clock only through the services
 // given to it.
 class Game {
 public:
     struct Services {
         MainFormControls& controls;
         SoundService& sound;
-        PlayerFiles files;                   // the spellings, options, scores and history
+        PlayerStore& store;                  // the spellings, options, scores and history
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
         std::function<void(std::string_view)> trace = {};
         // Every game that ends, cleared, over or left, for the history; the
         // receiver stamps the time. Nothing when empty.
         std::function<void(GameRecord)> recordGame = {};
+        // A cleared game once its score is saved (or could not be): the
+        // entry window opens from here. Nothing when empty.
+        std::function<void(const ClearResult&)> scoreSaved = {};
     };
 
     explicit Game(Services services);
@@ -86,8 +90,6 @@ public:
     void playMusic();
     void stopMusic();
 
-    const PlayerFiles& files() const { return m_files; }
-
 private:
     void showScreen(Screen screen);
     void moveWalker(int by);
@@ -95,6 +97,7 @@ private:
     void showResults();
     void gameOver();
     void clearGame();
+    void finishClear(ClearResult result, SaveOutcome saved);
     void trace(const std::string& line) const;
     bool takenByFinishedDog(char16_t code);
     bool judge(char16_t code);
@@ -103,10 +106,11 @@ private:
 
     MainFormControls& m_controls;
     SoundService& m_sound;
-    PlayerFiles m_files;
+    PlayerStore& m_store;
     std::function<int()> m_currentSeconds;
     std::function<void(std::string_view)> m_trace;
     std::function<void(GameRecord)> m_recordGame;
+    std::function<void(const ClearResult&)> m_scoreSaved;
     GameState m_state;
     ClearResult m_lastClear;
 };

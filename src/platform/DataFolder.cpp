@@ -34,9 +34,9 @@ void SeedPlayerFolder(const std::string& defaults, const std::string& player)
     for (const auto file : {&PlayerFiles::keyPrefs, &PlayerFiles::ranking}) {
         if (QFileInfo::exists(QString::fromStdString(to.*file)))
             continue;
-        const SmallFile bytes = ReadSmallFile(from.*file);
-        if (bytes.state == SmallFile::State::Read)
-            WriteFileAtomically(to.*file, bytes.bytes);
+        const Loaded<std::string> bytes = ReadSmallFile(from.*file);
+        if (bytes.state == ReadState::Loaded)
+            WriteFileAtomically(to.*file, bytes.value);
     }
 }
 

@@ -92,17 +92,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     return bytes.toStdString();
 }
 
-SmallFile ReadSmallFile(const std::string& path, std::size_t limit)
+Loaded<std::string> ReadSmallFile(const std::string& path, std::size_t limit)
 {
     // Not blocking: a pipe put where a file belongs must not hang the game.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
-        return {errno == ENOENT || errno == ENOTDIR ? SmallFile::State::Missing : SmallFile::State::Unreadable, {}};
+        return {{}, errno == ENOENT || errno == ENOTDIR ? ReadState::Missing : ReadState::Unreadable};
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {SmallFile::State::Unreadable, {}};
+        return {{}, ReadState::Unreadable};
     if (info.st_size > static_cast<off_t>(limit))
-        return {SmallFile::State::TooLarge, {}};
+        return {{}, ReadState::TooLarge};
     // The size is checked again while reading: the file may grow meanwhile.
     std::string bytes(limit + 1, '\0');
     std::size_t filled = 0;
@@ -111,16 +111,16 @@ SmallFile ReadSmallFile(const std::string& path, std::size_t limit)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return {SmallFile::State::Unreadable, {}};
+            return {{}, ReadState::Unreadable};
         }
         if (got == 0)
             break;
         filled += static_cast<std::size_t>(got);
     }
     if (filled > limit)
-        return {SmallFile::State::TooLarge, {}};
+        return {{}, ReadState::TooLarge};
     bytes.resize(filled);
-    return {SmallFile::State::Read, std::move(bytes)};
+    return {std::move(bytes), ReadState::Loaded};
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes)

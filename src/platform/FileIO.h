@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Loaded.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,18 +20,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // that a huge file costs neither memory nor time on the window's thread.
 inline constexpr std::size_t kSmallFileLimit = 16 * 1024;
 
-struct SmallFile {
-    // Unreadable: the file is there but cannot be read (no permission, an
-    // I/O error, no regular file). Its content is unknown, so a save that
-    // keeps part of it must not replace it.
-    enum class State { Read, Missing, TooLarge, Unreadable };
-    State state = State::Missing;
-    std::string bytes; // only when Read
-};
-
 // Reads a regular file of at most `limit` bytes. A larger one comes back
 // TooLarge without its content; one that does not exist comes back Missing.
-SmallFile ReadSmallFile(const std::string& path, std::size_t limit = kSmallFileLimit);
+// Unreadable: the file is there but cannot be read (no permission, an I/O
+// error, no regular file). Its content is unknown, so a save that keeps part
+// of it must not replace it.
+Loaded<std::string> ReadSmallFile(const std::string& path, std::size_t limit = kSmallFileLimit);
 
 // Replaces a file in one step with exactly these bytes, made durable: they
 // are written to a new file beside it, flushed to the disk and renamed over

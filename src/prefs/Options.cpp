@@ -2,7 +2,6 @@
 #include "prefs/Options.h"
 
 #include "platform/FileIO.h"
-#include "platform/FolderLock.h"
 
 namespace kibbo {
 
@@ -37,26 +36,6 @@ std::string FormatOptions(const Options& options)
     for (const auto& [key, value] : options.others)
         bytes += key + "=" + value + "\r\n";
     return bytes;
-}
-
-Options LoadOptions(const std::string& path)
-{
-    const SmallFile file = ReadSmallFile(path);
-    return file.state == SmallFile::State::Read ? ParseOptions(file.bytes) : Options{};
-}
-
-bool SaveAnySpelling(const std::string& path, bool anySpelling)
-{
-    // Read afresh under the lock, so that keys another program wrote in the
-    // meantime are kept too.
-    const FolderLock lock(FolderOf(path));
-    const SmallFile file = ReadSmallFile(path);
-    // Keys that cannot be read cannot be kept.
-    if (file.state == SmallFile::State::Unreadable)
-        return false;
-    Options options = file.state == SmallFile::State::Read ? ParseOptions(file.bytes) : Options{};
-    options.anySpelling = anySpelling;
-    return WriteFileAtomically(path, FormatOptions(options));
 }
 
 } // namespace kibbo

@@ -22,12 +22,4 @@ struct Options {
 Options ParseOptions(std::string_view bytes);
 std::string FormatOptions(const Options& options);
 
-// A missing, oversized or damaged file reads as every option off.
-Options LoadOptions(const std::string& path);
-
-// Sets any_spelling under the data folder's lock, keeping the file's other
-// keys as they are; false when the file could not be written, which then
-// stays as it was.
-bool SaveAnySpelling(const std::string& path, bool anySpelling);
-
 } // namespace kibbo

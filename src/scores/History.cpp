@@ -2,7 +2,6 @@
 #include "scores/History.h"
 
 #include "platform/FileIO.h"
-#include "platform/FolderLock.h"
 #include "typing/Guide.h"
 
 #include <algorithm>
@@ -138,17 +137,6 @@ std::string QuotedIfNeeded(std::string field)
     return quoted + '"';
 }
 
-std::string FormatHistory(const std::vector<GameRecord>& games)
-{
-    std::string bytes(kHeader);
-    bytes += kLineEnd;
-    for (const GameRecord& game : games) {
-        bytes += FormatGameLine(game);
-        bytes += kLineEnd;
-    }
-    return bytes;
-}
-
 } // namespace
 
 std::string_view EndingName(Ending ending)
@@ -231,67 +219,37 @@ std::optional<GameRecord> ParseGameLine(std::string_view line)
     return game;
 }
 
-HistoryRead ParseHistory(std::string_view bytes)
+Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes)
 {
     // A spreadsheet may have saved the file with a byte order mark.
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    HistoryRead read;
+    Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
     while (!bytes.empty()) {
         const std::string_view line = TakeLine(bytes);
         if (line.empty() || line == kHeader)
             continue;
         if (std::optional<GameRecord> game = ParseGameLine(line))
-            read.games.push_back(std::move(*game));
+            read.value.push_back(std::move(*game));
         else
             ++read.skippedLines;
     }
+    if (read.skippedLines > 0)
+        read.state = ReadState::Damaged;
     return read;
 }
 
-HistoryRead LoadHistory(const std::string& path)
+std::string FormatHistory(std::vector<GameRecord> games)
 {
-    const SmallFile file = ReadSmallFile(path, kHistoryFileLimit);
-    switch (file.state) {
-    case SmallFile::State::Read:
-        return ParseHistory(file.bytes);
-    case SmallFile::State::TooLarge:
-        return {{}, 0, true};
-    case SmallFile::State::Unreadable:
-        return {{}, 0, false, true};
-    case SmallFile::State::Missing:
-        break;
-    }
-    return {};
-}
-
-bool AppendGame(const std::string& path, const GameRecord& game)
-{
-    // A line that would not read back would only be skipped later.
-    if (ParseGameLine(FormatGameLine(game)) != game)
-        return false;
-
-    // Read, add and replace under one lock, so that two games ending at once
-    // each find the other's line.
-    const FolderLock lock(FolderOf(path));
-    const SmallFile file = ReadSmallFile(path, kHistoryFileLimit);
-    std::vector<GameRecord> games;
-    // Games that cannot be read now are not to be replaced by this one.
-    if (file.state == SmallFile::State::Unreadable)
-        return false;
-    if (file.state == SmallFile::State::Read) {
-        games = ParseHistory(file.bytes).games;
-    } else if (file.state == SmallFile::State::TooLarge) {
-        // Not the game's file, and too large to sift here: it is kept aside
-        // for whoever made it, and the history starts again.
-        const std::string aside = path + ".damaged";
-        if (std::rename(path.c_str(), aside.c_str()) != 0)
-            return false;
-    }
-    games.push_back(game);
     if (games.size() > kHistoryGames)
         games.erase(games.begin(), games.end() - static_cast<std::ptrdiff_t>(kHistoryGames));
-    return WriteFileAtomically(path, FormatHistory(games));
+    std::string bytes(kHeader);
+    bytes += kLineEnd;
+    for (const GameRecord& game : games) {
+        bytes += FormatGameLine(game);
+        bytes += kLineEnd;
+    }
+    return bytes;
 }
 
 std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games)

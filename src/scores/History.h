@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Loaded.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -74,25 +76,13 @@ std::string MissedText(const GameRecord& game);
 std::string FormatGameLine(const GameRecord& game);
 std::optional<GameRecord> ParseGameLine(std::string_view line);
 
-struct HistoryRead {
-    std::vector<GameRecord> games; // oldest first
-    int skippedLines = 0;          // damaged lines left out
-    bool tooLarge = false;         // beyond kHistoryFileLimit: nothing was read
-    bool unreadable = false;       // there but unreadable (permissions, I/O): nothing was read
-};
+// The games, oldest first. The header and blank lines are no games and are
+// passed over; any other line that does not read as a game is skipped and
+// counted, and the read is then Damaged.
+Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes);
 
-// The header and blank lines are no games and are passed over; any other
-// line that does not read as a game is skipped and counted.
-HistoryRead ParseHistory(std::string_view bytes);
-HistoryRead LoadHistory(const std::string& path);
-
-// Adds one game under the data folder's lock and replaces the file in one
-// step, keeping the latest kHistoryGames and dropping damaged lines; a crash
-// leaves the old file whole. A file beyond kHistoryFileLimit is moved aside
-// to "<path>.damaged" (replacing an earlier one) and a fresh file begins
-// with this game. Returns false when nothing was saved, also for a record
-// that would not read back (a malformed time or key).
-bool AppendGame(const std::string& path, const GameRecord& game);
+// The whole file for these games, the latest kHistoryGames of them.
+std::string FormatHistory(std::vector<GameRecord> games);
 
 struct KeyMisses {
     char key = 0;

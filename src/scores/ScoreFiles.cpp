@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFiles.h"
 
-#include "platform/FileIO.h"
-#include "platform/FolderLock.h"
 #include "platform/PrintForm.h"
 #include "platform/ShiftJis.h"
 
@@ -22,49 +20,39 @@ std::optional<std::int32_t> ToScore(std::optional<std::int64_t> number)
 
 // Bytes that are no Shift-JIS decode to a mark the file cannot take back;
 // read as "?", the name can still be saved again by whoever edits the ranking.
-std::u16string ReadableName(std::string_view bytes, bool& damaged)
+struct ReadName {
+    std::u16string name;
+    bool damaged = false;
+};
+
+ReadName ReadableName(std::string_view bytes)
 {
-    std::u16string name = DecodeShiftJis(bytes);
-    for (char16_t& c : name) {
+    ReadName read{DecodeShiftJis(bytes)};
+    for (char16_t& c : read.name) {
         if (c == u'\uFFFD') {
             c = u'?';
-            damaged = true;
+            read.damaged = true;
         }
-    }
-    return name;
-}
-
-} // namespace
-
-RankingRead ParseRanking(std::string_view bytes)
-{
-    RankingRead read;
-    FieldReader reader(bytes);
-    for (int i = 0; i < kRankPlaces; ++i) {
-        const std::optional<std::int32_t> score = ToScore(reader.readNumber());
-        const std::optional<std::string> name = reader.readLine();
-        bool damaged = !score || !name;
-        read.ranking.rankScore[i] = score.value_or(0);
-        read.ranking.rankName[i] = name ? ReadableName(*name, damaged) : std::u16string();
-        if (damaged)
-            read.state = FileState::Damaged;
     }
     return read;
 }
 
-RankingRead LoadRanking(const std::string& path)
+} // namespace
+
+Loaded<Ranking> ParseRanking(std::string_view bytes)
 {
-    const SmallFile file = ReadSmallFile(path);
-    switch (file.state) {
-    case SmallFile::State::Read:
-        return ParseRanking(file.bytes);
-    case SmallFile::State::TooLarge:
-    case SmallFile::State::Unreadable:
-        return {Ranking{}, FileState::Damaged};
-    case SmallFile::State::Missing:
-        break;
+    Loaded<Ranking> read{{}, ReadState::Loaded};
+    FieldReader reader(bytes);
+    for (int i = 0; i < kRankPlaces; ++i) {
+        const std::optional<std::int32_t> score = ToScore(reader.readNumber());
+        const std::optional<std::string> name = reader.readLine();
+        const ReadName readName = name ? ReadableName(*name) : ReadName{};
+        read.value.rankScore[i] = score.value_or(0);
+        read.value.rankName[i] = readName.name;
+        if (!score || !name || readName.damaged)
+            read.state = ReadState::Damaged;
     }
-    return {Ranking{}, FileState::Missing};
+    return read;
 }
 
 bool IsStorableName(std::u16string_view name)
@@ -85,61 +73,15 @@ std::optional<std::string> FormatRanking(const Ranking& ranking)
     return bytes;
 }
 
-SaveResult SaveRanking(const std::string& path, const Ranking& ranking)
+std::optional<std::int32_t> ParseLastScore(std::string_view bytes)
 {
-    // The same lock as a registration's, so that a whole replace never
-    // lands in the middle of one.
-    const FolderLock lock(FolderOf(path));
-    const std::optional<std::string> bytes = FormatRanking(ranking);
-    if (!bytes)
-        return SaveResult::NameNotStorable;
-    return WriteFileAtomically(path, *bytes) ? SaveResult::Saved : SaveResult::WriteFailed;
-}
-
-std::optional<std::int32_t> LoadLastScore(const std::string& path)
-{
-    const SmallFile file = ReadSmallFile(path);
-    if (file.state != SmallFile::State::Read)
-        return std::nullopt;
-    FieldReader reader(file.bytes);
+    FieldReader reader(bytes);
     return ToScore(reader.readNumber());
 }
 
-bool SaveLastScore(const std::string& path, std::int32_t score)
+std::string FormatLastScore(std::int32_t score)
 {
-    const FolderLock lock(FolderOf(path));
-    return WriteFileAtomically(path, PrintNumberLine(score));
-}
-
-Registration RegisterScore(const std::string& path, std::int32_t score, std::u16string name)
-{
-    Registration registration;
-    if (!IsStorableName(name)) {
-        registration.result = SaveResult::NameNotStorable;
-        return registration;
-    }
-    // Read, insert and save under one lock: a registration by another
-    // program in between would otherwise be overwritten by this one's older
-    // copy of the ranking.
-    const FolderLock lock(FolderOf(path));
-    // A ranking that is there but cannot be read is not replaced by one
-    // that knows nothing of its places.
-    const SmallFile file = ReadSmallFile(path);
-    if (file.state == SmallFile::State::Unreadable)
-        return registration;
-    if (file.state == SmallFile::State::Read)
-        registration.ranking = ParseRanking(file.bytes).ranking;
-    registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
-    if (registration.place == 0) {
-        registration.result = SaveResult::Saved;
-        return registration;
-    }
-    const std::optional<std::string> bytes = FormatRanking(registration.ranking);
-    if (!bytes)
-        registration.result = SaveResult::NameNotStorable;
-    else
-        registration.result = WriteFileAtomically(path, *bytes) ? SaveResult::Saved : SaveResult::WriteFailed;
-    return registration;
+    return PrintNumberLine(score);
 }
 
 int InsertRankEntry(Ranking& ranking, std::int32_t score, std::u16string name)

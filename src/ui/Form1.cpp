@@ -5,10 +5,10 @@
 #include "ui/FitLabel.h"
 
 #include "prefs/SpellingSlots.h"
-
-#include "prefs/Options.h"
+#include "store/FileProblems.h"
 
 #include <QGroupBox>
+#include <QPointer>
 #include <QStringList>
 
 #include <utility>
@@ -27,9 +27,9 @@ constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
 
 } // namespace
 
-Form1::Form1(PlayerFiles files)
+Form1::Form1(PlayerStore& store)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_files(std::move(files))
+    , m_store(store)
 {
     SetUpWindow(*this, {.name = "Form1",
                         .title = ToQString(kCaption),
@@ -78,12 +78,12 @@ void Form1::createControls()
     m_command2 = new QPushButton(QStringLiteral("OK"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setGeometry(DesignRect(3600, 5280, 1095, 375));
-    connect(m_command2, &QPushButton::clicked, this, &Form1::ok);
+    connect(m_command2, &QPushButton::clicked, this, [this] { apply(true); });
 
     m_command1 = new QPushButton(ToQString(u"適用"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(DesignRect(4920, 5280, 1215, 375));
-    connect(m_command1, &QPushButton::clicked, this, &Form1::apply);
+    connect(m_command1, &QPushButton::clicked, this, [this] { apply(false); });
 
     // Below the buttons' row on the left, where the grid leaves room.
     m_anySpelling = new QCheckBox(ToQString(u"どの綴りでも入力できる"), this);
@@ -121,17 +121,17 @@ void Form1::loadKeyPrefs()
 {
     // A missing or short file leaves the standard spelling in every slot it
     // cannot supply.
-    LoadKeyPrefs(m_files.keyPrefs, m_keyPref);
+    m_keyPref = m_store.loadKeyPrefs(m_keyPref).value;
     for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
         const int value = m_keyPref[static_cast<std::size_t>(slot)];
         // A value that is no position of the list (-1 among them) selects
         // nothing and leaves the box empty.
         combo(slot)->setCurrentIndex(value >= 0 && value < combo(slot)->count() ? value : -1);
     }
-    m_anySpelling->setChecked(LoadOptions(m_files.options).anySpelling);
+    m_anySpelling->setChecked(m_store.loadOptions().value.anySpelling);
 }
 
-bool Form1::apply()
+void Form1::apply(bool closeWhenSaved)
 {
     for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
         const QComboBox* box = combo(slot);
@@ -140,17 +140,39 @@ bool Form1::apply()
         const bool chosen = index >= 0 && box->currentText() == box->itemText(index);
         m_keyPref[static_cast<std::size_t>(slot)] = static_cast<std::int16_t>(chosen ? index : -1);
     }
-    const bool saved = SaveKeyPrefs(m_files.keyPrefs, m_keyPref)
-                       && SaveAnySpelling(m_files.options, m_anySpelling->isChecked());
-    m_saveMessage->setVisible(!saved);
-    return saved;
+    // Held until the result arrives, so that a second press cannot save
+    // older choices after newer ones.
+    m_command1->setEnabled(false);
+    m_command2->setEnabled(false);
+    // The options only once the spellings are saved, as one setting.
+    const QPointer<Form1> window(this);
+    PlayerStore& store = m_store;
+    const bool anySpelling = m_anySpelling->isChecked();
+    m_store.saveKeyPrefs(m_keyPref, [window, &store, anySpelling, closeWhenSaved](const SaveOutcome& prefs) {
+        if (!prefs.saved()) {
+            if (window)
+                window->saved(closeWhenSaved, prefs);
+            else
+                ReportFileProblem("kibbo", CannotWrite(prefs, Unsaved::KeySettings));
+            return;
+        }
+        store.saveAnySpelling(anySpelling, [window, closeWhenSaved](const SaveOutcome& options) {
+            if (window)
+                window->saved(closeWhenSaved, options);
+            else if (!options.saved())
+                ReportFileProblem("kibbo", CannotWrite(options, Unsaved::KeySettings));
+        });
+    });
 }
 
-void Form1::ok()
+void Form1::saved(bool closeWhenSaved, const SaveOutcome& outcome)
 {
+    m_command1->setEnabled(true);
+    m_command2->setEnabled(true);
+    m_saveMessage->setVisible(!outcome.saved());
     // The dialog stays open when the file could not be written, so that the
     // choices are not lost.
-    if (apply())
+    if (outcome.saved() && closeWhenSaved)
         close();
 }
 

@@ -1,32 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "scores/History.h"
-
-#include <QThreadPool>
-
-#include <string>
+#include "store/PlayerStore.h"
 
 namespace kibbo {
 
-// Appends each finished game to the history file beside the window: a save
-// waits until the disk has it, which can take longer than a frame. Games
-// are written one at a time in the order they ended, each stamped with the
-// local time it ended; the last one is waited for when the game closes.
+// Hands each finished game to the store's history, stamped with the local
+// time it ended; the store writes them in the order they ended. A game that
+// cannot be kept is said on stderr and costs the game nothing else.
 class HistoryWriter {
 public:
-    explicit HistoryWriter(std::string historyFile);
-    HistoryWriter(const HistoryWriter&) = delete;
-    HistoryWriter& operator=(const HistoryWriter&) = delete;
-    ~HistoryWriter();
+    explicit HistoryWriter(PlayerStore& store);
 
     void append(GameRecord game);
-    // Returns once every game handed over so far is written (or failed).
-    void waitForWrites();
 
 private:
-    std::string m_historyFile;
-    QThreadPool m_writer;
+    PlayerStore& m_store;
 };
 
 } // namespace kibbo

@@ -4,6 +4,7 @@
 #include "game/Assets.h"
 #include "game/PictureButtons.h"
 #include "platform/ProgramPath.h"
+#include "store/FileProblems.h"
 #include "ui/ControlStyle.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QWindow>
 
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 namespace kibbo {
@@ -45,10 +45,12 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_onWayland(IsWaylandPlatform(QGuiApplication::platformName()))
     , m_files(std::move(files))
     , m_pictures(m_programFolder)
-    , m_history(m_files.history)
+    , m_store(m_files, m_saves)
+    , m_history(m_store)
     , m_trace(trace)
-    , m_game({*this, sound, m_files, std::move(currentSeconds), std::move(trace),
-              [this](GameRecord game) { m_history.append(std::move(game)); }})
+    , m_game({*this, sound, m_store, std::move(currentSeconds), std::move(trace),
+              [this](GameRecord game) { m_history.append(std::move(game)); },
+              [this](const ClearResult& clear) { clearSaved(clear); }})
 {
     SetUpWindow(*this, {.name = "MainForm",
                         .clientSize = {Pixels(kMainClientWidth) + 2 * kMainBorder,
@@ -90,7 +92,7 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
 
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(100);
-    connect(&m_timer1, &QTimer::timeout, this, [this] { followUp(m_game.tick()); });
+    connect(&m_timer1, &QTimer::timeout, this, [this] { m_game.tick(); });
 
     // Decoded now, so that no tick waits for the disk.
     for (std::string_view frame : kWalkerFrames)
@@ -116,6 +118,12 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
 MainForm::~MainForm()
 {
     qApp->removeEventFilter(this);
+    // Every save still on its way is written before the game goes; what
+    // fails then, with no window left to say so, is said on stderr.
+    m_closing = true;
+    delete m_form1.get();
+    delete m_scoreBoard.get();
+    m_saves.drain();
 }
 
 void MainForm::setCaption(Control c, std::u16string_view text)
@@ -221,29 +229,24 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
         return;
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (!text.isEmpty())
-        followUp(m_game.keyPress(text.at(0).unicode()));
+        m_game.keyPress(text.at(0).unicode());
 }
 
-void MainForm::followUp(Outcome outcome)
+void MainForm::clearSaved(const ClearResult& clear)
 {
-    if (outcome != Outcome::Cleared)
-        return;
-    const ClearResult& clear = m_game.lastClear();
     // The entry window says so itself when it opens.
-    if (!clear.scoreSaved && !clear.entersRanking)
-        std::fprintf(stderr, "kibbo: cannot write %s; the score of this game is not saved\n",
-                     m_files.lastScore.c_str());
-    // After the cleared screen has been painted: making the window takes
-    // longer than a frame.
-    if (clear.entersRanking)
-        QTimer::singleShot(0, this, [this, score = clear.score] { openScoreBoard(score); });
+    if (!clear.scoreSaved && (!clear.entersRanking || m_closing))
+        ReportFileProblem("kibbo", CannotWrite(clear.lastScoreSave, Unsaved::LastScore));
+    // The cleared screen is up: the key that cleared the game has returned.
+    if (clear.entersRanking && !m_closing)
+        openScoreBoard(clear.score);
 }
 
 void MainForm::openScoreBoard(std::int32_t score)
 {
     // A window still open from an earlier game keeps its score: it only
     // comes to the front.
-    if (m_scoreBoard.open(m_files, score)) {
+    if (m_scoreBoard.open(m_store, score)) {
         // Beside the main window, so that the result screen stays in view.
         // On Wayland the compositor places it, over the main window it
         // belongs to.
@@ -265,21 +268,24 @@ void MainForm::keepWithMainWindow(QWidget& window)
 void MainForm::connectMenu()
 {
     auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
-    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_files); });
+    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_store); });
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this, [this] {
-        if (m_scoreBoardStart.open(m_files))
+        if (m_scoreBoardStart.open(m_store))
             connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, &MainForm::openRecords);
     });
 }
 
 void MainForm::openRecords()
 {
-    // Games that ended a moment ago are on their way to the file.
-    m_history.waitForWrites();
-    m_records.open(m_files);
+    // Games that ended a moment ago are on their way to the file: the
+    // window opens once they are there.
+    m_store.afterSaves([this] {
+        if (!m_closing)
+            m_records.open(m_store);
+    });
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)

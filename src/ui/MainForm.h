@@ -9,6 +9,7 @@
 #include "ui/Form2.h"
 #include "ui/FrmAbout.h"
 #include "ui/HistoryWriter.h"
+#include "ui/SaveQueue.h"
 #include "ui/MainFormDesign.h"
 #include "ui/PictureCache.h"
 #include "ui/RecordsWindow.h"
@@ -52,8 +53,9 @@ public:
     ScoreBoardStart* scoreBoardStart() const { return m_scoreBoardStart.get(); }
     ScoreBoard* scoreBoard() const { return m_scoreBoard.get(); }
     RecordsWindow* recordsWindow() const { return m_records.get(); }
-    // The history of finished games, written beside the window.
-    HistoryWriter& history() { return m_history; }
+    // The player's files, and the queue that writes them beside the window.
+    PlayerStore& store() { return m_store; }
+    SaveQueue& saves() { return m_saves; }
 
     // The records window, from the ranking viewer or from a second start
     // with --records.
@@ -84,7 +86,7 @@ private:
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);
-    void followUp(Outcome outcome);
+    void clearSaved(const ClearResult& clear);
 
     std::string m_programFolder;
     // The compositor places the windows, moves this one when dragged and
@@ -100,9 +102,14 @@ private:
     QWidget* m_client = nullptr;
     MainFormControlSet m_controls{};
     QTimer m_timer1;
+    SaveQueue m_saves;
+    FileStore m_store;
     HistoryWriter m_history;
     // Window events worth a --trace line (a move handed to the compositor).
     std::function<void(std::string_view)> m_trace;
+    // Set once the window is being destroyed: results still arriving then
+    // open no window.
+    bool m_closing = false;
     Game m_game;
     SingleWindow<Form1> m_form1;
     SingleWindow<Form2> m_form2;

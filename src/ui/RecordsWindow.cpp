@@ -163,9 +163,9 @@ void LabelDays(QCategoryAxis& axis, const std::vector<GameRecord>& games)
 
 } // namespace
 
-RecordsWindow::RecordsWindow(PlayerFiles files)
+RecordsWindow::RecordsWindow(PlayerStore& store)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_files(std::move(files))
+    , m_store(store)
 {
     SetUpWindow(*this, {.name = "RecordsWindow",
                         .title = ToQString(u"記録"),
@@ -222,16 +222,16 @@ QColor RecordsWindow::keyColour(char key) const
 
 void RecordsWindow::loadHistory()
 {
-    const HistoryRead read = LoadHistory(m_files.history);
-    if (read.tooLarge || read.unreadable || read.skippedLines > 0)
+    const Loaded<std::vector<GameRecord>> read = m_store.loadHistory();
+    if (read.state != ReadState::Loaded && read.state != ReadState::Missing)
         m_note->setText(ToQString(kDamaged));
     m_note->setVisible(!m_note->text().isEmpty());
-    if (read.games.empty()) {
+    if (read.value.empty()) {
         m_message->setText(ToQString(kNoGames));
         return;
     }
     m_message->hide();
-    const std::vector<GameRecord> games = RecentGames(read.games);
+    const std::vector<GameRecord> games = RecentGames(read.value);
 
     m_speed = new QLineSeries;
     m_speed->setName(ToQString(kSpeedName));
@@ -300,7 +300,7 @@ void RecordsWindow::loadHistory()
     view->setGeometry(DesignRect(120, kChartTop, kClientWidth - 240, kChartHeight));
 
     std::int64_t total = 0;
-    const std::vector<KeyMisses> keys = MostMissedKeys(read.games);
+    const std::vector<KeyMisses> keys = MostMissedKeys(read.value);
     for (const KeyMisses& key : keys)
         total += key.count;
     for (const KeyMisses& key : keys)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/PlayerFiles.h"
+#include "store/PlayerStore.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -23,7 +23,7 @@ namespace kibbo {
 class RecordsWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordsWindow(PlayerFiles files);
+    explicit RecordsWindow(PlayerStore& store);
 
     QPushButton* okButton() const { return m_command1; }
     // The sentence shown instead of the charts when no game is kept yet;
@@ -50,7 +50,7 @@ public:
 private:
     void loadHistory();
 
-    PlayerFiles m_files;
+    PlayerStore& m_store;
     QPushButton* m_command1 = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_note = nullptr;

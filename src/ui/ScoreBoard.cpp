@@ -4,9 +4,10 @@
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
-#include <QThread>
+#include "store/FileProblems.h"
 
-#include <memory>
+#include <QPointer>
+
 #include <utility>
 
 namespace kibbo {
@@ -31,9 +32,9 @@ QLabel* MakeCaption(QWidget* parent, const char16_t* text, QRect place, Qt::Alig
 
 } // namespace
 
-ScoreBoard::ScoreBoard(PlayerFiles files, std::int32_t clearedScore)
+ScoreBoard::ScoreBoard(PlayerStore& store, std::int32_t clearedScore)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_files(std::move(files))
+    , m_store(store)
     , m_rows(this, kFirstRowTop)
 {
     SetUpWindow(*this, {.name = "ScoreBoard",
@@ -93,7 +94,7 @@ void ScoreBoard::loadRanking()
 {
     // A missing file reads as seven empty places and a damaged one keeps
     // what could be read; the first OK writes a whole file either way.
-    m_ranking = LoadRanking(m_files.ranking).ranking;
+    m_ranking = m_store.loadRanking().value;
     m_rows.show(m_ranking);
 }
 
@@ -102,9 +103,9 @@ void ScoreBoard::loadLastScore(std::int32_t clearedScore)
     // The game hands the score over through the last-score file. When it could
     // not write the file, what is there is an older game's score, which must
     // never be registered in place of this one.
-    const std::optional<std::int32_t> lastScore = LoadLastScore(m_files.lastScore);
-    if (lastScore && *lastScore == clearedScore) {
-        m_newScore = *lastScore;
+    const Loaded<std::int32_t> lastScore = m_store.loadLastScore();
+    if (lastScore.state == ReadState::Loaded && lastScore.value == clearedScore) {
+        m_newScore = lastScore.value;
     } else {
         m_newScore = clearedScore;
         m_openingNote = ToQString(kLastScoreNotSaved);
@@ -139,13 +140,13 @@ void ScoreBoard::saveAndClose()
     // ranking as the file holds it now: another game on the same data folder
     // may have registered since this window read it.
     m_command1->setEnabled(false);
-    auto result = std::make_shared<SaveResult>(SaveResult::WriteFailed);
-    QThread* saver = QThread::create([result, path = m_files.ranking, score = m_newScore, name = m_entryName] {
-        *result = RegisterScore(path, score, name).result;
+    const QPointer<ScoreBoard> window(this);
+    m_store.registerScore(m_newScore, m_entryName, [window](const Registration& registration) {
+        if (window)
+            window->finishSave(registration.outcome.result);
+        else if (!registration.outcome.saved())
+            ReportFileProblem("kibbo", CannotWrite(registration.outcome, Unsaved::RankingEntry));
     });
-    connect(saver, &QThread::finished, saver, &QObject::deleteLater);
-    connect(saver, &QThread::finished, this, [this, result] { finishSave(*result); });
-    saver->start();
 }
 
 void ScoreBoard::finishSave(SaveResult result)

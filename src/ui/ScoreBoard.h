@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/PlayerFiles.h"
 #include "scores/ScoreFiles.h"
+#include "store/PlayerStore.h"
 #include "ui/RankRows.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ class ScoreBoard final : public QWidget {
 public:
     // clearedScore is the score the game
     // has just written to the last-score file, used when that file says otherwise.
-    ScoreBoard(PlayerFiles files, std::int32_t clearedScore);
+    ScoreBoard(PlayerStore& store, std::int32_t clearedScore);
 
     QLineEdit* nameBox() const { return m_text1; }
     QPushButton* registerButton() const { return m_touroku; }
@@ -45,7 +45,7 @@ private:
     void finishSave(SaveResult result);
     void showMessage(const QString& text);
 
-    PlayerFiles m_files;
+    PlayerStore& m_store;
     Ranking m_ranking;
     std::int32_t m_newScore = 0;
     std::u16string m_entryName; // as registered, saved by OK

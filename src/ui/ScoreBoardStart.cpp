@@ -21,9 +21,9 @@ const char16_t* const kDamagedRanking = u"ランキングの一部を読めま�
 
 } // namespace
 
-ScoreBoardStart::ScoreBoardStart(PlayerFiles files)
+ScoreBoardStart::ScoreBoardStart(PlayerStore& store)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_files(std::move(files))
+    , m_store(store)
     , m_rows(this, kFirstRowTop)
 {
     SetUpWindow(*this, {.name = "ScoreBoardStart",
@@ -65,18 +65,12 @@ void ScoreBoardStart::loadRanking()
 {
     // What could be read is shown either way; the note only says why places
     // are empty.
-    const RankingRead read = LoadRanking(m_files.ranking);
-    m_rows.show(read.ranking);
-    switch (read.state) {
-    case FileState::Whole:
-        break;
-    case FileState::Missing:
+    const Loaded<Ranking> read = m_store.loadRanking();
+    m_rows.show(read.value);
+    if (read.state == ReadState::Missing)
         m_note->setText(ToQString(kNoRanking));
-        break;
-    case FileState::Damaged:
+    else if (read.state != ReadState::Loaded)
         m_note->setText(ToQString(kDamagedRanking));
-        break;
-    }
     m_note->setVisible(!m_note->text().isEmpty());
 }
 

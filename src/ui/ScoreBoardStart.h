@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/PlayerFiles.h"
+#include "store/PlayerStore.h"
 #include "ui/RankRows.h"
 
 #include <QLabel>
@@ -18,7 +18,7 @@ namespace kibbo {
 class ScoreBoardStart final : public QWidget {
     Q_OBJECT
 public:
-    explicit ScoreBoardStart(PlayerFiles files);
+    explicit ScoreBoardStart(PlayerStore& store);
 
     QPushButton* okButton() const { return m_command1; }
     QPushButton* recordsButton() const { return m_kiroku; }
@@ -36,7 +36,7 @@ private:
     void createControls();
     void loadRanking();
 
-    PlayerFiles m_files;
+    PlayerStore& m_store;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_kiroku = nullptr;
     QLabel* m_note = nullptr;

@@ -2,6 +2,7 @@
 #include "platform/FileIO.h"
 #include "prefs/KeyPrefs.h"
 #include "scores/ScoreFiles.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,16 @@
 
 using namespace kibbo;
 
-// A process killed at any moment while it saves the ranking and the
-// preferences leaves each file as it was before or after a save, never torn
-// or empty.
+// A process killed at any moment while it saves the ranking, the
+// preferences and the last score leaves each file as it was before or after
+// a save, never torn or empty.
 TEST(CrashSafety, KilledMidSaveLeavesOldOrNewFile)
 {
     QTemporaryDir dir;
-    const std::string ranking = dir.filePath("score.kib").toStdString();
-    const std::string prefs = dir.filePath("key.ini").toStdString();
+    test::StoreAt store(dir.path().toStdString());
+    const std::string ranking = store->files().ranking;
+    const std::string prefs = store->files().keyPrefs;
+    const std::string last = store->files().lastScore;
 
     Ranking a, b;
     for (int i = 0; i < kRankPlaces; ++i) {
@@ -36,8 +39,9 @@ TEST(CrashSafety, KilledMidSaveLeavesOldOrNewFile)
     prefsB.fill(-1);
     const std::string rankingA = FormatRanking(a).value(), rankingB = FormatRanking(b).value();
     const std::string prefsTextA = FormatKeyPrefs(prefsA), prefsTextB = FormatKeyPrefs(prefsB);
-    ASSERT_EQ(SaveRanking(ranking, a), SaveResult::Saved);
-    ASSERT_TRUE(SaveKeyPrefs(prefs, prefsA));
+    ASSERT_TRUE(WriteFileAtomically(ranking, rankingA));
+    ASSERT_TRUE(store->writeKeyPrefs(prefsA).saved());
+    ASSERT_TRUE(store->writeLastScore(1).saved());
 
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
@@ -46,8 +50,9 @@ TEST(CrashSafety, KilledMidSaveLeavesOldOrNewFile)
         ASSERT_NE(child, -1);
         if (child == 0) {
             for (unsigned n = 0;; ++n) {
-                SaveRanking(ranking, n % 2 ? a : b);
-                SaveKeyPrefs(prefs, n % 2 ? prefsA : prefsB);
+                WriteFileAtomically(ranking, n % 2 ? rankingA : rankingB);
+                store->writeKeyPrefs(n % 2 ? prefsA : prefsB);
+                store->writeLastScore(n % 2 ? 1 : -2000000000);
             }
         }
         usleep(static_cast<useconds_t>(delayMicroseconds(random)));
@@ -56,7 +61,9 @@ TEST(CrashSafety, KilledMidSaveLeavesOldOrNewFile)
         waitpid(child, &status, 0);
         const std::string r = ReadWholeFile(ranking).value_or("");
         const std::string p = ReadWholeFile(prefs).value_or("");
+        const std::string l = ReadWholeFile(last).value_or("");
         ASSERT_TRUE(r == rankingA || r == rankingB) << "round " << round << ": torn ranking of " << r.size() << " bytes";
         ASSERT_TRUE(p == prefsTextA || p == prefsTextB) << "round " << round << ": torn preferences";
+        ASSERT_TRUE(l == " 1 \r\n" || l == "-2000000000 \r\n") << "round " << round << ": torn last score";
     }
 }

@@ -5,6 +5,7 @@
 #include "prefs/Options.h"
 #include "scores/History.h"
 #include "scores/ScoreFiles.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,11 @@ Ranking Ladder(int top)
     return ranking;
 }
 
+void WriteRanking(const std::string& path, const Ranking& ranking)
+{
+    ASSERT_TRUE(WriteFileAtomically(path, FormatRanking(ranking).value()));
+}
+
 } // namespace
 
 // A save that cannot write every byte fails, and the old file stays byte for
@@ -76,29 +82,36 @@ Ranking Ladder(int top)
 TEST(FileSafety, FailedWriteKeepsTheOldFile)
 {
     QTemporaryDir dir;
-    const std::string ranking = dir.filePath("score.kib").toStdString();
-    const std::string prefs = dir.filePath("key.ini").toStdString();
-    const std::string last = dir.filePath("score.dat").toStdString();
-    ASSERT_EQ(SaveRanking(ranking, Ladder(900)), SaveResult::Saved);
+    test::StoreAt store(dir.path().toStdString());
+    const PlayerFiles& files = store->files();
+    WriteRanking(files.ranking, Ladder(900));
     KeyPrefs standard{};
-    ASSERT_TRUE(SaveKeyPrefs(prefs, standard));
-    ASSERT_TRUE(SaveLastScore(last, 850));
-    const std::string rankingBefore = Bytes(ranking), prefsBefore = Bytes(prefs), lastBefore = Bytes(last);
+    ASSERT_TRUE(store->writeKeyPrefs(standard).saved());
+    ASSERT_TRUE(store->writeLastScore(850).saved());
+    ASSERT_TRUE(store->writeAnySpelling(true).saved());
+    GameRecord game;
+    game.time = "2026-12-07T10:00:00";
+    ASSERT_TRUE(store->writeGame(game).saved());
+    const std::vector<std::string> paths = {files.ranking, files.keyPrefs, files.lastScore, files.options,
+                                            files.history};
+    std::vector<std::string> before;
+    for (const std::string& path : paths)
+        before.push_back(Bytes(path));
     const QStringList namesBefore = Names(dir);
 
     KeyPrefs changed{};
     changed.fill(1);
     for (const rlim_t limit : {rlim_t{0}, rlim_t{3}, rlim_t{8}}) {
         const FileSizeLimit full(limit);
-        EXPECT_EQ(SaveRanking(ranking, Ladder(5000)), SaveResult::WriteFailed) << limit;
-        EXPECT_EQ(RegisterScore(ranking, 99999, u"new").result, SaveResult::WriteFailed) << limit;
-        EXPECT_FALSE(SaveKeyPrefs(prefs, changed)) << limit;
-        EXPECT_FALSE(SaveLastScore(last, -1234567)) << limit;
+        EXPECT_EQ(store->writeRegistration(99999, u"new").outcome.result, SaveResult::WriteFailed) << limit;
+        EXPECT_EQ(store->writeKeyPrefs(changed).result, SaveResult::WriteFailed) << limit;
+        EXPECT_EQ(store->writeLastScore(-1234567).result, SaveResult::WriteFailed) << limit;
+        EXPECT_EQ(store->writeAnySpelling(false).result, SaveResult::WriteFailed) << limit;
+        EXPECT_EQ(store->writeGame(game).result, SaveResult::WriteFailed) << limit;
         EXPECT_FALSE(WriteFileAtomically(dir.filePath("new.txt").toStdString(), std::string(100, 'x'))) << limit;
     }
-    EXPECT_EQ(Bytes(ranking), rankingBefore);
-    EXPECT_EQ(Bytes(prefs), prefsBefore);
-    EXPECT_EQ(Bytes(last), lastBefore);
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        EXPECT_EQ(Bytes(paths[i]), before[i]) << paths[i];
     EXPECT_EQ(Names(dir), namesBefore);
 }
 
@@ -147,25 +160,48 @@ TEST(FileSafety, OversizedFilesAreNotRead)
         ASSERT_TRUE(file.resize(qint64{300} * 1024 * 1024));
     }
     const std::string path = huge.toStdString();
-    EXPECT_EQ(ReadSmallFile(path).state, SmallFile::State::TooLarge);
-    const RankingRead ranking = LoadRanking(path);
-    EXPECT_EQ(ranking.state, FileState::Damaged);
-    EXPECT_EQ(ranking.ranking.rankScore[0], 0);
+    EXPECT_EQ(ReadSmallFile(path).state, ReadState::TooLarge);
+    test::StoreAt store(test::StoreAt::AllAt(path));
+    const Loaded<Ranking> ranking = store->loadRanking();
+    EXPECT_EQ(ranking.state, ReadState::Damaged);
+    EXPECT_EQ(ranking.value.rankScore[0], 0);
     KeyPrefs prefs{};
     prefs[0] = 7;
-    EXPECT_FALSE(LoadKeyPrefs(path, prefs));
-    EXPECT_EQ(prefs[0], 7) << "an unread file changes no slot";
-    EXPECT_FALSE(LoadLastScore(path).has_value());
+    const Loaded<KeyPrefs> read = store->loadKeyPrefs(prefs);
+    EXPECT_EQ(read.state, ReadState::TooLarge);
+    EXPECT_EQ(read.value[0], 7) << "an unread file changes no slot";
+    EXPECT_EQ(store->loadLastScore().state, ReadState::TooLarge);
+    EXPECT_EQ(store->loadOptions().state, ReadState::TooLarge);
 
-    // The bound itself: a file of exactly the limit is read, one byte more is not.
+    // The bound itself: a file of exactly the limit is read, one byte more is
+    // not; the same through the store, for every small file it reads.
     const std::string edge = dir.filePath("edge").toStdString();
-    ASSERT_TRUE(WriteFileAtomically(edge, std::string(kSmallFileLimit, '7')));
-    EXPECT_EQ(ReadSmallFile(edge).state, SmallFile::State::Read);
-    EXPECT_EQ(ReadSmallFile(edge).bytes.size(), kSmallFileLimit);
-    ASSERT_TRUE(WriteFileAtomically(edge, std::string(kSmallFileLimit + 1, '7')));
-    EXPECT_EQ(ReadSmallFile(edge).state, SmallFile::State::TooLarge);
-    EXPECT_EQ(ReadSmallFile(dir.filePath("none").toStdString()).state, SmallFile::State::Missing);
-    EXPECT_EQ(ReadSmallFile(dir.path().toStdString()).state, SmallFile::State::Unreadable) << "a folder";
+    // A number the spellings and the last score take, padded with line ends.
+    const std::string padded = " 7 \r\n" + std::string(kSmallFileLimit - 5, '\n');
+    ASSERT_TRUE(WriteFileAtomically(edge, padded));
+    EXPECT_EQ(ReadSmallFile(edge).state, ReadState::Loaded);
+    EXPECT_EQ(ReadSmallFile(edge).value.size(), kSmallFileLimit);
+    {
+        test::StoreAt atEdge(test::StoreAt::AllAt(edge));
+        EXPECT_EQ(atEdge->loadKeyPrefs(KeyPrefs{}).state, ReadState::Loaded);
+        EXPECT_EQ(atEdge->loadKeyPrefs(KeyPrefs{}).value[0], 7);
+        EXPECT_EQ(atEdge->loadOptions().state, ReadState::Loaded);
+        EXPECT_EQ(atEdge->loadLastScore().state, ReadState::Loaded);
+        EXPECT_EQ(atEdge->loadLastScore().value, 7);
+        EXPECT_EQ(atEdge->loadRanking().value.rankScore[0], 7) << "read, though damaged after its first place";
+    }
+    ASSERT_TRUE(WriteFileAtomically(edge, padded + "\n"));
+    EXPECT_EQ(ReadSmallFile(edge).state, ReadState::TooLarge);
+    {
+        test::StoreAt overEdge(test::StoreAt::AllAt(edge));
+        EXPECT_EQ(overEdge->loadKeyPrefs(KeyPrefs{}).state, ReadState::TooLarge);
+        EXPECT_EQ(overEdge->loadKeyPrefs(KeyPrefs{}).value[0], 0);
+        EXPECT_EQ(overEdge->loadOptions().state, ReadState::TooLarge);
+        EXPECT_EQ(overEdge->loadLastScore().state, ReadState::TooLarge);
+        EXPECT_EQ(overEdge->loadRanking().value.rankScore[0], 0);
+    }
+    EXPECT_EQ(ReadSmallFile(dir.filePath("none").toStdString()).state, ReadState::Missing);
+    EXPECT_EQ(ReadSmallFile(dir.path().toStdString()).state, ReadState::Unreadable) << "a folder";
 }
 
 // The folder lock excludes other holders, and a holder killed while holding
@@ -209,7 +245,7 @@ TEST(FileSafety, ConcurrentRegistrationsKeepTheSevenBest)
     std::mt19937 random(20261207);
     for (int round = 0; round < 4; ++round) {
         QTemporaryDir dir;
-        const std::string path = dir.filePath("score.kib").toStdString();
+        const std::string folder = dir.path().toStdString();
         std::vector<int> scores(24);
         std::iota(scores.begin(), scores.end(), 1000);
         std::shuffle(scores.begin(), scores.end(), random);
@@ -218,8 +254,9 @@ TEST(FileSafety, ConcurrentRegistrationsKeepTheSevenBest)
             const pid_t child = fork();
             ASSERT_NE(child, -1);
             if (child == 0) {
-                const Registration r = RegisterScore(path, score, u"p" + std::u16string(1, u'a' + score % 26));
-                _exit(r.result == SaveResult::Saved ? 0 : 1);
+                const Registration r =
+                    test::StoreAt(folder)->writeRegistration(score, u"p" + std::u16string(1, u'a' + score % 26));
+                _exit(r.outcome.saved() ? 0 : 1);
             }
             children.push_back(child);
         }
@@ -228,10 +265,10 @@ TEST(FileSafety, ConcurrentRegistrationsKeepTheSevenBest)
             waitpid(child, &status, 0);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
-        const RankingRead read = LoadRanking(path);
-        ASSERT_EQ(read.state, FileState::Whole);
+        const Loaded<Ranking> read = test::StoreAt(folder)->loadRanking();
+        ASSERT_EQ(read.state, ReadState::Loaded);
         for (int i = 0; i < kRankPlaces; ++i)
-            EXPECT_EQ(read.ranking.rankScore[i], 1023 - i) << "round " << round << ", place " << i + 1;
+            EXPECT_EQ(read.value.rankScore[i], 1023 - i) << "round " << round << ", place " << i + 1;
     }
 }
 
@@ -240,17 +277,18 @@ TEST(FileSafety, ConcurrentRegistrationsKeepTheSevenBest)
 TEST(FileSafety, RegistrationBelowTheSeventhChangesNothing)
 {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("score.kib").toStdString();
-    ASSERT_EQ(SaveRanking(path, Ladder(900)), SaveResult::Saved);
+    test::StoreAt store(dir.path().toStdString());
+    const std::string path = store->files().ranking;
+    WriteRanking(path, Ladder(900));
     const std::string before = Bytes(path);
-    const Registration r = RegisterScore(path, 300, u"late");
-    EXPECT_EQ(r.result, SaveResult::Saved);
+    const Registration r = store->writeRegistration(300, u"late");
+    EXPECT_EQ(r.outcome.result, SaveResult::Saved);
     EXPECT_EQ(r.place, 0);
     EXPECT_EQ(r.ranking.rankScore[kRankPlaces - 1], 300);
     EXPECT_EQ(Bytes(path), before);
-    const Registration in = RegisterScore(path, 301, u"just");
+    const Registration in = store->writeRegistration(301, u"just");
     EXPECT_EQ(in.place, 7);
-    EXPECT_EQ(LoadRanking(path).ranking.rankName[6], u"just");
+    EXPECT_EQ(store->loadRanking().value.rankName[6], u"just");
 }
 
 // A player's file that is there but cannot be read is never replaced by a
@@ -262,30 +300,36 @@ TEST(FileSafety, UnreadableFilesAreNotReplaced)
     // A link to itself cannot be opened by anyone, root included.
     const std::string loop = dir.filePath("loop").toStdString();
     ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
-    EXPECT_EQ(ReadSmallFile(loop).state, SmallFile::State::Unreadable);
-    EXPECT_EQ(RegisterScore(loop, 900, u"x").result, SaveResult::WriteFailed);
-    EXPECT_FALSE(SaveAnySpelling(loop, true));
+    EXPECT_EQ(ReadSmallFile(loop).state, ReadState::Unreadable);
+    test::StoreAt looped(test::StoreAt::AllAt(loop));
+    EXPECT_EQ(looped->writeRegistration(900, u"x").outcome.result, SaveResult::NotReplaced);
+    EXPECT_EQ(looped->writeAnySpelling(true).result, SaveResult::NotReplaced);
     GameRecord game;
     game.time = "2026-12-07T10:00:00";
-    EXPECT_FALSE(AppendGame(loop, game));
-    EXPECT_TRUE(LoadHistory(loop).unreadable);
-    EXPECT_EQ(LoadRanking(loop).state, FileState::Damaged);
+    EXPECT_EQ(looped->writeGame(game).result, SaveResult::NotReplaced);
+    EXPECT_EQ(looped->loadHistory().state, ReadState::Unreadable);
+    EXPECT_EQ(looped->loadRanking().state, ReadState::Damaged);
+    EXPECT_EQ(looped->loadKeyPrefs(KeyPrefs{}).state, ReadState::Unreadable);
+    EXPECT_EQ(looped->loadOptions().state, ReadState::Unreadable);
+    EXPECT_EQ(looped->loadLastScore().state, ReadState::Unreadable);
     char target[16] = {};
     EXPECT_EQ(::readlink(loop.c_str(), target, sizeof target - 1), 4) << "still the same link";
 
     // A pipe where a file belongs is no file, and reading it must not wait.
     const std::string pipe = dir.filePath("pipe").toStdString();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(ReadSmallFile(pipe).state, SmallFile::State::Unreadable);
-    EXPECT_EQ(RegisterScore(pipe, 900, u"x").result, SaveResult::WriteFailed);
+    EXPECT_EQ(ReadSmallFile(pipe).state, ReadState::Unreadable);
+    EXPECT_EQ(test::StoreAt(test::StoreAt::AllAt(pipe))->writeRegistration(900, u"x").outcome.result,
+              SaveResult::NotReplaced);
 
     // Without read permission (root reads anyway, so only for others).
     const std::string locked = dir.filePath("score.kib").toStdString();
-    ASSERT_EQ(SaveRanking(locked, Ladder(900)), SaveResult::Saved);
+    WriteRanking(locked, Ladder(900));
     const std::string before = Bytes(locked);
     ASSERT_EQ(::chmod(locked.c_str(), 0200), 0);
-    if (ReadSmallFile(locked).state == SmallFile::State::Unreadable) {
-        EXPECT_EQ(RegisterScore(locked, 5000, u"x").result, SaveResult::WriteFailed);
+    if (ReadSmallFile(locked).state == ReadState::Unreadable) {
+        EXPECT_EQ(test::StoreAt(dir.path().toStdString())->writeRegistration(5000, u"x").outcome.result,
+                  SaveResult::NotReplaced);
         ASSERT_EQ(::chmod(locked.c_str(), 0600), 0);
         EXPECT_EQ(Bytes(locked), before);
     }

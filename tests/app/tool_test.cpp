@@ -47,7 +47,7 @@ TEST(KibboTool, CatalogueListsEveryDog)
 {
     QTemporaryDir dir;
     const QString prefs = dir.filePath("key.ini");
-    ASSERT_TRUE(kibbo::SaveKeyPrefs(prefs.toStdString(), kibbo::KeyPrefs{}));
+    ASSERT_TRUE(kibbo::WriteFileAtomically(prefs.toStdString(), kibbo::FormatKeyPrefs(kibbo::KeyPrefs{})));
     const ToolRun run = RunTool({"catalogue", "--prefs", prefs});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
@@ -65,7 +65,7 @@ TEST(KibboTool, GuideFollowsPreferenceFile)
     prefs[4] = 1;
     prefs[9] = 1;
     const QString path = dir.filePath("key.ini");
-    ASSERT_TRUE(kibbo::SaveKeyPrefs(path.toStdString(), prefs));
+    ASSERT_TRUE(kibbo::WriteFileAtomically(path.toStdString(), kibbo::FormatKeyPrefs(prefs)));
     const ToolRun run = RunTool({"guide", "--prefs", path, QString::fromUtf8("びしょんふりーぜ"), QString::fromUtf8("ちわわ")});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "bishonfuri-ze\ntiwawa\n");
@@ -104,14 +104,14 @@ public:
             r.rankScore[i] = scores[i];
             r.rankName[i] = u"p" + std::u16string(1, static_cast<char16_t>(u'1' + i));
         }
-        EXPECT_EQ(kibbo::SaveRanking(path(), r), kibbo::SaveResult::Saved);
+        EXPECT_TRUE(kibbo::WriteFileAtomically(path(), kibbo::FormatRanking(r).value()));
     }
     std::string path() const { return dir.filePath("score.kib").toStdString(); }
     QString folder() const { return dir.path(); }
     std::string bytes() const { return kibbo::ReadWholeFile(path()).value_or("<none>"); }
     std::vector<int> scores() const
     {
-        const kibbo::Ranking r = kibbo::LoadRanking(path()).ranking;
+        const kibbo::Ranking r = kibbo::ParseRanking(kibbo::ReadWholeFile(path()).value_or("")).value;
         return {r.rankScore.begin(), r.rankScore.begin() + kibbo::kRankPlaces};
     }
 
@@ -200,7 +200,8 @@ TEST(KibboTool, SimultaneousAddsLoseNoRegistration)
             ASSERT_TRUE(run->waitForFinished(120000));
             EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardError().toStdString();
         }
-        const kibbo::Ranking r = kibbo::LoadRanking(dir.filePath("score.kib").toStdString()).ranking;
+        const kibbo::Ranking r =
+            kibbo::ParseRanking(kibbo::ReadWholeFile(dir.filePath("score.kib").toStdString()).value_or("")).value;
         for (int i = 0; i < kibbo::kRankPlaces; ++i) {
             EXPECT_EQ(r.rankScore[i], 1039 - i) << "round " << round << ", place " << i + 1;
             EXPECT_EQ(QString::fromStdU16String(r.rankName[i]), "n" + QString::number(1039 - i));

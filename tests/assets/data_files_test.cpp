@@ -53,14 +53,14 @@ TEST_F(FreshFolder, FirstRankingHasSevenDescendingPlaces)
 {
     ASSERT_TRUE(artgen::WriteFirstDataFiles(m_dir.string()));
     const std::string bytes = kibbo::ReadWholeFile((m_dir / "data" / "score.kib").string()).value_or("");
-    const kibbo::RankingRead read = kibbo::ParseRanking(bytes);
-    ASSERT_EQ(read.state, kibbo::FileState::Whole);
+    const kibbo::Loaded<kibbo::Ranking> read = kibbo::ParseRanking(bytes);
+    ASSERT_EQ(read.state, kibbo::ReadState::Loaded);
     long previous = 1L << 40;
     for (int place = 1; place <= 7; ++place) {
-        const long score = read.ranking.rankScore[place - 1];
+        const long score = read.value.rankScore[place - 1];
         EXPECT_LT(score, previous) << "place " << place;
         EXPECT_GT(score, 0) << "place " << place;
-        EXPECT_FALSE(read.ranking.rankName[place - 1].empty()) << "place " << place;
+        EXPECT_FALSE(read.value.rankName[place - 1].empty()) << "place " << place;
         previous = score;
     }
     int lines = 0;

@@ -2,14 +2,12 @@
 #pragma once
 
 #include "doubles/FakeControls.h"
+#include "doubles/FakeStore.h"
 #include "doubles/RecordingSound.h"
 #include "game/Game.h"
 #include "prefs/KeyPrefs.h"
 
 #include <gtest/gtest.h>
-
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <initializer_list>
 #include <string>
@@ -17,17 +15,15 @@
 
 namespace kibbo::test {
 
-// A game with a fake window and sound in a fresh program folder, and a
-// clock whose seconds the test sets.
+// A game with a fake window, sound and player's files, and a clock whose
+// seconds the test sets.
 class GameTest : public ::testing::Test {
 protected:
     GameTest()
-        : folder(dir.path().toStdString())
-        , game({controls, sound, PlayerFiles::In(folder + "/data"), [this] { return seconds; },
+        : game({controls, sound, store, [this] { return seconds; },
                 [this](std::string_view line) { traced.emplace_back(line); },
                 [this](GameRecord record) { records.push_back(std::move(record)); }})
     {
-        QDir(dir.path()).mkdir("data");
     }
 
     void expectVisible(std::initializer_list<Control> list, bool visible)
@@ -36,14 +32,10 @@ protected:
             EXPECT_EQ(controls.at(c).visible, visible) << "control " << static_cast<int>(c);
     }
 
-    void savePrefs(const kibbo::KeyPrefs& prefs)
-    {
-        ASSERT_TRUE(kibbo::SaveKeyPrefs(folder + "/data/key.ini", prefs));
-    }
+    void savePrefs(const kibbo::KeyPrefs& prefs) { store.keyPrefs = prefs; }
 
-    QTemporaryDir dir;
-    std::string folder;
     int seconds = 0;
+    FakeStore store;
     FakeControls controls;
     RecordingSound sound;
     std::vector<std::string> traced;

@@ -2,6 +2,7 @@
 #include "game/GameFixture.h"
 #include "platform/FileIO.h"
 #include "scores/ScoreFiles.h"
+#include "store/FileStore.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 
@@ -64,7 +65,6 @@ protected:
     }
 
     std::u16string caption(Control c) { return controls.at(c).caption; }
-    std::string file(const char* name) { return ReadWholeFile(folder + "/data/" + name).value_or("<none>"); }
     GameState& s() { return game.mutableState(); }
 };
 
@@ -278,7 +278,7 @@ TEST_F(PlayTest, CurfewEndsTheGame)
                   false);
     ASSERT_EQ(traced.size(), 1u);
     EXPECT_EQ(traced[0].rfind("over", 0), 0u);
-    EXPECT_EQ(file("score.dat"), "<none>") << "a game over saves nothing";
+    EXPECT_FALSE(store.lastScore) << "a game over saves nothing";
 
     // Nothing runs any more on the game-over screen.
     const GameState after = s();
@@ -346,7 +346,7 @@ TEST_F(PlayTest, ScriptedGameClearsAfterNinetyFourDogs)
         return std::u16string(d.begin(), d.end());
     }());
     EXPECT_EQ(game.lastClear().score, score);
-    EXPECT_EQ(file("score.dat"), " " + std::to_string(score) + " \r\n");
+    EXPECT_EQ(store.lastScore, score);
     EXPECT_TRUE(game.lastClear().scoreSaved);
     EXPECT_TRUE(game.lastClear().entersRanking) << "no ranking file yet: seven empty places";
     EXPECT_EQ(controls.at(Control::Image6).picture, kClearedWall);
@@ -356,11 +356,11 @@ TEST_F(PlayTest, ScriptedGameClearsAfterNinetyFourDogs)
     EXPECT_EQ(traced.back(), "clear\t" + std::to_string(score) + "\t" + std::to_string(speed) + "\t94\t3");
 
     // Typing on after the clear changes nothing: no second clear, no new file.
-    QFile::remove(QString::fromStdString(folder + "/data/score.dat"));
+    store.lastScore.reset();
     const std::size_t commands = sound.requests.size();
     for (int i = 0; i < 500; ++i)
         EXPECT_EQ(type(std::u16string(s().typGuide)), Outcome::Nothing);
-    EXPECT_EQ(file("score.dat"), "<none>");
+    EXPECT_FALSE(store.lastScore);
     EXPECT_EQ(sound.requests.size(), commands) << "no bark after the clear";
     EXPECT_FALSE(controls.timer1Enabled);
 }
@@ -372,7 +372,7 @@ TEST_F(PlayTest, RankingEntryNeedsMoreThanTheSeventh)
         Ranking ranking;
         for (int i = 0; i < kRankPlaces; ++i)
             ranking.rankScore[i] = seventh + 100 * (kRankPlaces - 1 - i);
-        ASSERT_EQ(SaveRanking(folder + "/data/score.kib", ranking), SaveResult::Saved);
+        store.ranking = {ranking, ReadState::Loaded};
         startAt(223);
         s().typeCount = 1000 - 3;
         s().playSeconds = 250;
@@ -382,7 +382,7 @@ TEST_F(PlayTest, RankingEntryNeedsMoreThanTheSeventh)
         EXPECT_EQ(game.lastClear().score, 17250);
         EXPECT_EQ(game.lastClear().entersRanking, seventh < 17250) << seventh;
         EXPECT_EQ(s().rankScore[6], seventh);
-        EXPECT_EQ(file("score.dat"), " 17250 \r\n") << "written whether or not it enters";
+        EXPECT_EQ(store.lastScore, 17250) << "written whether or not it enters";
         game.newGame();
     }
 }
@@ -390,12 +390,40 @@ TEST_F(PlayTest, RankingEntryNeedsMoreThanTheSeventh)
 // A score file that cannot be written is noted, not silently dropped.
 TEST_F(PlayTest, UnwritableScoreIsReported)
 {
-    QDir(dir.path()).rmdir("data");
+    store.failSaves = true;
     startAt(223);
     placeWalker(7380);
     ASSERT_EQ(typeWholeGuide(), Outcome::Cleared);
     EXPECT_FALSE(game.lastClear().scoreSaved);
     EXPECT_TRUE(game.lastClear().entersRanking);
+}
+
+// The clearing key shows the cleared screen without waiting for the disk;
+// the game learns that the score is saved, and whether it enters the
+// ranking, when the save has finished.
+TEST_F(PlayTest, ClearDoesNotWaitForTheSave)
+{
+    std::vector<ClearResult> saved;
+    Game waiting({controls, sound, store, [] { return 0; }, {}, {},
+                  [&saved](const ClearResult& clear) { saved.push_back(clear); }});
+    waiting.formLoad();
+    waiting.mutableState().dogIndex = 223;
+    waiting.beginPlay();
+    waiting.mutableState().walkerLeft = 7380;
+    store.holdSaves = true;
+    for (char16_t k : std::u16string(waiting.state().typGuide))
+        waiting.keyPress(k);
+    ASSERT_EQ(waiting.state().screen, Screen::Cleared);
+    EXPECT_TRUE(saved.empty());
+    EXPECT_FALSE(store.lastScore);
+    EXPECT_EQ(store.heldSaves(), 1u);
+    store.runHeld();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_TRUE(saved[0].scoreSaved);
+    EXPECT_TRUE(saved[0].entersRanking);
+    EXPECT_EQ(store.lastScore, saved[0].score);
+    EXPECT_EQ(waiting.lastClear().score, saved[0].score);
+    EXPECT_EQ(saved[0].lastScoreSave.file, "score.dat");
 }
 
 // The trace follows a game: start, each dog with its guide.
@@ -417,11 +445,12 @@ TEST(DataRoot, PlayerFilesLiveInTheGivenFolder)
     QDir(player.path()).mkdir("data");
     KeyPrefs prefs{};
     prefs[1] = 1; // ち as "chi"
-    ASSERT_TRUE(SaveKeyPrefs(player.filePath("data/key.ini").toStdString(), prefs));
+    RunAtOnce runner;
+    FileStore store(PlayerFiles::In(player.filePath("data").toStdString()), runner);
+    ASSERT_TRUE(store.writeKeyPrefs(prefs).saved());
     test::FakeControls controls;
     test::RecordingSound sound;
-    Game game({controls, sound, PlayerFiles::In(player.filePath("data").toStdString()),
-               [] { return 0; }});
+    Game game({controls, sound, store, [] { return 0; }});
     game.formLoad();
     game.mutableState().dogIndex = 5; // チワワ
     game.beginPlay();

@@ -19,7 +19,7 @@ namespace {
 
 class PracticeTest : public GameTest {
 protected:
-    void anySpelling(bool on) { ASSERT_TRUE(SaveAnySpelling(folder + "/data/options.ini", on)); }
+    void anySpelling(bool on) { store.options = Options{on, {}}; }
 
     void startAt(int index)
     {
@@ -163,7 +163,7 @@ TEST_F(PracticeTest, WholeGameInMixedSpellingsClears)
     EXPECT_EQ(s().typeCount, letters);
     const std::int32_t score = TotalScore(TypingSpeed(letters, s().playSeconds), 0);
     EXPECT_EQ(game.lastClear().score, score);
-    EXPECT_EQ(LoadLastScore(folder + "/data/score.dat"), score);
+    EXPECT_EQ(store.lastScore, score);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].ending, Ending::Cleared);
     EXPECT_EQ(records[0].score, score);

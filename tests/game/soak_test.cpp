@@ -178,7 +178,7 @@ protected:
         } else if (last == Outcome::Cleared) {
             EXPECT_GT(s.walkerLeft, kWalkerHomeLeft) << "game " << gameNumber;
             EXPECT_EQ(s.screen, Screen::Cleared) << "game " << gameNumber;
-            EXPECT_EQ(LoadLastScore(folder + "/data/score.dat"), game.lastClear().score)
+            EXPECT_EQ(store.lastScore, game.lastClear().score)
                 << "game " << gameNumber << ": the cleared score is the one on file";
         }
         if (s.screen != Screen::Play) {

@@ -3,9 +3,11 @@
 #include "typing/Guide.h"
 
 #include "platform/FileIO.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 
@@ -41,32 +43,32 @@ TEST(KeyPrefsFile, SavesByteExact)
 TEST(KeyPrefsFile, RoundTrips)
 {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("key.ini").toStdString();
+    kibbo::test::StoreAt store(dir.path().toStdString());
     KeyPrefs prefs{};
     for (int slot = 0; slot < 43; ++slot)
         prefs[slot] = static_cast<std::int16_t>(slot % 4 - 1);
     prefs[5] = 32767;
     prefs[6] = -32768;
-    ASSERT_TRUE(kibbo::SaveKeyPrefs(path, prefs));
-    KeyPrefs loaded = Filled(9);
-    ASSERT_TRUE(kibbo::LoadKeyPrefs(path, loaded));
-    EXPECT_EQ(loaded, prefs);
+    ASSERT_TRUE(store->writeKeyPrefs(prefs).saved());
+    const kibbo::Loaded<KeyPrefs> loaded = store->loadKeyPrefs(Filled(9));
+    ASSERT_EQ(loaded.state, kibbo::ReadState::Loaded);
+    EXPECT_EQ(loaded.value, prefs);
 }
 
 // A missing file leaves every value as it was and says so.
 TEST(KeyPrefsFile, MissingFileKeepsValues)
 {
     QTemporaryDir dir;
-    KeyPrefs prefs = Filled(1);
-    EXPECT_FALSE(kibbo::LoadKeyPrefs(dir.filePath("absent.ini").toStdString(), prefs));
-    EXPECT_EQ(prefs, Filled(1));
+    const kibbo::Loaded<KeyPrefs> read = kibbo::test::StoreAt(dir.path().toStdString())->loadKeyPrefs(Filled(1));
+    EXPECT_EQ(read.state, kibbo::ReadState::Missing);
+    EXPECT_EQ(read.value, Filled(1));
 }
 
 // A short file fills the slots it has; the rest keep their values.
 TEST(KeyPrefsFile, ShortFileFillsWhatItHas)
 {
     KeyPrefs prefs = Filled(7);
-    kibbo::ParseKeyPrefs(" 1 \r\n 2 \r\n", prefs);
+    prefs = kibbo::ParseKeyPrefs(" 1 \r\n 2 \r\n", prefs);
     EXPECT_EQ(prefs[0], 1);
     EXPECT_EQ(prefs[1], 2);
     for (int slot = 2; slot < 43; ++slot)
@@ -81,7 +83,7 @@ TEST(KeyPrefsFile, BadFieldsKeepTheirSlotOnly)
     prefs[2] = 6;
     prefs[3] = 8;
     std::string bytes = " 1 \r\nabc\r\n 40000 \r\n12x \r\n 1 \r\n";
-    kibbo::ParseKeyPrefs(bytes, prefs);
+    prefs = kibbo::ParseKeyPrefs(bytes, prefs);
     EXPECT_EQ(prefs[0], 1);
     EXPECT_EQ(prefs[1], 5);
     EXPECT_EQ(prefs[2], 6);
@@ -97,7 +99,7 @@ TEST(KeyPrefsFile, ReadsFieldsLikeThePrintForm)
     for (int i = 0; i < 38; ++i)
         bytes += " 0 \r\n";
     bytes += " 2 \r\n 2 \r\n"; // slot 42, then a 44th line that is ignored
-    kibbo::ParseKeyPrefs(bytes, prefs);
+    prefs = kibbo::ParseKeyPrefs(bytes, prefs);
     EXPECT_EQ(prefs[0], 1);
     EXPECT_EQ(prefs[1], 2);
     EXPECT_EQ(prefs[2], -1);
@@ -109,9 +111,9 @@ TEST(KeyPrefsFile, ReadsFieldsLikeThePrintForm)
 TEST(KeyPrefsFile, EmptyAndBinaryFiles)
 {
     KeyPrefs prefs = Filled(1);
-    kibbo::ParseKeyPrefs("", prefs);
+    prefs = kibbo::ParseKeyPrefs("", prefs);
     EXPECT_EQ(prefs, Filled(1));
-    kibbo::ParseKeyPrefs(std::string("\0\xff\xfe-\r\n-", 7), prefs);
+    prefs = kibbo::ParseKeyPrefs(std::string("\0\xff\xfe-\r\n-", 7), prefs);
     EXPECT_EQ(prefs, Filled(1));
 }
 
@@ -120,8 +122,11 @@ TEST(KeyPrefsFile, FailedSaveLeavesOldFile)
 {
     QTemporaryDir dir;
     const std::string path = dir.filePath("key.ini").toStdString();
-    ASSERT_TRUE(kibbo::SaveKeyPrefs(path, Filled(1)));
-    EXPECT_FALSE(kibbo::SaveKeyPrefs(dir.filePath("no/such/dir/key.ini").toStdString(), Filled(0)));
+    ASSERT_TRUE(kibbo::test::StoreAt(dir.path().toStdString())->writeKeyPrefs(Filled(1)).saved());
+    const kibbo::SaveOutcome failed =
+        kibbo::test::StoreAt(dir.filePath("no/such/dir").toStdString())->writeKeyPrefs(Filled(0));
+    EXPECT_EQ(failed.result, kibbo::SaveResult::WriteFailed);
+    EXPECT_EQ(failed.file, dir.filePath("no/such/dir/key.ini").toStdString());
     EXPECT_EQ(kibbo::ReadWholeFile(path).value_or(""), kibbo::FormatKeyPrefs(Filled(1)));
 }
 
@@ -130,14 +135,47 @@ TEST(KeyPrefsFile, FailedSaveLeavesOldFile)
 TEST(KeyPrefsFile, ValuesFromFileDriveTheGuide)
 {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("key.ini").toStdString();
+    kibbo::test::StoreAt store(dir.path().toStdString());
     KeyPrefs saved{};
     saved[0] = 1;
     saved[31] = 2;
     saved[1] = -1;
     saved[2] = 2;
-    ASSERT_TRUE(kibbo::SaveKeyPrefs(path, saved));
-    KeyPrefs prefs{};
-    ASSERT_TRUE(kibbo::LoadKeyPrefs(path, prefs));
+    ASSERT_TRUE(store->writeKeyPrefs(saved).saved());
+    const KeyPrefs prefs = store->loadKeyPrefs(KeyPrefs{}).value;
     EXPECT_EQ(kibbo::MakeGuide(u"しうぃちつ", prefs), u"shiuxititu");
+}
+
+// The spellings are asked for at every dog; a file unchanged since the last
+// read is not read again, a file replaced (or rewritten in place, at another
+// size) is, and a file gone reads as missing at once.
+TEST(KeyPrefsFile, AnUnchangedFileIsNotReadAgain)
+{
+    QTemporaryDir dir;
+    kibbo::test::StoreAt store(dir.path().toStdString());
+    const std::string path = store->files().keyPrefs;
+    ASSERT_TRUE(store->writeKeyPrefs(Filled(1)).saved());
+    EXPECT_EQ(store->loadKeyPrefs(KeyPrefs{}).value, Filled(1));
+    EXPECT_EQ(store->loadKeyPrefs(Filled(1)).value, Filled(1));
+    EXPECT_EQ(store->spellingsReads(), 1);
+
+    ASSERT_TRUE(store->writeKeyPrefs(Filled(2)).saved());
+    EXPECT_EQ(store->loadKeyPrefs(Filled(1)).value, Filled(2));
+    EXPECT_EQ(store->spellingsReads(), 2);
+
+    // An editor writing in place: a short file keeps the caller's other slots.
+    {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(" 3 \r\n");
+    }
+    const KeyPrefs shortFile = store->loadKeyPrefs(Filled(2)).value;
+    EXPECT_EQ(shortFile[0], 3);
+    EXPECT_EQ(shortFile[1], 2);
+    EXPECT_EQ(store->spellingsReads(), 3);
+
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+    const kibbo::Loaded<KeyPrefs> gone = store->loadKeyPrefs(Filled(4));
+    EXPECT_EQ(gone.state, kibbo::ReadState::Missing);
+    EXPECT_EQ(gone.value, Filled(4));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileIO.h"
 #include "prefs/Options.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
@@ -32,21 +33,23 @@ TEST(OptionsFile, ReadsOnOnlyWhenSaidSo)
     for (const Case& c : cases)
         EXPECT_EQ(ParseOptions(c.bytes).anySpelling, c.on) << c.bytes;
     QTemporaryDir dir;
-    EXPECT_FALSE(LoadOptions(dir.filePath("options.ini").toStdString()).anySpelling);
-    const std::string huge = dir.filePath("huge.ini").toStdString();
-    ASSERT_TRUE(WriteFileAtomically(huge, "any_spelling=1\r\n" + std::string(kSmallFileLimit, '#')));
-    EXPECT_FALSE(LoadOptions(huge).anySpelling) << "an oversized file is not read";
+    test::StoreAt store(dir.path().toStdString());
+    EXPECT_FALSE(store->loadOptions().value.anySpelling);
+    ASSERT_TRUE(WriteFileAtomically(store->files().options, "any_spelling=1\r\n" + std::string(kSmallFileLimit, '#')));
+    EXPECT_EQ(store->loadOptions().state, ReadState::TooLarge);
+    EXPECT_FALSE(store->loadOptions().value.anySpelling) << "an oversized file is not read";
 }
 
 // Saving writes CRLF lines and keeps keys it does not know, in their order.
 TEST(OptionsFile, SaveKeepsUnknownKeys)
 {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("options.ini").toStdString();
-    ASSERT_TRUE(SaveAnySpelling(path, true));
+    test::StoreAt store(dir.path().toStdString());
+    const std::string path = store->files().options;
+    ASSERT_TRUE(store->writeAnySpelling(true).saved());
     EXPECT_EQ(ReadWholeFile(path).value(), "any_spelling=1\r\n");
     ASSERT_TRUE(WriteFileAtomically(path, "later=2\nany_spelling=1\r\nbroken line\r\nnote=a=b\r\n"));
-    ASSERT_TRUE(SaveAnySpelling(path, false));
+    ASSERT_TRUE(store->writeAnySpelling(false).saved());
     EXPECT_EQ(ReadWholeFile(path).value(), "any_spelling=0\r\nlater=2\r\nnote=a=b\r\n");
-    EXPECT_FALSE(SaveAnySpelling(dir.filePath("gone/options.ini").toStdString(), true));
+    EXPECT_EQ(test::StoreAt(dir.filePath("gone").toStdString())->writeAnySpelling(true).result, SaveResult::WriteFailed);
 }

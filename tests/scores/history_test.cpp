@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileIO.h"
 #include "scores/History.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
@@ -54,12 +55,17 @@ std::vector<std::int32_t> SecondsOf(const std::vector<GameRecord>& games)
     return seconds;
 }
 
+using HistoryRead = Loaded<std::vector<GameRecord>>;
+
 class HistoryFile : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
     std::string path() const { return m_dir.filePath("history.csv").toStdString(); }
     std::string bytes() const { return ReadWholeFile(path()).value_or(""); }
     void write(const std::string& bytes) const { ASSERT_TRUE(WriteFileAtomically(path(), bytes)); }
+    // Each through a store of its own, as separate programs would.
+    bool append(const GameRecord& game) const { return test::StoreAt(m_dir.path().toStdString())->writeGame(game).saved(); }
+    HistoryRead load() const { return test::StoreAt(m_dir.path().toStdString())->loadHistory(); }
 
 private:
     QTemporaryDir m_dir;
@@ -77,8 +83,8 @@ TEST_F(HistoryFile, WritesTheDocumentedLines)
     over.dogs = 60;
     over.mistypes = 9;
     over.missed = {{'k', 4}, {'n', 5}};
-    ASSERT_TRUE(AppendGame(path(), Cleared()));
-    ASSERT_TRUE(AppendGame(path(), over));
+    ASSERT_TRUE(append(Cleared()));
+    ASSERT_TRUE(append(over));
     EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n"
                        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\"\r\n"
                        "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5\r\n");
@@ -100,12 +106,12 @@ TEST_F(HistoryFile, RoundTripsEveryField)
     const std::vector<GameRecord> games = {Cleared(), negative, left, everyKey};
     for (const GameRecord& game : games) {
         EXPECT_EQ(ParseGameLine(FormatGameLine(game)), game) << FormatGameLine(game);
-        ASSERT_TRUE(AppendGame(path(), game));
+        ASSERT_TRUE(append(game));
     }
-    const HistoryRead read = LoadHistory(path());
-    EXPECT_EQ(read.games, games);
+    const HistoryRead read = load();
+    EXPECT_EQ(read.value, games);
     EXPECT_EQ(read.skippedLines, 0);
-    EXPECT_FALSE(read.tooLarge);
+    EXPECT_EQ(read.state, ReadState::Loaded);
 }
 
 // A spreadsheet may quote any field and write a BOM and bare line feeds.
@@ -114,8 +120,8 @@ TEST(HistoryLines, ReadsWhatASpreadsheetSavesBack)
     const HistoryRead read = ParseHistory("\xEF\xBB\xBFtime,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\n"
                                           "\"2026-12-07T17:05:31\",\"cleared\",\"12345\",182,94,17,312,1,\",:2 -:3 .:1 a:11\"\n");
     EXPECT_EQ(read.skippedLines, 0);
-    ASSERT_EQ(read.games.size(), 1u);
-    EXPECT_EQ(read.games[0], Cleared());
+    ASSERT_EQ(read.value.size(), 1u);
+    EXPECT_EQ(read.value[0], Cleared());
 }
 
 // Anything that is not a whole record is no game.
@@ -159,13 +165,13 @@ TEST_F(HistoryFile, SkipsAndCountsDamagedLines)
     write("time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n" + FormatGameLine(Numbered(1))
           + "\r\nthis is no game\r\n" + std::string("\xff\xfe\x00\x01\r\n", 6) + FormatGameLine(Numbered(2)) + "\r\n\r\n"
           + FormatGameLine(Numbered(3)).substr(0, 20));
-    HistoryRead read = LoadHistory(path());
-    EXPECT_EQ(SecondsOf(read.games), (std::vector<std::int32_t>{1, 2}));
+    HistoryRead read = load();
+    EXPECT_EQ(SecondsOf(read.value), (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(read.skippedLines, 3);
 
-    ASSERT_TRUE(AppendGame(path(), Numbered(4)));
-    read = LoadHistory(path());
-    EXPECT_EQ(SecondsOf(read.games), (std::vector<std::int32_t>{1, 2, 4}));
+    ASSERT_TRUE(append(Numbered(4)));
+    read = load();
+    EXPECT_EQ(SecondsOf(read.value), (std::vector<std::int32_t>{1, 2, 4}));
     EXPECT_EQ(read.skippedLines, 0);
 }
 
@@ -179,7 +185,7 @@ TEST(HistoryLines, GarbledBytesAreSkipped)
         for (char& c : bytes)
             c = static_cast<char>(byte(random));
         const HistoryRead read = ParseHistory(bytes);
-        EXPECT_TRUE(read.games.empty());
+        EXPECT_TRUE(read.value.empty());
         EXPECT_LE(read.skippedLines, std::count(bytes.begin(), bytes.end(), '\n') + 1);
     }
 }
@@ -190,19 +196,19 @@ TEST_F(HistoryFile, AHugeFileIsSetAsideWhole)
 {
     const std::string huge(kHistoryFileLimit + 1, 'x');
     write(huge);
-    const HistoryRead read = LoadHistory(path());
-    EXPECT_TRUE(read.tooLarge);
-    EXPECT_TRUE(read.games.empty());
+    const HistoryRead read = load();
+    EXPECT_EQ(read.state, ReadState::TooLarge);
+    EXPECT_TRUE(read.value.empty());
 
-    ASSERT_TRUE(AppendGame(path(), Numbered(7)));
-    EXPECT_EQ(SecondsOf(LoadHistory(path()).games), (std::vector<std::int32_t>{7}));
+    ASSERT_TRUE(append(Numbered(7)));
+    EXPECT_EQ(SecondsOf(load().value), (std::vector<std::int32_t>{7}));
     EXPECT_EQ(ReadWholeFile(path() + ".damaged"), huge);
 }
 
 // A record that would not read back is refused and the file left alone.
 TEST_F(HistoryFile, RefusesARecordItCouldNotReadBack)
 {
-    ASSERT_TRUE(AppendGame(path(), Numbered(1)));
+    ASSERT_TRUE(append(Numbered(1)));
     const std::string before = bytes();
     GameRecord badTime = Numbered(2);
     badTime.time = "yesterday";
@@ -211,7 +217,7 @@ TEST_F(HistoryFile, RefusesARecordItCouldNotReadBack)
     GameRecord overWithScore = Numbered(4);
     overWithScore.score = 5;
     for (const GameRecord& game : {badTime, badKey, overWithScore})
-        EXPECT_FALSE(AppendGame(path(), game));
+        EXPECT_FALSE(append(game));
     EXPECT_EQ(bytes(), before);
 }
 
@@ -224,14 +230,14 @@ TEST_F(HistoryFile, KeepsTheLatestThousandGames)
     for (int n = 1; n <= 998; ++n)
         first += FormatGameLine(Numbered(n)) + "\r\n";
     write(first);
-    ASSERT_EQ(LoadHistory(path()).games.size(), 998u);
+    ASSERT_EQ(load().value.size(), 998u);
     for (int n = 999; n <= 1001; ++n)
-        ASSERT_TRUE(AppendGame(path(), Numbered(n)));
-    const HistoryRead read = LoadHistory(path());
-    ASSERT_EQ(read.games.size(), kHistoryGames);
-    EXPECT_EQ(read.games.front().seconds, 2);
-    EXPECT_EQ(read.games.back().seconds, 1001);
-    EXPECT_TRUE(std::is_sorted(read.games.begin(), read.games.end(),
+        ASSERT_TRUE(append(Numbered(n)));
+    const HistoryRead read = load();
+    ASSERT_EQ(read.value.size(), kHistoryGames);
+    EXPECT_EQ(read.value.front().seconds, 2);
+    EXPECT_EQ(read.value.back().seconds, 1001);
+    EXPECT_TRUE(std::is_sorted(read.value.begin(), read.value.end(),
                                [](const GameRecord& a, const GameRecord& b) { return a.seconds < b.seconds; }));
 }
 
@@ -265,7 +271,7 @@ TEST_F(HistoryFile, KilledMidAppendLeavesTheFileWhole)
     for (int n = 1; n <= 1000; ++n)
         full += FormatGameLine(Numbered(n)) + "\r\n";
     write(full);
-    std::vector<GameRecord> before = LoadHistory(path()).games;
+    std::vector<GameRecord> before = load().value;
     std::mt19937 random(20261207);
     // Long enough for a few saves, so that kills land in every step of one.
     std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
@@ -276,7 +282,7 @@ TEST_F(HistoryFile, KilledMidAppendLeavesTheFileWhole)
         ASSERT_NE(child, -1);
         if (child == 0) {
             for (int n = first;; ++n)
-                AppendGame(path(), Numbered(n));
+                append(Numbered(n));
         }
         usleep(static_cast<useconds_t>(delayMicroseconds(random)));
         kill(child, SIGKILL);
@@ -285,11 +291,11 @@ TEST_F(HistoryFile, KilledMidAppendLeavesTheFileWhole)
 
         const std::string raw = bytes();
         ASSERT_TRUE(raw.ends_with("\r\n")) << "round " << round;
-        const HistoryRead after = LoadHistory(path());
+        const HistoryRead after = load();
         ASSERT_EQ(after.skippedLines, 0) << "round " << round;
         // The old games, less those pushed out at the front, then the new
         // ones in the order they were appended.
-        const std::vector<std::int32_t> old = SecondsOf(before), now = SecondsOf(after.games);
+        const std::vector<std::int32_t> old = SecondsOf(before), now = SecondsOf(after.value);
         ASSERT_EQ(now.size(), kHistoryGames) << "round " << round;
         const auto lastOld = std::find(now.begin(), now.end(), old.back());
         ASSERT_NE(lastOld, now.end()) << "round " << round;
@@ -297,7 +303,7 @@ TEST_F(HistoryFile, KilledMidAppendLeavesTheFileWhole)
         EXPECT_TRUE(std::equal(now.begin(), lastOld + 1, old.end() - static_cast<std::ptrdiff_t>(kept)));
         for (auto it = lastOld + 1; it != now.end(); ++it)
             ASSERT_EQ(*it, next++) << "round " << round;
-        before = after.games;
+        before = after.value;
     }
 }
 
@@ -312,7 +318,7 @@ TEST_F(HistoryFile, ConcurrentAppendsLoseNoLine)
         if (child == 0) {
             bool saved = true;
             for (int n = 0; n < kGamesEach; ++n)
-                saved = AppendGame(path(), Numbered(p * 1000 + n)) && saved;
+                saved = append(Numbered(p * 1000 + n)) && saved;
             _exit(saved ? 0 : 1);
         }
         children.push_back(child);
@@ -322,9 +328,9 @@ TEST_F(HistoryFile, ConcurrentAppendsLoseNoLine)
         ASSERT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const HistoryRead read = LoadHistory(path());
+    const HistoryRead read = load();
     EXPECT_EQ(read.skippedLines, 0);
-    std::vector<std::int32_t> seconds = SecondsOf(read.games);
+    std::vector<std::int32_t> seconds = SecondsOf(read.value);
     std::set<std::int32_t> expected;
     for (int p = 0; p < kPrograms; ++p) {
         for (int n = 0; n < kGamesEach; ++n)

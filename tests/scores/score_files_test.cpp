@@ -2,6 +2,7 @@
 #include "platform/FileIO.h"
 #include "platform/ShiftJis.h"
 #include "scores/ScoreFiles.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
@@ -107,11 +108,11 @@ TEST(RankingFile, FormatIsByteExact)
                                  + "-2147483648 \r\nmin\r\n";
     EXPECT_EQ(FormatRanking(r).value(), expected);
     // Each name, however awkward, reads back into its own place.
-    const RankingRead back = ParseRanking(expected);
-    EXPECT_EQ(back.state, FileState::Whole);
+    const Loaded<Ranking> back = ParseRanking(expected);
+    EXPECT_EQ(back.state, ReadState::Loaded);
     for (int i = 0; i < kRankPlaces; ++i) {
-        EXPECT_EQ(back.ranking.rankScore[i], r.rankScore[i]) << i;
-        EXPECT_EQ(back.ranking.rankName[i], r.rankName[i]) << i;
+        EXPECT_EQ(back.value.rankScore[i], r.rankScore[i]) << i;
+        EXPECT_EQ(back.value.rankName[i], r.rankName[i]) << i;
     }
 }
 
@@ -132,30 +133,31 @@ TEST(RankingFile, RefusesNamesItCannotHold)
 // Short, damaged or missing files give empty places where they fail, never a crash.
 TEST(RankingFile, DamagedFilesKeepWhatTheyCan)
 {
-    RankingRead short3 = ParseRanking(" 900 \r\nA\r\n 800 \r\nB\r\n 700 \r\n");
-    EXPECT_EQ(short3.state, FileState::Damaged);
-    EXPECT_EQ(Scores(short3.ranking), (std::vector<std::int32_t>{900, 800, 700, 0, 0, 0, 0}));
-    EXPECT_EQ(short3.ranking.rankName[1], u"B");
-    EXPECT_EQ(short3.ranking.rankName[2], u"");
+    Loaded<Ranking> short3 = ParseRanking(" 900 \r\nA\r\n 800 \r\nB\r\n 700 \r\n");
+    EXPECT_EQ(short3.state, ReadState::Damaged);
+    EXPECT_EQ(Scores(short3.value), (std::vector<std::int32_t>{900, 800, 700, 0, 0, 0, 0}));
+    EXPECT_EQ(short3.value.rankName[1], u"B");
+    EXPECT_EQ(short3.value.rankName[2], u"");
 
     // A bad score costs its own place only; the names stay in line.
-    RankingRead bad = ParseRanking(" 900 \r\nA\r\nxyz\r\nB\r\n 99999999999 \r\nC\r\n 600 \r\nD\r\n");
-    EXPECT_EQ(bad.state, FileState::Damaged);
-    EXPECT_EQ(Scores(bad.ranking), (std::vector<std::int32_t>{900, 0, 0, 600, 0, 0, 0}));
-    EXPECT_EQ(bad.ranking.rankName[1], u"B");
-    EXPECT_EQ(bad.ranking.rankName[2], u"C");
-    EXPECT_EQ(bad.ranking.rankName[3], u"D");
+    Loaded<Ranking> bad = ParseRanking(" 900 \r\nA\r\nxyz\r\nB\r\n 99999999999 \r\nC\r\n 600 \r\nD\r\n");
+    EXPECT_EQ(bad.state, ReadState::Damaged);
+    EXPECT_EQ(Scores(bad.value), (std::vector<std::int32_t>{900, 0, 0, 600, 0, 0, 0}));
+    EXPECT_EQ(bad.value.rankName[1], u"B");
+    EXPECT_EQ(bad.value.rankName[2], u"C");
+    EXPECT_EQ(bad.value.rankName[3], u"D");
 
     // Bytes that are not Shift-JIS still give a name, "?" where they fail,
     // which the file can take back.
-    RankingRead odd = ParseRanking(std::string(" 1 \r\nok\xff\x81\r\n", 12));
-    EXPECT_EQ(odd.state, FileState::Damaged);
-    EXPECT_EQ(odd.ranking.rankName[0].substr(0, 3), u"ok?");
-    EXPECT_TRUE(FormatRanking(odd.ranking).has_value());
+    Loaded<Ranking> odd = ParseRanking(std::string(" 1 \r\nok\xff\x81\r\n", 12));
+    EXPECT_EQ(odd.state, ReadState::Damaged);
+    EXPECT_EQ(odd.value.rankName[0].substr(0, 3), u"ok?");
+    EXPECT_TRUE(FormatRanking(odd.value).has_value());
 
-    EXPECT_EQ(ParseRanking("").state, FileState::Damaged);
-    EXPECT_EQ(LoadRanking("/nonexistent/score.kib").state, FileState::Missing);
-    EXPECT_EQ(Scores(LoadRanking("/nonexistent/score.kib").ranking), std::vector<std::int32_t>(7, 0));
+    EXPECT_EQ(ParseRanking("").state, ReadState::Damaged);
+    test::StoreAt nowhere("/nonexistent");
+    EXPECT_EQ(nowhere->loadRanking().state, ReadState::Missing);
+    EXPECT_EQ(Scores(nowhere->loadRanking().value), std::vector<std::int32_t>(7, 0));
 }
 
 // Lines beyond the fourteenth are ignored; LF-only files read too.
@@ -165,29 +167,32 @@ TEST(RankingFile, ToleratesExtraLinesAndBareLineFeeds)
     for (int i = 7; i >= 1; --i)
         bytes += " " + std::to_string(i * 100) + " \nname" + std::to_string(i) + "\n";
     bytes += " 5 \nextra\n";
-    const RankingRead r = ParseRanking(bytes);
-    EXPECT_EQ(r.state, FileState::Whole);
-    EXPECT_EQ(r.ranking.rankScore[6], 100);
-    EXPECT_EQ(r.ranking.rankName[6], u"name1");
-    EXPECT_EQ(r.ranking.rankScore[7], 0);
+    const Loaded<Ranking> r = ParseRanking(bytes);
+    EXPECT_EQ(r.state, ReadState::Loaded);
+    EXPECT_EQ(r.value.rankScore[6], 100);
+    EXPECT_EQ(r.value.rankName[6], u"name1");
+    EXPECT_EQ(r.value.rankScore[7], 0);
 }
 
 // Saving replaces the file; a failed save leaves the old one whole.
 TEST(RankingFile, SaveAndLoadThroughTheFileSystem)
 {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("score.kib").toStdString();
-    EXPECT_EQ(SaveRanking(path, kLadder), SaveResult::Saved);
-    const RankingRead back = LoadRanking(path);
-    EXPECT_EQ(back.state, FileState::Whole);
-    EXPECT_EQ(Scores(back.ranking), Scores(kLadder));
+    test::StoreAt store(dir.path().toStdString());
+    const std::string path = store->files().ranking;
+    ASSERT_TRUE(WriteFileAtomically(path, FormatRanking(kLadder).value()));
+    const Loaded<Ranking> back = store->loadRanking();
+    EXPECT_EQ(back.state, ReadState::Loaded);
+    EXPECT_EQ(Scores(back.value), Scores(kLadder));
 
-    Ranking bad = kLadder;
-    bad.rankName[0] = u"\U0001F436";
-    EXPECT_EQ(SaveRanking(path, bad), SaveResult::NameNotStorable);
-    EXPECT_EQ(LoadRanking(path).ranking.rankName[0], u"a");
+    const std::string before = ReadWholeFile(path).value();
+    const Registration bad = store->writeRegistration(kLadder.rankScore[0] + 1, u"\U0001F436");
+    EXPECT_EQ(bad.outcome.result, SaveResult::NameNotStorable);
+    EXPECT_EQ(bad.outcome.file, path);
+    EXPECT_EQ(ReadWholeFile(path).value(), before);
+    EXPECT_EQ(store->loadRanking().value.rankName[0], u"a");
 
-    EXPECT_EQ(SaveRanking(dir.filePath("no/such/dir/score.kib").toStdString(), kLadder),
+    EXPECT_EQ(test::StoreAt(dir.filePath("no/such/dir").toStdString())->writeRegistration(5, u"x").outcome.result,
               SaveResult::WriteFailed);
 }
 
@@ -195,16 +200,17 @@ TEST(RankingFile, SaveAndLoadThroughTheFileSystem)
 TEST(LastScore, WritesAndReadsOneLine)
 {
     QTemporaryDir dir;
-    const std::string path = dir.filePath("score.dat").toStdString();
-    EXPECT_FALSE(LoadLastScore(path).has_value());
-    ASSERT_TRUE(SaveLastScore(path, -1230));
+    test::StoreAt store(dir.path().toStdString());
+    const std::string path = store->files().lastScore;
+    EXPECT_EQ(store->loadLastScore().state, ReadState::Missing);
+    ASSERT_TRUE(store->writeLastScore(-1230).saved());
     EXPECT_EQ(ReadWholeFile(path).value(), "-1230 \r\n");
-    EXPECT_EQ(LoadLastScore(path), -1230);
-    ASSERT_TRUE(SaveLastScore(path, 17250));
+    EXPECT_EQ(store->loadLastScore().value, -1230);
+    ASSERT_TRUE(store->writeLastScore(17250).saved());
     EXPECT_EQ(ReadWholeFile(path).value(), " 17250 \r\n");
-    EXPECT_EQ(LoadLastScore(path), 17250);
+    EXPECT_EQ(store->loadLastScore().value, 17250);
     ASSERT_TRUE(WriteFileAtomically(path, " 4294967296 \r\n"));
-    EXPECT_FALSE(LoadLastScore(path).has_value()) << "beyond 32 bits is damage";
+    EXPECT_EQ(store->loadLastScore().state, ReadState::Damaged) << "beyond 32 bits is damage";
 }
 
 // Shift-JIS as Windows writes it: the characters that differ from plain JIS round-trip.

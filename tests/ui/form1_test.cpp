@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileIO.h"
 #include "prefs/KeyPrefs.h"
+#include "support/StoreAt.h"
 #include "ui/Form1.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 using kibbo::Form1;
@@ -24,7 +26,11 @@ namespace {
 
 class Form1Test : public ::testing::Test {
 protected:
-    Form1Test() { QDir(dir.path()).mkpath("data"); }
+    Form1Test()
+    {
+        QDir(dir.path()).mkpath("data");
+        store.emplace(dir.path().toStdString() + "/data");
+    }
 
     ~Form1Test() override { delete form.data(); }
 
@@ -40,7 +46,7 @@ protected:
     // Opens the dialog the way the menu does: created, then shown.
     void open()
     {
-        form = new Form1(kibbo::PlayerFiles::In(dir.path().toStdString() + "/data"));
+        form = new Form1(**store);
         form->show();
     }
 
@@ -59,6 +65,8 @@ protected:
     }
 
     QTemporaryDir dir;
+    // Saves at once, so that each press shows its result before it returns.
+    std::optional<kibbo::test::StoreAt> store;
     QPointer<Form1> form;
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "doubles/RecordingSound.h"
+#include "support/StoreAt.h"
 #include "ui/MainForm.h"
 
 #include <gtest/gtest.h>
@@ -90,15 +91,16 @@ TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
     };
     clearGame();
     EXPECT_EQ(form->scoreBoard(), nullptr) << "not within the key press";
-    QCoreApplication::processEvents();
-    ASSERT_NE(form->scoreBoard(), nullptr) << "no ranking file yet: any positive score enters";
+    // Once the last score is saved beside the window.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->scoreBoard() != nullptr; }))
+        << "no ranking file yet: any positive score enters";
     kibbo::ScoreBoard* first = form->scoreBoard();
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->newScoreLabel()->text().toInt(), form->game().lastClear().score);
     const QString shown = first->newScoreLabel()->text();
 
     clearGame();
-    QCoreApplication::processEvents();
+    form->saves().drain();
     EXPECT_EQ(form->scoreBoard(), first);
     EXPECT_EQ(first->newScoreLabel()->text(), shown) << "the open window keeps its score";
 }
@@ -114,10 +116,50 @@ TEST_F(MenuWiringTest, KeySettingAppliesFromTheNextDog)
     ASSERT_NE(settings, nullptr);
     settings->combo(1)->setCurrentIndex(1); // ち as "CHI"
     settings->applyButton()->click();
+    // The settings are saved beside the window.
+    form->saves().drain();
+    EXPECT_TRUE(settings->applyButton()->isEnabled()) << "given back with the result";
     auto guide = [this] { return qobject_cast<QLabel*>(form->control(Control::TxtTyp2))->text(); };
     EXPECT_EQ(guide(), "tiwawa");
     EXPECT_EQ(form->game().state().typGuide, u"tiwawa");
     form->game().mutableState().dogIndex = 5;
     form->game().nextDog();
     EXPECT_EQ(guide(), "chiwawa");
+}
+
+// A quit right after an Apply, an entry window's OK and a clear still
+// leaves every file saved: the window waits for its saves on the way out.
+TEST_F(MenuWiringTest, QuitRightAfterSavingLeavesEveryFileSaved)
+{
+    auto clearGame = [this] {
+        form->game().newGame();
+        form->game().beginPlay();
+        form->game().mutableState().walkerLeft = 7380;
+        QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
+        for (char16_t k : std::u16string(form->game().state().typGuide))
+            QTest::keyClick(receiver, static_cast<char>(k));
+        ASSERT_EQ(form->game().state().screen, kibbo::Screen::Cleared);
+    };
+    clearGame();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->scoreBoard() != nullptr; }));
+    kibbo::ScoreBoard* board = form->scoreBoard();
+    board->nameBox()->setText(QStringLiteral("Quitter"));
+    board->registerButton()->click();
+    press(Control::KeySettei);
+    form->form1()->combo(1)->setCurrentIndex(1); // ち as "CHI"
+    form->form1()->anySpelling()->setChecked(true);
+
+    form->form1()->applyButton()->click();
+    board->okButton()->click();
+    clearGame();
+    const std::int32_t lastScore = form->game().lastClear().score;
+    form.reset();
+
+    const std::string data = dir.path().toStdString() + "/data";
+    kibbo::test::StoreAt store(data);
+    EXPECT_EQ(store->loadKeyPrefs(kibbo::KeyPrefs{}).value[1], 1);
+    EXPECT_TRUE(store->loadOptions().value.anySpelling);
+    EXPECT_EQ(store->loadRanking().value.rankName[0], u"Quitter");
+    EXPECT_EQ(store->loadLastScore().value, lastScore);
+    EXPECT_EQ(store->loadHistory().value.size(), 2u);
 }

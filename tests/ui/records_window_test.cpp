@@ -2,6 +2,7 @@
 #include "platform/FileIO.h"
 #include "scores/History.h"
 #include "ui/RecordsWindow.h"
+#include "support/StoreAt.h"
 #include "ui/ScoreBoardStart.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -41,6 +43,12 @@ class RecordsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
     PlayerFiles files() const { return PlayerFiles::In(m_dir.path().toStdString()); }
+    FileStore& store()
+    {
+        if (!m_store)
+            m_store.emplace(m_dir.path().toStdString());
+        return **m_store;
+    }
 
     void writeHistory(const std::vector<GameRecord>& games, const std::string& extraLine = {}) const
     {
@@ -68,6 +76,7 @@ protected:
 
 private:
     QTemporaryDir m_dir;
+    std::optional<test::StoreAt> m_store;
     std::vector<QPointer<QWidget>> m_windows;
 };
 
@@ -76,7 +85,7 @@ private:
 // With no game kept the window says so and draws no empty chart.
 TEST_F(RecordsWindowTest, NoGamesSaysSoInsteadOfAChart)
 {
-    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(store()));
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("記録"));
     EXPECT_TRUE(window->message().startsWith(QString::fromUtf8("まだ記録はありません")));
     EXPECT_TRUE(window->findChild<QLabel*>("Message")->isVisible());
@@ -98,7 +107,7 @@ TEST_F(RecordsWindowTest, ChartsTheLatestFiftyGames)
     for (int n = 0; n < 60; ++n)
         games.push_back(Game(n));
     writeHistory(games);
-    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(store()));
     ASSERT_NE(window->chart(), nullptr);
     EXPECT_FALSE(window->findChild<QLabel*>("Message")->isVisible());
     EXPECT_EQ(window->findChild<QLabel*>("Title")->text(), QString::fromUtf8("最近 50 ゲームの記録"));
@@ -129,7 +138,7 @@ TEST_F(RecordsWindowTest, NamesAndShadesTheWorstKeys)
     for (int n = 5; n < 55; ++n)
         games.push_back(Game(n, {{'k', 6}, {',', 5}, {'a', 4}, {'-', 3}, {'.', 2}, {'z', 1}}));
     writeHistory(games);
-    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(store()));
 
     EXPECT_EQ(window->worstKeys(), (QStringList{"K", ",", "A", "-", "."}));
     const QString named = window->findChild<QLabel*>("WorstKeys")->text();
@@ -162,7 +171,7 @@ TEST_F(RecordsWindowTest, NamesAndShadesTheWorstKeys)
 TEST_F(RecordsWindowTest, DamagedLinesAreNotedAndSkipped)
 {
     writeHistory({Game(0), Game(1)}, "not a game\r\n");
-    const QPointer<RecordsWindow> window = open(new RecordsWindow(files()));
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(store()));
     EXPECT_FALSE(window->note().isEmpty());
     EXPECT_EQ(window->speedSeries()->count(), 2);
 }
@@ -171,7 +180,7 @@ TEST_F(RecordsWindowTest, DamagedLinesAreNotedAndSkipped)
 // nothing the viewer already shows.
 TEST_F(RecordsWindowTest, ViewerButtonAsksForTheRecords)
 {
-    const QPointer<ScoreBoardStart> viewer = open(new ScoreBoardStart(files()));
+    const QPointer<ScoreBoardStart> viewer = open(new ScoreBoardStart(store()));
     QPushButton* button = viewer->recordsButton();
     ASSERT_TRUE(button->isVisible());
     EXPECT_EQ(button->text(), QString::fromUtf8("記録"));

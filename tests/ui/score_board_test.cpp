@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFiles.h"
 #include "ui/ScoreBoard.h"
+#include "ui/SaveQueue.h"
 #include "ui/ScoreBoardStart.h"
+#include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,6 +85,13 @@ protected:
     }
 
     kibbo::PlayerFiles files() const { return kibbo::PlayerFiles::In(m_dir.path().toStdString() + "/data"); }
+    // A store of its own for each window, saving through the game's queue:
+    // each window reads the files as they are when it opens.
+    kibbo::FileStore& store(const kibbo::PlayerFiles& in)
+    {
+        return m_stores.emplace_back(in, m_saves);
+    }
+    kibbo::FileStore& store() { return store(files()); }
     QString dataPath(const char* name) const { return m_dir.path() + "/data/" + name; }
 
     void writeData(const char* name, const std::string& bytes) const
@@ -101,16 +111,19 @@ protected:
 
     // The game writes the cleared score to data\score.dat, then opens the
     // entry window with the same score.
-    Opened<ScoreBoard> openBoard(std::int32_t clearedScore) const
+    Opened<ScoreBoard> openBoard(std::int32_t clearedScore)
     {
         writeData("score.dat", " " + std::to_string(clearedScore) + " \r\n");
-        return Opened<ScoreBoard>(new ScoreBoard(files(), clearedScore));
+        return Opened<ScoreBoard>(new ScoreBoard(store(), clearedScore));
     }
 
-    RankingRead reloaded() const { return LoadRanking(dataPath("score.kib").toStdString()); }
+    kibbo::Loaded<Ranking> reloaded() const { return kibbo::test::StoreAt(files())->loadRanking(); }
 
 private:
     QTemporaryDir m_dir;
+    // The stores outlive the queue, which writes every save before it goes.
+    std::deque<kibbo::FileStore> m_stores;
+    kibbo::SaveQueue m_saves;
 };
 
 std::u16string U16(const QString& text)
@@ -145,7 +158,7 @@ TEST_F(ScoreWindows, BoardOpensWithTheSavedRankingAndTheNewScore)
 TEST_F(ScoreWindows, BoardAndViewerHaveNoControlBox)
 {
     auto board = openBoard(650);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
     for (QWidget* window : {static_cast<QWidget*>(board.get()), static_cast<QWidget*>(viewer.get())}) {
         const Qt::WindowFlags flags = window->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
@@ -213,11 +226,11 @@ TEST_F(ScoreWindows, EmptyNameIsRegistered)
     EXPECT_TRUE(board->placeName(0).isEmpty());
     PressOk(board);
 
-    const RankingRead read = reloaded();
-    EXPECT_EQ(read.state, FileState::Whole);
-    EXPECT_EQ(read.ranking.rankScore[0], 1000);
-    EXPECT_EQ(read.ranking.rankName[0], u"");
-    EXPECT_EQ(read.ranking.rankName[1], u"Aki");
+    const kibbo::Loaded<Ranking> read = reloaded();
+    EXPECT_EQ(read.state, kibbo::ReadState::Loaded);
+    EXPECT_EQ(read.value.rankScore[0], 1000);
+    EXPECT_EQ(read.value.rankName[0], u"");
+    EXPECT_EQ(read.value.rankName[1], u"Aki");
 }
 
 // Names come back exactly as typed, commas, quotes, leading blanks and
@@ -237,14 +250,14 @@ TEST_F(ScoreWindows, AwkwardNamesComeBackAsTyped)
         ++score;
     }
 
-    const RankingRead read = reloaded();
-    EXPECT_EQ(read.state, FileState::Whole);
-    EXPECT_EQ(read.ranking.rankName[0], U16(names[2]));
-    EXPECT_EQ(read.ranking.rankName[1], U16(names[1]));
-    EXPECT_EQ(read.ranking.rankName[2], U16(names[0]));
-    EXPECT_EQ(read.ranking.rankName[3], u"Aki");
+    const kibbo::Loaded<Ranking> read = reloaded();
+    EXPECT_EQ(read.state, kibbo::ReadState::Loaded);
+    EXPECT_EQ(read.value.rankName[0], U16(names[2]));
+    EXPECT_EQ(read.value.rankName[1], U16(names[1]));
+    EXPECT_EQ(read.value.rankName[2], U16(names[0]));
+    EXPECT_EQ(read.value.rankName[3], u"Aki");
 
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
     EXPECT_EQ(viewer->placeName(0), names[2]);
     EXPECT_EQ(viewer->placeName(2), names[0]);
 }
@@ -275,7 +288,7 @@ TEST_F(ScoreWindows, UnstorableNameIsRefusedUntilMended)
         EXPECT_EQ(board->placeName(1), "Pochi");
         PressOk(board);
         EXPECT_TRUE(board.closed());
-        EXPECT_EQ(reloaded().ranking.rankName[1], u"Pochi");
+        EXPECT_EQ(reloaded().value.rankName[1], u"Pochi");
     }
 }
 
@@ -301,7 +314,7 @@ TEST_F(ScoreWindows, FailedSaveIsReportedAndCanBeRetried)
     writeData("score.kib", kLadderFile);
     PressOk(board);
     EXPECT_TRUE(board.closed());
-    EXPECT_EQ(reloaded().ranking.rankName[1], u"Nanashi");
+    EXPECT_EQ(reloaded().value.rankName[1], u"Nanashi");
 }
 
 // A data folder that is a regular file cannot be written either; the save
@@ -312,7 +325,7 @@ TEST_F(ScoreWindows, SaveThroughAFileFails)
     QFile plain(dataPath("notafolder"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    Opened<ScoreBoard> board(new ScoreBoard(kibbo::PlayerFiles::In(dataPath("notafolder").toStdString() + "/data"), 850));
+    Opened<ScoreBoard> board(new ScoreBoard(store(kibbo::PlayerFiles::In(dataPath("notafolder").toStdString() + "/data")), 850));
     Press(board->registerButton());
     const QString before = board->message();
     PressOk(board);
@@ -349,12 +362,12 @@ TEST_F(ScoreWindows, MissingRankingStartsEmptyAndOkCreatesIt)
     PressOk(board);
     EXPECT_TRUE(board.closed());
 
-    const RankingRead read = reloaded();
-    EXPECT_EQ(read.state, FileState::Whole);
-    EXPECT_EQ(read.ranking.rankScore[0], 40);
-    EXPECT_EQ(read.ranking.rankName[0], u"Nanashi");
-    EXPECT_EQ(read.ranking.rankScore[6], 0);
-    EXPECT_EQ(read.ranking.rankName[6], u"");
+    const kibbo::Loaded<Ranking> read = reloaded();
+    EXPECT_EQ(read.state, kibbo::ReadState::Loaded);
+    EXPECT_EQ(read.value.rankScore[0], 40);
+    EXPECT_EQ(read.value.rankName[0], u"Nanashi");
+    EXPECT_EQ(read.value.rankScore[6], 0);
+    EXPECT_EQ(read.value.rankName[6], u"");
 }
 
 // A damaged ranking keeps what could be read, and a name with unreadable
@@ -370,11 +383,11 @@ TEST_F(ScoreWindows, DamagedRankingIsMendedOnSave)
     PressOk(board);
     EXPECT_TRUE(board.closed());
 
-    const RankingRead read = reloaded();
-    EXPECT_EQ(read.state, FileState::Whole);
-    EXPECT_EQ(read.ranking.rankScore[1], 850);
-    EXPECT_EQ(read.ranking.rankName[2], u"Ben");
-    EXPECT_TRUE(read.ranking.rankName[0].starts_with(u"A"));
+    const kibbo::Loaded<Ranking> read = reloaded();
+    EXPECT_EQ(read.state, kibbo::ReadState::Loaded);
+    EXPECT_EQ(read.value.rankScore[1], 850);
+    EXPECT_EQ(read.value.rankName[2], u"Ben");
+    EXPECT_TRUE(read.value.rankName[0].starts_with(u"A"));
 }
 
 // The new score is the one the game cleared with: when data\score.dat does
@@ -399,7 +412,7 @@ TEST_F(ScoreWindows, LastScoreFileThatDisagreesIsNotTrusted)
         QFile::remove(dataPath("score.dat"));
         if (c.lastScoreFile)
             writeData("score.dat", *c.lastScoreFile);
-        Opened<ScoreBoard> board(new ScoreBoard(files(), 850));
+        Opened<ScoreBoard> board(new ScoreBoard(store(), 850));
         EXPECT_EQ(board->newScoreLabel()->text(), "850");
         EXPECT_EQ(board->message().isEmpty(), !c.noted);
         Press(board->registerButton());
@@ -439,7 +452,7 @@ TEST_F(ScoreWindows, ViewerShowsTheFileAndOkCloses)
                              "-2147483648 \r\nFuu\r\n"
                              "-2147483648 \r\nGin\r\n";
     writeData("score.kib", file);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
 
     EXPECT_EQ(viewer->windowTitle(), "Form3");
     EXPECT_TRUE(viewer->windowFlags().testFlag(Qt::Tool));
@@ -462,7 +475,7 @@ TEST_F(ScoreWindows, ViewerShowsTheFileAndOkCloses)
 TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 {
     writeData("score.kib", kLadderFile);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
     auto board = openBoard(2000);
     board->nameBox()->setText("Top");
     Press(board->registerButton());
@@ -472,7 +485,7 @@ TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 
     EXPECT_EQ(viewer->placeScore(0), "900");
     EXPECT_EQ(viewer->placeName(0), "Aki");
-    Opened<ScoreBoardStart> again(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> again(new ScoreBoardStart(store()));
     EXPECT_EQ(again->placeScore(0), "2000");
     EXPECT_EQ(again->placeName(0), "Top");
 }
@@ -481,7 +494,7 @@ TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
 {
     {
-        Opened<ScoreBoardStart> missing(new ScoreBoardStart(files()));
+        Opened<ScoreBoardStart> missing(new ScoreBoardStart(store()));
         for (int k = 0; k < kRankPlaces; ++k) {
             EXPECT_EQ(missing->placeScore(k), "0");
             EXPECT_TRUE(missing->placeName(k).isEmpty());
@@ -489,7 +502,7 @@ TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
         EXPECT_FALSE(missing->note().isEmpty());
     }
     writeData("score.kib", " 900 \r\nAki\r\n 800 \r\n");
-    Opened<ScoreBoardStart> shortFile(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> shortFile(new ScoreBoardStart(store()));
     EXPECT_EQ(shortFile->placeName(0), "Aki");
     EXPECT_EQ(shortFile->placeScore(1), "800");
     EXPECT_EQ(shortFile->placeScore(2), "0");
@@ -501,7 +514,7 @@ TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
 TEST_F(ScoreWindows, ControlsStandAtTheirDesignPlaces)
 {
     auto board = openBoard(850);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
 
     EXPECT_EQ(board->size(), QSize(5535 / 15, 4455 / 15));
     EXPECT_EQ(board->nameBox()->geometry(), QRect(1080 / 15, 480 / 15, 1215 / 15, 270 / 15));
@@ -555,7 +568,7 @@ TEST_F(ScoreWindows, PlacesHaveTheirColours)
     const QColor colours[kRankPlaces] = {{192, 0, 0},   {128, 64, 0},  {128, 128, 0}, {0, 128, 0},
                                          {0, 128, 128}, {0, 0, 128},   {128, 0, 128}};
     auto board = openBoard(850);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(files()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
     for (QWidget* window : {static_cast<QWidget*>(board.get()), static_cast<QWidget*>(viewer.get())})
         EXPECT_EQ(window->grab().toImage().pixelColor(2, 2), QColor(239, 174, 174));
     for (int k = 0; k < kRankPlaces; ++k) {

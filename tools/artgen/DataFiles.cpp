@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace artgen {
 
@@ -41,12 +43,12 @@ bool WriteFirstDataFiles(const std::string& distDir)
     fs::create_directories(data.folder, ec);
     bool ok = true;
     if (!fs::exists(data.keyPrefs))
-        ok = kibbo::SaveKeyPrefs(data.keyPrefs, kibbo::KeyPrefs{}) && ok;
+        ok = kibbo::WriteFileAtomically(data.keyPrefs, kibbo::FormatKeyPrefs(kibbo::KeyPrefs{})) && ok;
     if (!fs::exists(data.ranking)) {
-        const kibbo::SaveResult saved = kibbo::SaveRanking(data.ranking, FirstRanking());
-        if (saved == kibbo::SaveResult::NameNotStorable)
+        const std::optional<std::string> bytes = kibbo::FormatRanking(FirstRanking());
+        if (!bytes)
             std::fprintf(stderr, "kibbo-artgen: a first ranking name has no Shift-JIS form\n");
-        ok = saved == kibbo::SaveResult::Saved && ok;
+        ok = bytes && kibbo::WriteFileAtomically(data.ranking, *bytes) && ok;
     }
     return ok;
 }

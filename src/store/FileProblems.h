@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "store/PlayerStore.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kibbo {
+
+// Every message about one of the player's files, formed here once. The
+// programs print them as one line on stderr after their own name.
+
+// What a failed save leaves unsaved.
+enum class Unsaved {
+    LastScore,    // the cleared game's score
+    HistoryGame,  // the game just ended, in the history
+    KeySettings,  // the key settings, when no window is left to say so
+    RankingEntry, // a registered score, when no window is left to say so
+    Nothing,      // kibbo-tool: the file was left as it was
+};
+
+// "cannot write FILE; ..." for a save that did not happen.
+std::string CannotWrite(const SaveOutcome& outcome, Unsaved what);
+
+// What a read of the ranking or the history says to kibbo-tool's user;
+// nothing when the file read well (or is simply not there yet).
+std::optional<std::string> RankingReadProblem(const std::string& file, ReadState state);
+std::optional<std::string> HistoryReadProblem(const std::string& file, ReadState state, int skippedLines);
+// A spellings file named on the command line that cannot be read.
+std::string CannotReadSpellings(const std::string& file);
+
+// "PROGRAM: MESSAGE" on stderr.
+void ReportFileProblem(std::string_view program, const std::string& message);
+
+} // namespace kibbo

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/FileIO.h"
+#include "store/FileStore.h"
+
+#include <string>
+
+namespace kibbo::test {
+
+// A file store on one data folder that saves at once, as kibbo-tool's does.
+class StoreAt {
+public:
+    explicit StoreAt(const std::string& folder)
+        : StoreAt(PlayerFiles::In(folder))
+    {
+    }
+    explicit StoreAt(PlayerFiles files)
+        : m_store(std::move(files), m_runner)
+    {
+    }
+
+    // Every player file at one path, for a file that is no plain file (a
+    // link, a pipe, a huge file).
+    static PlayerFiles AllAt(const std::string& path)
+    {
+        return {FolderOf(path), path, path, path, path, path};
+    }
+
+    FileStore& operator*() { return m_store; }
+    FileStore* operator->() { return &m_store; }
+
+private:
+    RunAtOnce m_runner;
+    FileStore m_store;
+};
+
+} // namespace kibbo::test
