@@ -135,13 +135,15 @@ int main(int argc, char* argv[])
     kibbo::MainForm form(sound, programFolder, files, [] { return QTime::currentTime().second(); }, trace);
     QObject::connect(single.get(), &kibbo::SingleGame::asked, &form,
                      [&form](const QByteArray& asked, const QByteArray& token, const kibbo::SingleGame::Reply& reply) {
-                         // The window asked for is the one to come to the front.
-                         QWidget* target = &form;
-                         if (asked == "records") {
-                             form.openRecords();
-                             target = form.recordsWindow();
-                         }
-                         kibbo::BringToFront(*target, token, reply);
+                         // The window asked for is the one to come to the front;
+                         // the records window opens once the games just ended
+                         // are saved.
+                         if (asked == "records")
+                             form.openRecords([token, reply](QWidget& records) {
+                                 kibbo::BringToFront(records, token, reply);
+                             });
+                         else
+                             kibbo::BringToFront(form, token, reply);
                      });
     form.game().formLoad();
     form.show();

@@ -274,17 +274,20 @@ void MainForm::connectMenu()
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this, [this] {
         if (m_scoreBoardStart.open(m_store))
-            connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, &MainForm::openRecords);
+            connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, [this] { openRecords(); });
     });
 }
 
-void MainForm::openRecords()
+void MainForm::openRecords(std::function<void(QWidget& records)> opened)
 {
     // Games that ended a moment ago are on their way to the file: the
     // window opens once they are there.
-    m_store.afterSaves([this] {
-        if (!m_closing)
-            m_records.open(m_store);
+    m_store.afterSaves([this, opened = std::move(opened)] {
+        if (m_closing)
+            return;
+        m_records.open(m_store);
+        if (opened && m_records.get())
+            opened(*m_records.get());
     });
 }
 

@@ -58,8 +58,9 @@ public:
     SaveQueue& saves() { return m_saves; }
 
     // The records window, from the ranking viewer or from a second start
-    // with --records.
-    void openRecords();
+    // with --records. It opens once the saves asked for so far are done;
+    // opened is then called with it.
+    void openRecords(std::function<void(QWidget& records)> opened = {});
 
     // Run when the player quits; leaves the event loop unless replaced.
     std::function<void()> endProgram;
