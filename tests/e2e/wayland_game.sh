@@ -67,7 +67,7 @@ cp -r "$dist/data" "$work/other/data"
 env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$work/other/kibbo" 2>"$work/other.err" &
 other=$!
 focused() { [ "$(window_of "$1" | cut -d' ' -f5)" = true ]; }
-poll focused "$other" || { echo "the game on another folder did not take the focus"; exit 1; }
+poll focused "$other" || { echo "the game on another folder did not take the focus: $(window_of "$other")"; cat "$work/other.err"; exit 1; }
 
 # The second start asks with a launcher's token: the first game comes to the
 # front, or the line says it did not.
