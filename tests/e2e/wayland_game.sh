@@ -72,8 +72,9 @@ poll focused "$other" || { echo "the game on another folder did not take the foc
 # The second start asks with a launcher's token: the first game comes to the
 # front, or the line says it did not.
 second_start() {
-  local status=0
-  XDG_ACTIVATION_TOKEN=$("$input" token) SDL_AUDIODRIVER=dummy timeout 60 "$work/game/kibbo" \
+  local status=0 token
+  token=$("$input" token) && [ -n "$token" ] || { echo "sway handed out no activation token"; exit 1; }
+  XDG_ACTIVATION_TOKEN=$token SDL_AUDIODRIVER=dummy timeout 60 "$work/game/kibbo" \
     >"$work/second.out" 2>"$work/second.err" || status=$?
   [ "$status" -eq 0 ] || { echo "the second start ended with status $status"; cat "$work/second.err"; exit 1; }
   [ "$(wc -l <"$work/second.err")" -eq 1 ] || { echo "the second start said more than one line:"; cat "$work/second.err"; exit 1; }
