@@ -248,8 +248,8 @@ void MainForm::openScoreBoard(std::int32_t score)
     // comes to the front.
     if (m_scoreBoard.open(m_store, score)) {
         // Beside the main window, so that the result screen stays in view.
-        // On Wayland the compositor places it, over the main window it
-        // belongs to.
+        // On Wayland the compositor places it wherever it places windows
+        // that belong to another; no program can put it beside.
         if (!m_onWayland)
             m_scoreBoard.get()->move(frameGeometry().right() + 8, frameGeometry().top());
     }
@@ -259,7 +259,8 @@ void MainForm::keepWithMainWindow(QWidget& window)
 {
     // A Wayland compositor places every window itself and does not know
     // which windows belong together unless told: the game's other windows
-    // are the main window's own, kept over it and placed with it in mind.
+    // are the main window's own, kept over it (and, on a tiling desktop,
+    // floating like it rather than filling the screen behind it).
     window.winId();
     if (window.windowHandle() && windowHandle())
         window.windowHandle()->setTransientParent(windowHandle());

@@ -67,13 +67,14 @@ cp -r "$dist/data" "$work/other/data"
 env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$work/other/kibbo" 2>"$work/other.err" &
 other=$!
 focused() { [ "$(window_of "$1" | cut -d' ' -f5)" = true ]; }
-poll focused "$other" || { echo "the game on another folder did not take the focus"; exit 1; }
+poll focused "$other" || { echo "the game on another folder did not take the focus: $(window_of "$other")"; cat "$work/other.err"; exit 1; }
 
 # The second start asks with a launcher's token: the first game comes to the
 # front, or the line says it did not.
 second_start() {
-  local status=0
-  XDG_ACTIVATION_TOKEN=$("$input" token) SDL_AUDIODRIVER=dummy timeout 60 "$work/game/kibbo" \
+  local status=0 token
+  token=$("$input" token) && [ -n "$token" ] || { echo "sway handed out no activation token"; exit 1; }
+  XDG_ACTIVATION_TOKEN=$token SDL_AUDIODRIVER=dummy timeout 60 "$work/game/kibbo" \
     >"$work/second.out" 2>"$work/second.err" || status=$?
   [ "$status" -eq 0 ] || { echo "the second start ended with status $status"; cat "$work/second.err"; exit 1; }
   [ "$(wc -l <"$work/second.err")" -eq 1 ] || { echo "the second start said more than one line:"; cat "$work/second.err"; exit 1; }

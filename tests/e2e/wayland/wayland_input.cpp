@@ -103,6 +103,7 @@ int DrivePointer(wl_display* display, const Globals& g, std::uint32_t width, std
         std::puts("ok");
         std::fflush(stdout);
     }
+    zwlr_virtual_pointer_v1_destroy(pointer);
     return 0;
 }
 
@@ -125,6 +126,7 @@ int PrintToken(wl_display* display, const Globals& g)
         if (wl_display_dispatch(display) < 0)
             return Fail("the compositor went away");
     }
+    xdg_activation_token_v1_destroy(request);
     std::puts(token.c_str());
     return 0;
 }
@@ -149,6 +151,13 @@ int main(int argc, char* argv[])
                            ? PrintToken(display, g)
                            : DrivePointer(display, g, static_cast<std::uint32_t>(std::stoul(argv[2])),
                                           static_cast<std::uint32_t>(std::stoul(argv[3])));
+    if (g.activation)
+        xdg_activation_v1_destroy(g.activation);
+    if (g.pointers)
+        zwlr_virtual_pointer_manager_v1_destroy(g.pointers);
+    if (g.seat)
+        wl_seat_destroy(g.seat);
+    wl_registry_destroy(registry);
     wl_display_disconnect(display);
     return status;
 }
