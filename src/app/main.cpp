@@ -14,6 +14,7 @@
 #include "ui/WindowActivation.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTime>
 #include <QTimer>
 
@@ -75,6 +76,7 @@ int main(int argc, char* argv[])
     }
     kibbo::ProvideRuntimeFolder();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KIBBO_APP_ID));
     std::function<void(std::string_view)> trace;
     bool recordsOnly = false;
     for (int i = 1; i < argc; ++i) {
