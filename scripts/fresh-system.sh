@@ -30,6 +30,9 @@ mirror=http://deb.debian.org/debian
 security=http://deb.debian.org/debian-security
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/kibbo-$release.XXXXXX")
+# It becomes the system's /, which every user must be able to enter (the
+# Wayland tests run their compositor as nobody); mktemp makes it root's only.
+chmod 755 "$root"
 log=$root.log
 : >"$log"
 
