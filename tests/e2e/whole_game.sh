@@ -37,6 +37,11 @@ score=$(echo "$clear_line" | cut -f2)
 board=
 find_board() { board=$(window_named ScoreBoard | head -n 1); [ -n "$board" ]; }
 poll find_board || { echo "the entry window did not open"; exit 1; }
+# Keys sent before the window has the keyboard go to the main window, and
+# the name box selects its text when it takes the focus: typed too early, the
+# name loses its first letters.
+board_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$board" ]; }
+poll board_focused || { echo "the entry window did not take the keyboard"; exit 1; }
 sleep 0.5
 xdotool key --window "$board" ctrl+a
 xdotool type --window "$board" --delay 20 'Inu, "Pochi"'
