@@ -31,6 +31,18 @@ protected:
 
     void press(Control c) { qobject_cast<QPushButton*>(form->control(c))->click(); }
 
+    // A new game one step from home, finished by typing its dog's guide.
+    void clearGame()
+    {
+        form->game().newGame();
+        form->game().beginPlay();
+        form->game().mutableState().walkerLeft = 7380;
+        QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
+        for (char16_t k : std::u16string(form->game().state().typGuide))
+            QTest::keyClick(receiver, static_cast<char>(k));
+        ASSERT_EQ(form->game().state().screen, kibbo::Screen::Cleared);
+    }
+
     // Lets windows closed with WA_DeleteOnClose go.
     static void settle()
     {
@@ -80,15 +92,6 @@ TEST_F(MenuWiringTest, ReopensAfterEscape)
 // cleared screen is up; a second qualifying clear only raises it.
 TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
 {
-    auto clearGame = [this] {
-        form->game().newGame();
-        form->game().beginPlay();
-        form->game().mutableState().walkerLeft = 7380;
-        QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
-        for (char16_t k : std::u16string(form->game().state().typGuide))
-            QTest::keyClick(receiver, static_cast<char>(k));
-        ASSERT_EQ(form->game().state().screen, kibbo::Screen::Cleared);
-    };
     clearGame();
     EXPECT_EQ(form->scoreBoard(), nullptr) << "not within the key press";
     // Once the last score is saved beside the window.
@@ -131,15 +134,6 @@ TEST_F(MenuWiringTest, KeySettingAppliesFromTheNextDog)
 // leaves every file saved: the window waits for its saves on the way out.
 TEST_F(MenuWiringTest, QuitRightAfterSavingLeavesEveryFileSaved)
 {
-    auto clearGame = [this] {
-        form->game().newGame();
-        form->game().beginPlay();
-        form->game().mutableState().walkerLeft = 7380;
-        QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
-        for (char16_t k : std::u16string(form->game().state().typGuide))
-            QTest::keyClick(receiver, static_cast<char>(k));
-        ASSERT_EQ(form->game().state().screen, kibbo::Screen::Cleared);
-    };
     clearGame();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->scoreBoard() != nullptr; }));
     kibbo::ScoreBoard* board = form->scoreBoard();
