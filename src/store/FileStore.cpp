@@ -35,7 +35,7 @@ SaveOutcome WriteKeyPrefs(const PlayerFiles& files, const KeyPrefs& prefs)
     return Outcome(WriteFileAtomically(files.keyPrefs, FormatKeyPrefs(prefs)), files.keyPrefs);
 }
 
-SaveOutcome WriteAnySpelling(const PlayerFiles& files, bool anySpelling)
+SaveOutcome WriteOptions(const PlayerFiles& files, const std::function<void(Options&)>& change)
 {
     // Read afresh under the lock, so that keys another program wrote in the
     // meantime are kept too.
@@ -45,7 +45,7 @@ SaveOutcome WriteAnySpelling(const PlayerFiles& files, bool anySpelling)
     if (file.state == ReadState::Unreadable)
         return {SaveResult::NotReplaced, files.options};
     Options options = file.state == ReadState::Loaded ? ParseOptions(file.value) : Options{};
-    options.anySpelling = anySpelling;
+    change(options);
     return Outcome(WriteFileAtomically(files.options, FormatOptions(options)), files.options);
 }
 
@@ -210,9 +210,9 @@ void FileStore::saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done
     submit<SaveOutcome>([files = m_files, prefs] { return WriteKeyPrefs(files, prefs); }, std::move(done));
 }
 
-void FileStore::saveAnySpelling(bool anySpelling, Completion<SaveOutcome> done)
+void FileStore::saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([files = m_files, anySpelling] { return WriteAnySpelling(files, anySpelling); },
+    submit<SaveOutcome>([files = m_files, change = std::move(change)] { return WriteOptions(files, change); },
                         std::move(done));
 }
 
@@ -245,9 +245,9 @@ SaveOutcome FileStore::writeKeyPrefs(const KeyPrefs& prefs) const
     return WriteKeyPrefs(m_files, prefs);
 }
 
-SaveOutcome FileStore::writeAnySpelling(bool anySpelling) const
+SaveOutcome FileStore::writeOptions(const std::function<void(Options&)>& change) const
 {
-    return WriteAnySpelling(m_files, anySpelling);
+    return WriteOptions(m_files, change);
 }
 
 Registration FileStore::writeRegistration(std::int32_t score, std::u16string name) const

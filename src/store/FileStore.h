@@ -68,7 +68,7 @@ public:
     Loaded<std::vector<GameRecord>> loadHistory() override;
 
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) override;
-    void saveAnySpelling(bool anySpelling, Completion<SaveOutcome> done) override;
+    void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) override;
     void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done) override;
     void saveLastScore(std::int32_t score, Completion<SaveOutcome> done) override;
     void appendGame(GameRecord game, Completion<SaveOutcome> done) override;
@@ -76,7 +76,7 @@ public:
 
     // The saves themselves, each waiting until the disk has the file.
     SaveOutcome writeKeyPrefs(const KeyPrefs& prefs) const;
-    SaveOutcome writeAnySpelling(bool anySpelling) const;
+    SaveOutcome writeOptions(const std::function<void(Options&)>& change) const;
     Registration writeRegistration(std::int32_t score, std::u16string name) const;
     SaveOutcome writeLastScore(std::int32_t score) const;
     // A file beyond kHistoryFileLimit is moved aside to "<history>.damaged"

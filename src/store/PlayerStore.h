@@ -64,8 +64,10 @@ public:
     virtual Loaded<std::vector<GameRecord>> loadHistory() = 0;
 
     virtual void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) = 0;
-    // Sets any_spelling, keeping the options file's other keys as they are.
-    virtual void saveAnySpelling(bool anySpelling, Completion<SaveOutcome> done) = 0;
+    // The options as the file holds them when the save runs, changed by
+    // `change`: keys the change leaves alone, and keys this version does not
+    // know, stay as they are, even when another program wrote them since.
+    virtual void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) = 0;
     // The ranking is read afresh, the score inserted and the file saved, in
     // one step that no other program's registration can come between.
     virtual void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done) = 0;

@@ -156,7 +156,8 @@ void Form1::apply(bool closeWhenSaved)
                 ReportFileProblem("kibbo", CannotWrite(prefs, Unsaved::KeySettings));
             return;
         }
-        store.saveAnySpelling(anySpelling, [window, closeWhenSaved](const SaveOutcome& options) {
+        const auto setAnySpelling = [anySpelling](Options& options) { options.anySpelling = anySpelling; };
+        store.saveOptions(setAnySpelling, [window, closeWhenSaved](const SaveOutcome& options) {
             if (window)
                 window->saved(closeWhenSaved, options);
             else if (!options.saved())

@@ -88,7 +88,7 @@ TEST(FileSafety, FailedWriteKeepsTheOldFile)
     KeyPrefs standard{};
     ASSERT_TRUE(store->writeKeyPrefs(standard).saved());
     ASSERT_TRUE(store->writeLastScore(850).saved());
-    ASSERT_TRUE(store->writeAnySpelling(true).saved());
+    ASSERT_TRUE(store->writeOptions(test::SetAnySpelling(true)).saved());
     GameRecord game;
     game.time = "2026-12-07T10:00:00";
     ASSERT_TRUE(store->writeGame(game).saved());
@@ -106,7 +106,7 @@ TEST(FileSafety, FailedWriteKeepsTheOldFile)
         EXPECT_EQ(store->writeRegistration(99999, u"new").outcome.result, SaveResult::WriteFailed) << limit;
         EXPECT_EQ(store->writeKeyPrefs(changed).result, SaveResult::WriteFailed) << limit;
         EXPECT_EQ(store->writeLastScore(-1234567).result, SaveResult::WriteFailed) << limit;
-        EXPECT_EQ(store->writeAnySpelling(false).result, SaveResult::WriteFailed) << limit;
+        EXPECT_EQ(store->writeOptions(test::SetAnySpelling(false)).result, SaveResult::WriteFailed) << limit;
         EXPECT_EQ(store->writeGame(game).result, SaveResult::WriteFailed) << limit;
         EXPECT_FALSE(WriteFileAtomically(dir.filePath("new.txt").toStdString(), std::string(100, 'x'))) << limit;
     }
@@ -303,7 +303,7 @@ TEST(FileSafety, UnreadableFilesAreNotReplaced)
     EXPECT_EQ(ReadSmallFile(loop).state, ReadState::Unreadable);
     test::StoreAt looped(test::StoreAt::AllAt(loop));
     EXPECT_EQ(looped->writeRegistration(900, u"x").outcome.result, SaveResult::NotReplaced);
-    EXPECT_EQ(looped->writeAnySpelling(true).result, SaveResult::NotReplaced);
+    EXPECT_EQ(looped->writeOptions(test::SetAnySpelling(true)).result, SaveResult::NotReplaced);
     GameRecord game;
     game.time = "2026-12-07T10:00:00";
     EXPECT_EQ(looped->writeGame(game).result, SaveResult::NotReplaced);

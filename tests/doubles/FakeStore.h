@@ -64,11 +64,11 @@ public:
     {
         save("key.ini", [this, prefs] { keyPrefs = prefs; }, std::move(done));
     }
-    void saveAnySpelling(bool anySpelling, Completion<SaveOutcome> done) override
+    void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) override
     {
-        save("options.ini", [this, anySpelling] {
+        save("options.ini", [this, change = std::move(change)] {
             Options changed = options.value_or(Options{});
-            changed.anySpelling = anySpelling;
+            change(changed);
             options = changed;
         }, std::move(done));
     }

@@ -19,7 +19,12 @@ namespace {
 
 class PracticeTest : public GameTest {
 protected:
-    void anySpelling(bool on) { store.options = Options{on, {}}; }
+    void anySpelling(bool on)
+    {
+        Options options;
+        options.anySpelling = on;
+        store.options = options;
+    }
 
     void startAt(int index)
     {

@@ -4,9 +4,16 @@
 #include "platform/FileIO.h"
 #include "store/FileStore.h"
 
+#include <functional>
 #include <string>
 
 namespace kibbo::test {
+
+// An options change that sets only any_spelling.
+inline std::function<void(Options&)> SetAnySpelling(bool on)
+{
+    return [on](Options& options) { options.anySpelling = on; };
+}
 
 // A file store on one data folder that saves at once, as kibbo-tool's does.
 class StoreAt {
