@@ -12,6 +12,7 @@ enum class Control {
     VersionBtn, // menu: version window
     Howto,      // menu: how to play
     KeySettei,  // menu: key settings
+    PracticeNote, // "苦手キー練習中" while weak-key practice is on
     Label19,    // total score value
     Label18,    // "Kibbo" after the total score
     Label1,     // total score heading

@@ -2,9 +2,11 @@
 #include "game/Game.h"
 
 #include "prefs/Options.h"
+#include "scores/KeyStats.h"
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/PracticeDogs.h"
 
 #include <cmath>
 #include <cstdio>
@@ -104,6 +106,7 @@ Game::Game(Services services)
     , m_trace(std::move(services.trace))
     , m_recordGame(std::move(services.recordGame))
     , m_scoreSaved(std::move(services.scoreSaved))
+    , m_milliseconds(std::move(services.milliseconds))
 {
 }
 
@@ -141,6 +144,12 @@ void Game::newGame()
     s.finishedDog.reset();
     s.beforeSharedKey.reset();
     s.missedKeys.clear();
+    s.typedKeys.clear();
+    s.lastKeyMs.reset();
+    s.practiceUsed = false;
+    s.dogsShown = 0;
+    s.recentDogs.clear();
+    s.weakWeights.reset();
     s.walkerLeft = kWalkerStartLeft;
     m_controls.setLeft(Control::Image3, s.walkerLeft);
     m_controls.loadPicture(Control::Image2, kStreetAfternoon);
@@ -152,13 +161,16 @@ void Game::nextDog()
     // Reread every time, so a change in the settings applies from the next dog.
     // (A file unchanged since the last dog is not parsed again.)
     s.keyPref = m_store.loadKeyPrefs(s.keyPref).value;
-    s.anySpelling = m_store.loadOptions().value.anySpelling;
+    const Options options = m_store.loadOptions().value;
+    s.anySpelling = options.anySpelling;
     s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;
+    s.weakKeys = options.weakKeys;
     m_controls.setTimer1Enabled(true);
     m_controls.setCaption(Control::Label3, u"制限時間");
     s.stepWidth = 60;
 
-    const DogEntry& dog = dogTable.at(static_cast<std::size_t>(s.dogIndex));
+    const std::int16_t shown = chooseDog();
+    const DogEntry& dog = dogTable.at(static_cast<std::size_t>(shown));
     m_controls.setCaption(Control::TxtTyp0, dog.dogName);
     m_controls.setCaption(Control::TxtTyp1, dog.dogYomi);
     const std::u16string guide = MakeGuide(dog.dogYomi, s.keyPref);
@@ -171,7 +183,31 @@ void Game::nextDog()
         s.matcher.reset();
     m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
     m_controls.loadPicture(Control::Image1, DogPicture(dog.dogPic));
-    trace("dog\t" + std::to_string(s.dogIndex) + "\t" + Utf8(guide));
+    // The dog's first key is reading, not typing: it goes untimed.
+    s.lastKeyMs.reset();
+    trace("dog\t" + std::to_string(shown) + "\t" + Utf8(guide) + (shown == s.dogIndex ? "" : "\tpractice"));
+}
+
+std::int16_t Game::chooseDog()
+{
+    GameState& s = m_state;
+    std::int16_t dog = s.dogIndex;
+    // Every second dog trains the weak keys; the others still come from the
+    // sweep, so that practice meets the whole catalogue over time. The
+    // sweep itself runs on untouched.
+    if (s.weakKeys && s.dogsShown % 2 == 1) {
+        if (!s.weakWeights)
+            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_store.loadHistory().value));
+        if (const std::optional<std::int16_t> chosen = WeakKeyDog(*s.weakWeights, s.keyPref, s.recentDogs)) {
+            dog = *chosen;
+            s.practiceUsed = true;
+        }
+    }
+    ++s.dogsShown;
+    s.recentDogs.push_back(dog);
+    if (s.recentDogs.size() > kPracticeFreshDogs)
+        s.recentDogs.erase(s.recentDogs.begin());
+    return dog;
 }
 
 void Game::beginPlay()
@@ -197,6 +233,14 @@ void Game::showScreen(Screen screen)
     m_state.screen = screen;
     for (const ScreenRow& row : kScreens)
         m_controls.setVisible(row.control, ShownOn(row, screen));
+    optionsChanged();
+}
+
+void Game::optionsChanged()
+{
+    const Screen screen = m_state.screen;
+    const bool practising = m_store.loadOptions().value.weakKeys;
+    m_controls.setVisible(Control::PracticeNote, practising && (screen == Screen::Title || screen == Screen::Play));
 }
 
 void Game::moveWalker(int by)
@@ -300,6 +344,7 @@ Outcome Game::keyPress(char16_t code)
         return Outcome::Nothing;
     }
     const std::size_t shownBefore = s.typGuide.size();
+    const char showing = static_cast<char>(s.typGuide.front());
     if (!judge(code)) {
         countMistype(code);
         ++s.missCount;
@@ -311,6 +356,7 @@ Outcome Game::keyPress(char16_t code)
         }
         return Outcome::Nothing;
     }
+    timeKey(showing);
     m_controls.setCaption(Control::TxtTyp2, s.typGuide);
     playEffect();
     ++s.typeCount;
@@ -367,6 +413,22 @@ bool Game::judge(char16_t code)
     return true;
 }
 
+void Game::timeKey(char letter)
+{
+    GameState& s = m_state;
+    KeyTally& tally = s.typedKeys[letter];
+    ++tally.count;
+    if (!m_milliseconds)
+        return;
+    const std::int64_t now = m_milliseconds();
+    // A long gap is the player reading or looking away, not typing.
+    if (s.lastKeyMs && now - *s.lastKeyMs <= kLongestKeyGap) {
+        ++tally.timed;
+        tally.totalMs += now - *s.lastKeyMs;
+    }
+    s.lastKeyMs = now;
+}
+
 void Game::countMistype(char16_t code)
 {
     // The guide only ever holds ASCII letters and marks.
@@ -394,6 +456,16 @@ void Game::recordGame(Ending ending, std::optional<std::int32_t> score)
     record.seconds = s.playSeconds;
     record.anySpelling = s.anySpellingUsed;
     record.missed = s.missedKeys;
+    for (const auto& [key, tally] : s.typedKeys) {
+        KeyTimes& times = record.typed[key];
+        times.count = tally.count;
+        if (tally.timed > 0)
+            times.meanMs = static_cast<std::int32_t>(std::llround(static_cast<double>(tally.totalMs) / tally.timed));
+    }
+    // A key only ever missed was asked for too.
+    for (const auto& [key, count] : s.missedKeys)
+        record.typed.try_emplace(key);
+    record.mode = s.practiceUsed ? Mode::Practice : Mode::Normal;
     m_recordGame(std::move(record));
 }
 
@@ -429,6 +501,7 @@ void Game::clearGame()
     result.speed = TypingSpeed(s.typeCount, s.playSeconds);
     m_controls.setCaption(Control::Label16, Decimal(result.speed));
     result.score = TotalScore(result.speed, s.missCount);
+    result.practice = s.practiceUsed;
     m_controls.setCaption(Control::Label19, Decimal(result.score));
 
     m_lastClear = result;
@@ -451,7 +524,9 @@ void Game::finishClear(ClearResult result, SaveOutcome saved)
     const Loaded<Ranking> ranking = m_store.loadRanking();
     for (int i = 0; i < kRankPlaces; ++i)
         s.rankScore[i] = ranking.value.rankScore[i];
-    result.entersRanking = s.rankScore[kRankPlaces - 1] < result.score;
+    // Practice chose its dogs, so its score is no comparison with the
+    // ranking's games.
+    result.entersRanking = !result.practice && s.rankScore[kRankPlaces - 1] < result.score;
     m_lastClear = result;
     if (m_scoreSaved)
         m_scoreSaved(m_lastClear);

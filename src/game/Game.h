@@ -27,7 +27,8 @@ struct ClearResult {
     std::int32_t speed = 0; // characters per minute
     std::int32_t score = 0;
     bool scoreSaved = false;    // the last-score file holds this score
-    bool entersRanking = false; // beats the seventh place as saved
+    bool entersRanking = false; // beats the seventh place as saved, in a normal game
+    bool practice = false;      // dogs were chosen for the weak keys: no ranking
     SaveOutcome lastScoreSave;  // how saving the last score went
 };
 
@@ -55,6 +56,9 @@ public:
         // A cleared game once its score is saved (or could not be): the
         // entry window opens from here. Nothing when empty.
         std::function<void(const ClearResult&)> scoreSaved = {};
+        // A steady clock in milliseconds, to time each key; keys go untimed
+        // when empty.
+        std::function<std::int64_t()> milliseconds = {};
     };
 
     explicit Game(Services services);
@@ -85,6 +89,9 @@ public:
     void buttonDown(PictureButton button);
     ButtonOutcome buttonUp(PictureButton button);
 
+    // The options file changed: the practice caption follows it at once.
+    void optionsChanged();
+
     // Sound operations on effectFile / musicFile.
     void playEffect();
     void playMusic();
@@ -92,6 +99,8 @@ public:
 
 private:
     void showScreen(Screen screen);
+    std::int16_t chooseDog();
+    void timeKey(char letter);
     void moveWalker(int by);
     void changeMusic(Tune tune);
     void showResults();
@@ -111,6 +120,7 @@ private:
     std::function<void(std::string_view)> m_trace;
     std::function<void(GameRecord)> m_recordGame;
     std::function<void(const ClearResult&)> m_scoreSaved;
+    std::function<std::int64_t()> m_milliseconds;
     GameState m_state;
     ClearResult m_lastClear;
 };

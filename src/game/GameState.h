@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kibbo {
 
@@ -22,6 +23,13 @@ enum class Screen { Title, Play, GameOver, Cleared };
 inline constexpr int kWalkerStartLeft = 1800;
 inline constexpr int kWalkerHomeLeft = 7400;
 inline constexpr int kWalkerBackLimit = 1200;
+
+// One guide letter's correct presses in the game so far.
+struct KeyTally {
+    std::int32_t count = 0;
+    std::int32_t timed = 0; // presses whose time counts
+    std::int64_t totalMs = 0;
+};
 
 // Everything the rules know about the game in progress. Numbers are
 // zero and texts empty when the window is created; the load step sets
@@ -68,6 +76,19 @@ struct GameState {
     std::optional<RomajiMatcher> beforeSharedKey;
     // Mistypes of this game by the guide letter showing when they came.
     std::map<char, std::int32_t> missedKeys;
+    // Correct presses by the guide letter showing, and when the dog's last
+    // accepted key came (none before its first).
+    std::map<char, KeyTally> typedKeys;
+    std::optional<std::int64_t> lastKeyMs;
+
+    // Weak-key practice (weak_keys in the options file, read at every dog):
+    // every second dog is chosen for the keys the history finds weak.
+    bool weakKeys = false;
+    bool practiceUsed = false;          // a dog of this game was so chosen
+    std::int32_t dogsShown = 0;         // dogs set up this game
+    std::vector<std::int16_t> recentDogs; // the entries last shown, at most kPracticeFreshDogs
+    // Read from the history once a game, when first needed.
+    std::optional<std::map<char, double>> weakWeights;
 };
 
 } // namespace kibbo

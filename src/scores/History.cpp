@@ -13,9 +13,13 @@ namespace kibbo {
 
 namespace {
 
-constexpr std::string_view kHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed";
+constexpr std::string_view kHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode";
+// The header and field count of the lines written before typed and mode.
+constexpr std::string_view kOlderHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed";
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kFieldCount = 9;
+constexpr std::size_t kFieldCount = 11;
+constexpr std::size_t kOlderFieldCount = 9;
+constexpr std::string_view kModeNames[] = {"normal", "practice"};
 
 struct NamedEnding {
     Ending ending;
@@ -64,26 +68,62 @@ bool IsLocalTime(std::string_view time)
            && IsDigits(time, 17, 2, 0, 60);
 }
 
-std::optional<std::map<char, std::int32_t>> ReadMissed(std::string_view text)
+// "key:value" items separated by single spaces, each key once; readValue
+// reads what follows the key's colon.
+template <class Value, class ReadValue>
+std::optional<std::map<char, Value>> ReadKeyItems(std::string_view text, ReadValue readValue)
 {
-    std::map<char, std::int32_t> missed;
+    std::map<char, Value> items;
     while (!text.empty()) {
         const std::size_t space = text.find(' ');
-        const std::string_view pair = text.substr(0, space);
-        if (pair.size() < 3 || pair[1] != ':' || !IsGuideKey(pair[0]) || missed.contains(pair[0]))
+        const std::string_view item = text.substr(0, space);
+        if (item.size() < 3 || item[1] != ':' || !IsGuideKey(item[0]) || items.contains(item[0]))
             return std::nullopt;
-        const std::optional<std::int32_t> count = ReadNumber(pair.substr(2), 1);
-        if (!count)
+        const std::optional<Value> value = readValue(item.substr(2));
+        if (!value)
             return std::nullopt;
-        missed[pair[0]] = *count;
+        items[item[0]] = *value;
         if (space == std::string_view::npos)
             break;
         text.remove_prefix(space + 1);
-        // A space must be followed by another pair.
+        // A space must be followed by another item.
         if (text.empty())
             return std::nullopt;
     }
-    return missed;
+    return items;
+}
+
+std::optional<std::map<char, std::int32_t>> ReadMissed(std::string_view text)
+{
+    return ReadKeyItems<std::int32_t>(text, [](std::string_view count) { return ReadNumber(count, 1); });
+}
+
+// "count" or "count:ms".
+std::optional<std::map<char, KeyTimes>> ReadTyped(std::string_view text)
+{
+    return ReadKeyItems<KeyTimes>(text, [](std::string_view value) -> std::optional<KeyTimes> {
+        const std::size_t colon = value.find(':');
+        const std::optional<std::int32_t> count = ReadNumber(value.substr(0, colon), 0);
+        if (!count)
+            return std::nullopt;
+        KeyTimes times{*count, std::nullopt};
+        if (colon != std::string_view::npos) {
+            times.meanMs = ReadNumber(value.substr(colon + 1), 0);
+            // A mean needs a press to be the mean of.
+            if (!times.meanMs || *count == 0)
+                return std::nullopt;
+        }
+        return times;
+    });
+}
+
+std::optional<Mode> ModeNamed(std::string_view name)
+{
+    for (std::size_t i = 0; i < std::size(kModeNames); ++i) {
+        if (kModeNames[i] == name)
+            return static_cast<Mode>(i);
+    }
+    return std::nullopt;
 }
 
 // Splits a line into its fields: commas separate them, and a field in
@@ -161,6 +201,21 @@ std::string MissedText(const GameRecord& game)
     return missed;
 }
 
+std::string TypedText(const GameRecord& game)
+{
+    std::string typed;
+    for (const auto& [key, times] : game.typed) {
+        if (!typed.empty())
+            typed += ' ';
+        typed += key;
+        typed += ':';
+        typed += std::to_string(times.count);
+        if (times.meanMs)
+            typed += ':' + std::to_string(*times.meanMs);
+    }
+    return typed;
+}
+
 std::string FormatGameLine(const GameRecord& game)
 {
     const std::string fields[kFieldCount] = {
@@ -173,6 +228,8 @@ std::string FormatGameLine(const GameRecord& game)
         std::to_string(game.seconds),
         game.anySpelling ? "1" : "0",
         MissedText(game),
+        TypedText(game),
+        std::string(kModeNames[static_cast<std::size_t>(game.mode)]),
     };
     std::string line = QuotedIfNeeded(fields[0]);
     for (std::size_t i = 1; i < kFieldCount; ++i) {
@@ -185,7 +242,7 @@ std::string FormatGameLine(const GameRecord& game)
 std::optional<GameRecord> ParseGameLine(std::string_view line)
 {
     const std::optional<std::vector<std::string>> fields = SplitFields(line);
-    if (!fields || fields->size() != kFieldCount)
+    if (!fields || (fields->size() != kFieldCount && fields->size() != kOlderFieldCount))
         return std::nullopt;
     const std::vector<std::string>& f = *fields;
 
@@ -216,6 +273,14 @@ std::optional<GameRecord> ParseGameLine(std::string_view line)
     game.seconds = *seconds;
     game.anySpelling = f[7] == "1";
     game.missed = std::move(*missed);
+    if (f.size() == kOlderFieldCount)
+        return game;
+    std::optional<std::map<char, KeyTimes>> typed = ReadTyped(f[9]);
+    const std::optional<Mode> mode = ModeNamed(f[10]);
+    if (!typed || !mode)
+        return std::nullopt;
+    game.typed = std::move(*typed);
+    game.mode = *mode;
     return game;
 }
 
@@ -227,7 +292,7 @@ Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes)
     Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
     while (!bytes.empty()) {
         const std::string_view line = TakeLine(bytes);
-        if (line.empty() || line == kHeader)
+        if (line.empty() || line == kHeader || line == kOlderHeader)
             continue;
         if (std::optional<GameRecord> game = ParseGameLine(line))
             read.value.push_back(std::move(*game));

@@ -17,9 +17,9 @@ namespace kibbo {
 // kHistoryGames of them, for the player to see which keys cost mistypes and
 // whether the speed grows. UTF-8, CRLF line ends, one header line:
 //
-//   time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed
-//   2026-12-07T17:05:31,cleared,5432,182,94,17,312,0,"a:3 ,:1 i:5"
-//   2026-12-07T17:20:02,over,,151,60,9,360,1,k:4 n:5
+//   time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode
+//   2026-12-07T17:05:31,cleared,5432,182,94,17,312,0,"a:3 ,:1 i:5","a:80:162 ,:4:410 i:61:155 k:30:201",normal
+//   2026-12-07T17:20:02,over,,151,60,9,360,1,k:4 n:5,k:20:230 n:40:188,practice
 //
 // time      local time the game ended, YYYY-MM-DDTHH:MM:SS
 // ending    cleared, over (19:00 came) or left (restart, top or finish)
@@ -32,6 +32,16 @@ namespace kibbo {
 // missed    key:count pairs separated by single spaces, one per guide
 //           letter that was showing when a wrong key came; keys are a-z,
 //           '-', ',' and '.'
+// typed     key:count:ms, one per guide letter shown in the game that was
+//           typed or missed: how many times it was typed correctly and the
+//           mean milliseconds those presses took, each from the key before
+//           it in the same dog (a dog's first key and gaps over
+//           kLongestKeyGap are left out, so ":ms" is missing when no press
+//           was timed); single spaces between
+// mode      normal, or practice when dogs were chosen for the weak keys
+//
+// Lines written before typed and mode were kept end after missed; they
+// read as normal games with no key measured.
 //
 // A field holding a comma (the ',' key) is quoted in double quotes as
 // spreadsheets do, so the file opens in one and reads back as written; no
@@ -48,6 +58,18 @@ inline constexpr std::size_t kRecentGames = 50;
 inline constexpr std::size_t kListedMissedKeys = 10;
 
 enum class Ending { Cleared, Over, Left };
+enum class Mode { Normal, Practice };
+
+// A gap between two keys longer than this is reading, not typing.
+inline constexpr std::int32_t kLongestKeyGap = 2000;
+
+// One guide letter's correct presses in a game.
+struct KeyTimes {
+    std::int32_t count = 0;
+    std::optional<std::int32_t> meanMs; // none when no press was timed
+
+    bool operator==(const KeyTimes&) const = default;
+};
 
 struct GameRecord {
     std::string time; // given by the caller: the rules never read the clock
@@ -59,6 +81,8 @@ struct GameRecord {
     std::int32_t seconds = 0;
     bool anySpelling = false;
     std::map<char, std::int32_t> missed; // expected guide letter -> mistypes
+    std::map<char, KeyTimes> typed;      // every letter typed or missed; empty for an older line
+    Mode mode = Mode::Normal;
 
     bool operator==(const GameRecord&) const = default;
 };
@@ -70,6 +94,8 @@ std::string_view EndingName(Ending ending);
 // "key:count" pairs in the order of the keys' characters, single spaces
 // between.
 std::string MissedText(const GameRecord& game);
+// The typed field before quoting, in the same manner.
+std::string TypedText(const GameRecord& game);
 
 // One line without its line end, and back; nothing when the line is no game
 // record (a wrong field count, a bad number, an unknown key or ending).

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -50,7 +51,11 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_trace(trace)
     , m_game({*this, sound, m_store, std::move(currentSeconds), std::move(trace),
               [this](GameRecord game) { m_history.append(std::move(game)); },
-              [this](const ClearResult& clear) { clearSaved(clear); }})
+              [this](const ClearResult& clear) { clearSaved(clear); },
+              [] {
+                  using namespace std::chrono;
+                  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+              }})
 {
     SetUpWindow(*this, {.name = "MainForm",
                         .clientSize = {Pixels(kMainClientWidth) + 2 * kMainBorder,
@@ -286,7 +291,7 @@ void MainForm::openRecords(std::function<void(QWidget& records)> opened)
     m_store.afterSaves([this, opened = std::move(opened)] {
         if (m_closing)
             return;
-        m_records.open(m_store);
+        m_records.open(m_store, [this] { m_game.optionsChanged(); });
         if (opened && m_records.get())
             opened(*m_records.get());
     });

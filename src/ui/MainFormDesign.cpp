@@ -31,6 +31,9 @@ constexpr ControlSpec kDesign[] = {
     {Control::VersionBtn, Kind::PushButton, 3840, 4800, 1575, 375, u"バージョン情報", kGothic975, nullptr, Align::Centre, true},
     {Control::Howto, Kind::PushButton, 3840, 3840, 1575, 375, u"操作方法", kGothic975, nullptr, Align::Centre, true},
     {Control::KeySettei, Kind::PushButton, 3840, 4320, 1575, 375, u"ユーザーキー設定", kGothic975, nullptr, Align::Centre, true},
+    // Left of the title's logo and of the dog's picture, clear of the
+    // reading's hidden place.
+    {Control::PracticeNote, Kind::Label, 240, 1200, 1320, 255, u"苦手キー練習中", kGothic9, kResultColour, Align::Left, false},
     {Control::Label19, Kind::Label, 4560, 1560, 1335, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
     {Control::Label18, Kind::Label, 6000, 1560, 1335, 255, u"Kibbo", kGothic12Bold, kResultColour, Align::Left, false},
     {Control::Label1, Kind::Label, 2520, 1560, 1455, 255, u"トータルスコア", kGothic12Bold, kResultColour, Align::Left, false},

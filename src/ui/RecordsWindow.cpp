@@ -6,14 +6,18 @@
 #include "ui/ControlStyle.h"
 
 #include <QBarSeries>
+#include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QDate>
 #include <QPainter>
+#include <QPointer>
+#include <QSignalBlocker>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -22,10 +26,13 @@ namespace kibbo {
 namespace {
 
 constexpr int kClientWidth = 9600;
-constexpr int kClientHeight = 9120;
+constexpr int kClientHeight = 10440;
 constexpr int kChartTop = 720, kChartHeight = 4320;
 constexpr int kKeyboardTop = 5160;
-constexpr int kWorstTop = 7800;
+constexpr int kShadingTop = 7620;
+constexpr int kWorstTop = 7980;
+constexpr int kWeakTop = 8340;
+constexpr int kPracticeTop = 8760;
 constexpr std::size_t kWorstKeyCount = 5;
 // Room for a date such as "12/31" under the chart's kRecentGames games.
 constexpr std::size_t kGamesUnderALabel = 5;
@@ -36,6 +43,15 @@ const char16_t* const kDamaged = u"記録の一部を読めませんでした";
 const char16_t* const kWorstCaption = u"ミスの多いキー：";
 const char16_t* const kSpeedName = u"速さ（字/分）";
 const char16_t* const kMistypesName = u"ミス";
+const char16_t* const kShadingCaption = u"キーの色：";
+const char16_t* const kByMistypes = u"ミスの割合";
+const char16_t* const kByTime = u"打つ時間";
+const char16_t* const kWeakCaption = u"苦手なキー：";
+const char16_t* const kNoneYet = u"まだありません";
+const char16_t* const kPracticeCaption = u"苦手なキーを練習する";
+const char16_t* const kNotJudgedYet =
+    u"どのキーもまだ判定できません。キーは最近のゲームで 20 回打つと判定され、それまでは練習にしても普通のゲームと同じです。";
+const char16_t* const kNotSaved = u"設定を保存できませんでした";
 
 // The keys of a Japanese keyboard that the guides use, with the digits for
 // the eye; each row starts a little further right, as on the keyboard.
@@ -67,17 +83,22 @@ QColor Shade(double share, double worstShare)
     return {mix(255, kWorstColour.red()), mix(255, kWorstColour.green()), mix(255, kWorstColour.blue())};
 }
 
-// A share of the mistypes; a key missed at all never reads 0%.
+// A share or a rate; one above nothing never reads 0%.
 QString Percent(double share)
 {
     const long percent = std::lround(share * 100);
-    return percent == 0 ? QStringLiteral("<1%") : QStringLiteral("%1%").arg(percent);
+    return percent == 0 && share > 0 ? QStringLiteral("<1%") : QStringLiteral("%1%").arg(percent);
+}
+
+QString Milliseconds(double ms)
+{
+    return QStringLiteral("%1ms").arg(std::lround(ms));
 }
 
 class KeyboardPicture final : public QWidget {
 public:
-    KeyboardPicture(const RecordsWindow& window, const std::map<char, double>& shares, QWidget* parent)
-        : QWidget(parent), m_window(window), m_shares(shares)
+    KeyboardPicture(const RecordsWindow& window, QWidget* parent)
+        : QWidget(parent), m_window(window)
     {
         setObjectName(QStringLiteral("Keyboard"));
         setFixedSize(kKeyboardWidth, kKeyboardHeight);
@@ -101,8 +122,8 @@ protected:
                 painter.setBrush(fill);
                 painter.drawRoundedRect(rect, 4, 4);
                 painter.setPen(fill.lightness() < 140 ? Qt::white : Qt::black);
-                const auto share = m_shares.find(key);
-                if (share == m_shares.end()) {
+                const QString note = m_window.keyNote(key);
+                if (note.isEmpty()) {
                     painter.setFont(capFont);
                     painter.drawText(rect, Qt::AlignCenter, KeyCap(key));
                     continue;
@@ -112,14 +133,13 @@ protected:
                                  KeyCap(key));
                 painter.setFont(shareFont);
                 painter.drawText(rect.adjusted(0, rect.height() / 2 + 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                                 Percent(share->second));
+                                 note);
             }
         }
     }
 
 private:
     const RecordsWindow& m_window;
-    const std::map<char, double>& m_shares;
 };
 
 // The dates under the chart: a label centred under each day's games. A
@@ -163,9 +183,10 @@ void LabelDays(QCategoryAxis& axis, const std::vector<GameRecord>& games)
 
 } // namespace
 
-RecordsWindow::RecordsWindow(PlayerStore& store)
+RecordsWindow::RecordsWindow(PlayerStore& store, std::function<void()> optionsSaved)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_store(store)
+    , m_optionsSaved(std::move(optionsSaved))
 {
     SetUpWindow(*this, {.name = "RecordsWindow",
                         .title = ToQString(u"記録"),
@@ -197,6 +218,7 @@ RecordsWindow::RecordsWindow(PlayerStore& store)
     m_command1->setFocus();
 
     loadHistory();
+    addKeyControls();
 }
 
 QRect RecordsWindow::keyRect(char key)
@@ -213,11 +235,133 @@ QRect RecordsWindow::keyRect(char key)
 
 QColor RecordsWindow::keyColour(char key) const
 {
+    if (m_shading == Shading::Time) {
+        // From the fastest key's white to the slowest key's colour.
+        std::optional<double> fastest, slowest, mine;
+        for (const KeyStat& stat : m_stats) {
+            if (!stat.meanMs)
+                continue;
+            fastest = std::min(fastest.value_or(*stat.meanMs), *stat.meanMs);
+            slowest = std::max(slowest.value_or(*stat.meanMs), *stat.meanMs);
+            if (stat.key == key)
+                mine = stat.meanMs;
+        }
+        if (!mine || *slowest <= *fastest)
+            return Shade(0, 0);
+        return Shade(*mine - *fastest, *slowest - *fastest);
+    }
     const auto share = m_shares.find(key);
     double worst = 0;
     for (const auto& [other, otherShare] : m_shares)
         worst = std::max(worst, otherShare);
     return Shade(share == m_shares.end() ? 0.0 : share->second, worst);
+}
+
+QString RecordsWindow::keyNote(char key) const
+{
+    if (m_shading == Shading::Time) {
+        const auto stat = std::ranges::find(m_stats, key, &KeyStat::key);
+        return stat != m_stats.end() && stat->meanMs ? Milliseconds(*stat->meanMs) : QString();
+    }
+    const auto share = m_shares.find(key);
+    return share == m_shares.end() ? QString() : Percent(share->second);
+}
+
+void RecordsWindow::setShading(Shading shading)
+{
+    m_shading = shading;
+    if (m_byTime) {
+        m_byTime->setChecked(shading == Shading::Time);
+        m_byMistypes->setChecked(shading == Shading::Mistypes);
+    }
+    if (m_keyboard)
+        m_keyboard->update();
+}
+
+// The keyboard's shading, the weakest keys and the practice setting.
+void RecordsWindow::addKeyControls()
+{
+    const QFont small = ControlFont("MS UI Gothic", 9, false);
+    if (m_keyboard) {
+        auto* caption = new QLabel(ToQString(kShadingCaption), this);
+        caption->setFont(small);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setGeometry(DesignRect(1200, kShadingTop, 1800, 300));
+        m_byMistypes = new QRadioButton(ToQString(kByMistypes), this);
+        m_byMistypes->setObjectName(QStringLiteral("ByMistypes"));
+        m_byTime = new QRadioButton(ToQString(kByTime), this);
+        m_byTime->setObjectName(QStringLiteral("ByTime"));
+        auto* group = new QButtonGroup(this);
+        for (QRadioButton* button : {m_byMistypes, m_byTime}) {
+            button->setFont(small);
+            group->addButton(button);
+        }
+        m_byMistypes->setGeometry(DesignRect(3120, kShadingTop, 1800, 300));
+        m_byTime->setGeometry(DesignRect(5040, kShadingTop, 1800, 300));
+        m_byMistypes->setChecked(true);
+        connect(m_byTime, &QRadioButton::toggled, this,
+                [this](bool byTime) { setShading(byTime ? Shading::Time : Shading::Mistypes); });
+
+        QString weak = ToQString(kWeakCaption);
+        for (const KeyStat& stat : m_stats) {
+            if (!stat.judged || static_cast<std::size_t>(m_weakKeys.size()) >= kWorstKeyCount)
+                break;
+            m_weakKeys.append(KeyCap(stat.key));
+            weak += QStringLiteral("  %1. %2（%3・%4）")
+                        .arg(m_weakKeys.size())
+                        .arg(KeyCap(stat.key), Percent(stat.mistypeRate),
+                             stat.meanMs ? Milliseconds(*stat.meanMs) : QStringLiteral("-"));
+        }
+        if (m_weakKeys.isEmpty())
+            weak += ToQString(kNoneYet);
+        m_weakLabel = new QLabel(weak, this);
+        m_weakLabel->setGeometry(DesignRect(120, kWeakTop, kClientWidth - 240, 375));
+    } else {
+        m_weakLabel = new QLabel(this);
+        m_weakLabel->hide();
+    }
+    m_weakLabel->setObjectName(QStringLiteral("WeakKeys"));
+    m_weakLabel->setTextFormat(Qt::PlainText);
+    m_weakLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_weakLabel->setFont(ControlFont("MS UI Gothic", 10.5, false));
+
+    m_practice = new QCheckBox(ToQString(kPracticeCaption), this);
+    m_practice->setObjectName(QStringLiteral("Practice"));
+    m_practice->setFont(small);
+    m_practice->setGeometry(DesignRect(600, kPracticeTop, 3000, 300));
+    m_practice->setChecked(m_store.loadOptions().value.weakKeys);
+    connect(m_practice, &QCheckBox::toggled, this, &RecordsWindow::savePractice);
+
+    m_practiceNote = new QLabel(this);
+    m_practiceNote->setObjectName(QStringLiteral("PracticeNote"));
+    m_practiceNote->setFont(small);
+    m_practiceNote->setWordWrap(true);
+    m_practiceNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_practiceNote->setGeometry(DesignRect(3720, kPracticeTop + 30, kClientWidth - 3720 - 240, 600));
+    if (WeakKeyWeights(m_stats).empty())
+        m_practiceNote->setText(ToQString(kNotJudgedYet));
+}
+
+void RecordsWindow::savePractice(bool on)
+{
+    // Held until the result arrives, so that saves cannot overtake each other.
+    m_practice->setEnabled(false);
+    const QPointer<RecordsWindow> window(this);
+    std::function<void()> optionsSaved = m_optionsSaved;
+    m_store.saveOptions([on](Options& options) { options.weakKeys = on; },
+                        [window, on, optionsSaved](const SaveOutcome& outcome) {
+                            if (outcome.saved() && optionsSaved)
+                                optionsSaved();
+                            if (!window)
+                                return;
+                            window->m_practice->setEnabled(true);
+                            if (outcome.saved())
+                                return;
+                            // The box shows what the file holds.
+                            const QSignalBlocker quiet(window->m_practice);
+                            window->m_practice->setChecked(!on);
+                            window->m_practiceNote->setText(ToQString(kNotSaved));
+                        });
 }
 
 void RecordsWindow::loadHistory()
@@ -306,7 +450,8 @@ void RecordsWindow::loadHistory()
     for (const KeyMisses& key : keys)
         m_shares[key.key] = static_cast<double>(key.count) / static_cast<double>(total);
 
-    m_keyboard = new KeyboardPicture(*this, m_shares, this);
+    m_stats = KeyStatsOf(read.value);
+    m_keyboard = new KeyboardPicture(*this, this);
     m_keyboard->move((Pixels(kClientWidth) - kKeyboardWidth) / 2, Pixels(kKeyboardTop));
 
     QString worst = ToQString(kWorstCaption);

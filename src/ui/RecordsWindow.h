@@ -1,29 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "scores/KeyStats.h"
 #include "store/PlayerStore.h"
 
 #include <QBarSet>
 #include <QChart>
+#include <QCheckBox>
 #include <QColor>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace kibbo {
 
 // The records window: the speed and mistypes of the latest games as a chart,
-// and a keyboard shaded by where the mistypes fell, from the history file as
-// it was when the window opened. It reads the file once and never writes it.
+// a keyboard shaded by where the mistypes fell or by each key's time, and
+// the weakest keys, from the history file as it was when the window opened.
+// It reads the file once and never writes it; its one setting, weak-key
+// practice, goes to the options file.
 class RecordsWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordsWindow(PlayerStore& store);
+    // optionsSaved is called once the practice setting is saved.
+    explicit RecordsWindow(PlayerStore& store, std::function<void()> optionsSaved = {});
+
+    // What the keyboard's shades show.
+    enum class Shading { Mistypes, Time };
+    Shading shading() const { return m_shading; }
+    void setShading(Shading shading);
+    QRadioButton* timeShadingButton() const { return m_byTime; }
+
+    // The five weakest judged keys, weakest first, as their key caps show them.
+    QStringList weakKeys() const { return m_weakKeys; }
+    QString weakKeysText() const { return m_weakLabel->text(); }
+    QCheckBox* practiceBox() const { return m_practice; }
+    // Why practice changes nothing yet; empty once keys are judged.
+    QString practiceNote() const { return m_practiceNote->text(); }
 
     QPushButton* okButton() const { return m_command1; }
     // The sentence shown instead of the charts when no game is kept yet;
@@ -40,17 +61,23 @@ public:
     // The keys named under the keyboard, the most missed first, as their
     // key caps show them.
     QStringList worstKeys() const { return m_worstKeys; }
-    // A key's shade: white for a key never missed, the darker the larger its
-    // share of the mistypes.
+    // A key's shade: white for a key never missed (or never timed), the
+    // darker the larger its share of the mistypes (or the slower it is).
     QColor keyColour(char key) const;
+    // The small text under a key cap: its share of the mistypes, or its mean
+    // time; empty for none.
+    QString keyNote(char key) const;
     QWidget* keyboard() const { return m_keyboard; }
     // Where a key lies in the keyboard picture.
     static QRect keyRect(char key);
 
 private:
     void loadHistory();
+    void addKeyControls();
+    void savePractice(bool on);
 
     PlayerStore& m_store;
+    std::function<void()> m_optionsSaved;
     QPushButton* m_command1 = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_note = nullptr;
@@ -60,6 +87,14 @@ private:
     QWidget* m_keyboard = nullptr;
     QStringList m_worstKeys;
     std::map<char, double> m_shares; // of the mistypes over the recent games
+    std::vector<KeyStat> m_stats;
+    Shading m_shading = Shading::Mistypes;
+    QRadioButton* m_byMistypes = nullptr;
+    QRadioButton* m_byTime = nullptr;
+    QStringList m_weakKeys;
+    QLabel* m_weakLabel = nullptr;
+    QCheckBox* m_practice = nullptr;
+    QLabel* m_practiceNote = nullptr;
 };
 
 } // namespace kibbo

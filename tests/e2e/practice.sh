@@ -81,8 +81,8 @@ records=$(window_named "記録")
 xdotool windowmove "$records" 660 0
 sleep 0.5
 import -window "$records" "$shots/records.png"
-# Its OK button, at the bottom right (8445,8520 twips).
-click_at "$records" 587 580
+# Its OK button, at the bottom right (8445,9840 twips).
+click_at "$records" 587 668
 poll closed "記録" || { echo "the records window did not close"; exit 1; }
 echo "kibbo --records opened the records in the running game"
 

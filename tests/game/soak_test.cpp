@@ -195,6 +195,7 @@ protected:
     void forgetRecords()
     {
         traced.clear();
+        records.clear();
         controls.pictureLoads.clear();
         sound.requests.clear();
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileIO.h"
 #include "scores/History.h"
+#include "scores/KeyStats.h"
 #include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -83,11 +85,13 @@ TEST_F(HistoryFile, WritesTheDocumentedLines)
     over.dogs = 60;
     over.mistypes = 9;
     over.missed = {{'k', 4}, {'n', 5}};
+    over.typed = {{',', {3, 410}}, {'k', {20, 230}}, {'n', {0, std::nullopt}}, {'o', {1, std::nullopt}}};
+    over.mode = Mode::Practice;
     ASSERT_TRUE(append(Cleared()));
     ASSERT_TRUE(append(over));
-    EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed\r\n"
-                       "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\"\r\n"
-                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5\r\n");
+    EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode\r\n"
+                       "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\",,normal\r\n"
+                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5,\",:3:410 k:20:230 n:0 o:1\",practice\r\n");
 }
 
 // Every field, each ending and the punctuation keys come back as written.
@@ -103,6 +107,9 @@ TEST_F(HistoryFile, RoundTripsEveryField)
     everyKey.time = "1999-12-31T23:59:59";
     for (char key : std::string("abcdefghijklmnopqrstuvwxyz-,."))
         everyKey.missed[key] = key;
+    everyKey.mode = Mode::Practice;
+    for (char key : std::string("abcdefghijklmnopqrstuvwxyz-,."))
+        everyKey.typed[key] = {key, key % 2 ? std::optional<std::int32_t>(key * 3) : std::nullopt};
     const std::vector<GameRecord> games = {Cleared(), negative, left, everyKey};
     for (const GameRecord& game : games) {
         EXPECT_EQ(ParseGameLine(FormatGameLine(game)), game) << FormatGameLine(game);
@@ -153,6 +160,14 @@ TEST(HistoryLines, RefusesDamagedLines)
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,,:2",
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2",
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2\"x",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:150",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:150,",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:150,ranked",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:0:150,normal",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:-1,normal",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:,normal",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:1:2,normal",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3 a:4,normal",
     };
     for (const std::string& line : damaged)
         EXPECT_FALSE(ParseGameLine(line)) << line;
@@ -343,4 +358,72 @@ TEST_F(HistoryFile, ConcurrentAppendsLoseNoLine)
     }
     EXPECT_EQ(std::set<std::int32_t>(seconds.begin(), seconds.end()), expected);
     EXPECT_EQ(seconds.size(), expected.size());
+}
+
+// The weakness rule, all else equal: more mistypes per press or a slower
+// time make a key weaker; a key never timed counts as typical.
+TEST(KeyWeakness, MistypesAndSlownessEachMakeAKeyWeaker)
+{
+    struct Case {
+        double rate;
+        std::optional<double> meanMs;
+    };
+    // Each row weaker than the one before.
+    const Case order[] = {
+        {0.0, 150}, {0.0, 200}, {0.02, 200}, {0.10, 200}, {0.10, 400}, {0.30, 400}, {0.30, 900},
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        EXPECT_GT(KeyWeakness(order[i].rate, order[i].meanMs, 200), KeyWeakness(order[i - 1].rate, order[i - 1].meanMs, 200))
+            << "row " << i;
+    }
+    EXPECT_EQ(KeyWeakness(0.1, std::nullopt, 200), KeyWeakness(0.1, 200, 200));
+    EXPECT_EQ(KeyWeakness(0.1, 300, 0), KeyWeakness(0.1, std::nullopt, 0));
+    // Against the player's own typical key: the same key weighs the same
+    // for a fast and a slow player.
+    EXPECT_DOUBLE_EQ(KeyWeakness(0.05, 300, 150), KeyWeakness(0.05, 600, 300));
+}
+
+// Over the latest games only, recent ones weighing more; a key asked for
+// fewer than 20 times is shown but not judged; a line from before keys were
+// measured counts for nothing.
+TEST(KeyStats, JudgedKeysWeakestFirstFromTheRecentGames)
+{
+    std::vector<GameRecord> games;
+    for (int n = 0; n < 60; ++n) {
+        GameRecord game = Numbered(n);
+        game.missed = {{'k', 1}};
+        // The first eleven of these fall out of the latest fifty.
+        game.typed = {{'a', {10, n < 11 ? 900 : 150}}, {'k', {9, 200}}, {'s', {10, 160}}};
+        if (n >= 55)
+            game.typed['s'] = {10, 400}; // slow of late
+        if (n >= 41)
+            game.typed['z'] = {1, 400};
+        games.push_back(game);
+    }
+    // A line from before keys were measured, the latest of all.
+    GameRecord older = Numbered(60);
+    older.missed = {{'q', 500}};
+    games.push_back(older);
+    const std::vector<KeyStat> stats = KeyStatsOf(games);
+    std::string order;
+    for (const KeyStat& stat : stats)
+        order += stat.key;
+    EXPECT_EQ(order, "ksaz");
+    const KeyStat& k = stats[0];
+    EXPECT_EQ(k.presses, 490);
+    EXPECT_EQ(k.mistypes, 49);
+    EXPECT_DOUBLE_EQ(k.mistypeRate, 0.1);
+    EXPECT_DOUBLE_EQ(*k.meanMs, 200);
+    EXPECT_TRUE(k.judged);
+    EXPECT_DOUBLE_EQ(*stats[2].meanMs, 150) << "the old slow games are past the latest fifty";
+    EXPECT_GT(*stats[1].meanMs, 160 + (400 - 160) * 0.1) << "the last five games weigh more than a tenth";
+    EXPECT_FALSE(stats[3].judged);
+    EXPECT_EQ(stats[3].presses, 19);
+    EXPECT_EQ(stats[3].weakness, 0);
+
+    // Weak keys are the judged keys above the median one, by how much.
+    const std::map<char, double> weights = WeakKeyWeights(stats);
+    EXPECT_EQ(weights.size(), 1u);
+    EXPECT_DOUBLE_EQ(weights.at('k'), stats[0].weakness - stats[1].weakness);
+    EXPECT_TRUE(WeakKeyWeights(KeyStatsOf({older})).empty());
 }

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "typing/PracticeDogs.h"
+
+#include "typing/DogTable.h"
+#include "typing/Guide.h"
+
+#include <algorithm>
+#include <string>
+
+namespace kibbo {
+
+double WeakShare(std::u16string_view guide, const std::map<char, double>& weights)
+{
+    if (guide.empty())
+        return 0;
+    double sum = 0;
+    for (const char16_t letter : guide) {
+        const auto weight = letter < 0x80 ? weights.find(static_cast<char>(letter)) : weights.end();
+        if (weight != weights.end())
+            sum += weight->second;
+    }
+    return sum / static_cast<double>(guide.size());
+}
+
+std::optional<std::int16_t> WeakKeyDog(const std::map<char, double>& weights, const KeyPrefs& keyPref,
+                                       std::span<const std::int16_t> recent)
+{
+    std::optional<std::int16_t> best;
+    double bestShare = 0;
+    for (std::size_t index = 0; index < dogTable.size(); ++index) {
+        const auto dog = static_cast<std::int16_t>(index);
+        if (std::ranges::find(recent, dog) != recent.end())
+            continue;
+        const double share = WeakShare(MakeGuide(dogTable[index].dogYomi, keyPref), weights);
+        if (share > bestShare) {
+            best = dog;
+            bestShare = share;
+        }
+    }
+    return best;
+}
+
+} // namespace kibbo
