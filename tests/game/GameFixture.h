@@ -22,7 +22,8 @@ protected:
     GameTest()
         : game({controls, sound, store, [this] { return seconds; },
                 [this](std::string_view line) { traced.emplace_back(line); },
-                [this](GameRecord record) { records.push_back(std::move(record)); }})
+                [this](GameRecord record) { records.push_back(std::move(record)); }, {},
+                [this] { return now; }})
     {
     }
 
@@ -35,6 +36,7 @@ protected:
     void savePrefs(const kibbo::KeyPrefs& prefs) { store.keyPrefs = prefs; }
 
     int seconds = 0;
+    std::int64_t now = 0; // the steady clock's milliseconds
     FakeStore store;
     FakeControls controls;
     RecordingSound sound;

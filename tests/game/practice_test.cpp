@@ -5,6 +5,7 @@
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/PracticeDogs.h"
 
 #include <gtest/gtest.h>
 
@@ -243,4 +244,150 @@ TEST_F(PracticeTest, NAfterAFinalNGoesToWhicheverDogItFits)
         EXPECT_EQ(s().dogCount, 2);
         game.buttonUp(PictureButton::Top);
     }
+}
+
+// A key's time runs from the dog's accepted key before it, mistypes and
+// all; the dog's first key and gaps over two seconds go untimed but
+// counted; a key only ever missed is kept with no press.
+TEST_F(PracticeTest, EachKeyIsTimedFromTheKeyBefore)
+{
+    startAt(223); // "kai"
+    now = 5000;
+    type(u"k");
+    now += 3000;
+    type(u"a");
+    now += 100;
+    type(u"x");
+    now += 140;
+    type(u"i");
+    game.buttonUp(PictureButton::Top);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].typed, (std::map<char, KeyTimes>{{'a', {1, std::nullopt}}, {'i', {1, 240}}, {'k', {1, std::nullopt}}}));
+    EXPECT_EQ(records[0].mode, Mode::Normal);
+
+    startAt(223);
+    type(u"!");
+    game.buttonUp(PictureButton::Top);
+    EXPECT_EQ(records[1].typed, (std::map<char, KeyTimes>{{'k', {0, std::nullopt}}}));
+}
+
+namespace {
+
+// A player who mistypes one letter every time it comes and is slow on it,
+// through the game's own judge and clock.
+class WeakLetterPlayer : public PracticeTest {
+protected:
+    static constexpr char kWeak = 'b';
+
+    // One game of `dogs` dogs, the sweep moved on between them, then back
+    // to the title; the game goes to the history as the store would keep it.
+    void playGame(int dogs, int firstIndex)
+    {
+        startAt(firstIndex);
+        for (int dog = 0; dog < dogs; ++dog) {
+            for (const char16_t letter : std::u16string(s().typGuide)) {
+                if (letter == kWeak) {
+                    game.keyPress(u'!');
+                    now += 600;
+                } else {
+                    now += 150;
+                }
+                game.keyPress(letter);
+                typedLetters += static_cast<char>(letter);
+            }
+            for (int i = 0; i < 7; ++i)
+                game.tick();
+        }
+        game.buttonUp(PictureButton::Top);
+        store.history.push_back(records.back());
+    }
+
+    void practice(bool on)
+    {
+        Options options;
+        options.weakKeys = on;
+        store.options = options;
+    }
+
+    static double ShareOf(char letter, const std::string& letters)
+    {
+        return static_cast<double>(std::ranges::count(letters, letter)) / static_cast<double>(letters.size());
+    }
+
+    std::string typedLetters;
+};
+
+} // namespace
+
+// With practice on, a player's weak letter comes at least twice as often as
+// in the catalogue; with it off (or before keys are judged), every dog is
+// the sweep's and the games are normal.
+TEST_F(WeakLetterPlayer, PracticeBringsDogsRichInTheWeakLetter)
+{
+    std::string catalogue;
+    for (const DogEntry& dog : dogTable) {
+        const std::u16string guide = MakeGuide(dog.dogYomi, KeyPrefs{});
+        catalogue.append(guide.begin(), guide.end());
+    }
+    practice(true);
+    playGame(40, 0); // a new player's: no key judged yet, so a normal game
+    practice(false);
+    for (int g = 1; g < 4; ++g)
+        playGame(40, g * 71);
+    EXPECT_TRUE(std::ranges::none_of(traced, [](const std::string& line) { return line.ends_with("\tpractice"); }));
+    EXPECT_TRUE(std::ranges::all_of(records, [](const GameRecord& r) { return r.mode == Mode::Normal; }));
+    const double offShare = ShareOf(kWeak, typedLetters);
+
+    typedLetters.clear();
+    traced.clear();
+    practice(true);
+    for (int g = 0; g < 3; ++g)
+        playGame(40, g * 53);
+    const double onShare = ShareOf(kWeak, typedLetters);
+    RecordProperty("catalogueShare", std::to_string(ShareOf(kWeak, catalogue)));
+    RecordProperty("offShare", std::to_string(offShare));
+    RecordProperty("onShare", std::to_string(onShare));
+    EXPECT_GE(onShare, 2 * ShareOf(kWeak, catalogue)) << "off " << offShare;
+    EXPECT_EQ(records.back().mode, Mode::Practice);
+
+    // Every second dog only, each new within the game's last 30 dogs.
+    std::vector<int> shown;
+    int chosen = 0;
+    for (const std::string& line : traced) {
+        if (line == "start")
+            shown.clear(); // a game of its own
+        if (!line.starts_with("dog\t"))
+            continue;
+        const int index = std::stoi(line.substr(4));
+        ASSERT_GE(index, 0);
+        ASSERT_LT(index, static_cast<int>(dogTable.size()));
+        if (line.ends_with("\tpractice")) {
+            ++chosen;
+            const auto from = shown.size() > kPracticeFreshDogs ? shown.end() - kPracticeFreshDogs : shown.begin();
+            EXPECT_EQ(std::find(from, shown.end(), index), shown.end()) << "dog " << index << " again within 30";
+        }
+        shown.push_back(index);
+    }
+    EXPECT_GT(chosen, 3 * 15);
+    EXPECT_LE(chosen, 3 * 20);
+}
+
+// A practice game that clears shows and keeps its score but offers no
+// ranking place, however high it is.
+TEST_F(WeakLetterPlayer, APracticeClearEntersNoRanking)
+{
+    for (int g = 0; g < 3; ++g)
+        playGame(40, g * 71);
+    practice(true);
+    startAt(0);
+    game.mutableState().walkerLeft = kWalkerHomeLeft - 60;
+    type(std::u16string(s().typGuide)); // the first dog: the sweep's
+    ASSERT_EQ(s().screen, Screen::Play);
+    type(std::u16string(s().typGuide)); // the second: chosen for the weak letter
+    ASSERT_EQ(s().screen, Screen::Cleared);
+    EXPECT_TRUE(game.lastClear().practice);
+    EXPECT_FALSE(game.lastClear().entersRanking);
+    EXPECT_EQ(store.lastScore, game.lastClear().score);
+    EXPECT_EQ(records.back().mode, Mode::Practice);
+    EXPECT_EQ(records.back().score, game.lastClear().score);
 }
