@@ -9,6 +9,7 @@
 #include "platform/PlayerFiles.h"
 #include "prefs/KeyPrefs.h"
 #include "scores/History.h"
+#include "scores/KeyStats.h"
 #include "scores/ScoreFiles.h"
 #include "store/FileProblems.h"
 #include "store/FileStore.h"
@@ -19,6 +20,7 @@
 #include <QString>
 
 #include <charconv>
+#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -50,7 +52,10 @@ constexpr const char* kHelp =
     "  ranking           the seven places: place, score and name, tab-separated\n"
     "  ranking add       insert a score as the game's entry window does\n"
     "  history           every game kept, tab-separated, newest last; then the ten\n"
-    "                    keys most missed over the last %zu games with their counts\n"
+    "                    keys most missed over the last %zu games with their counts;\n"
+    "                    then every key measured in those games: presses, mistypes,\n"
+    "                    mistype rate and mean time (recent games weighing more) and\n"
+    "                    its rank from weakest to strongest (- until it has %d presses)\n"
     "  --prefs FILE      the spellings of FILE (a spellings file as the game saves it) instead of the game's own\n"
     "  --data DIR        the ranking or history in DIR instead of the game's data folder\n"
     "Exit status: 0 done, 1 the ranking could not be written, 2 wrong use.\n"
@@ -144,7 +149,7 @@ int Ranking(const std::vector<std::string>& args)
 }
 
 // "history [--data DIR]": the games, then a blank line and the most-missed
-// keys with their counts.
+// keys with their counts, then a blank line and every key's table.
 int History(const std::vector<std::string>& args)
 {
     kibbo::PlayerFiles files = GameFiles();
@@ -162,9 +167,10 @@ int History(const std::vector<std::string>& args)
         kibbo::ReportFileProblem(kTool, *problem);
     for (const kibbo::GameRecord& game : read.value) {
         const std::string score = game.score ? std::to_string(*game.score) : std::string();
-        std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s\n", game.time.c_str(),
+        std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s\t%s\t%s\n", game.time.c_str(),
                     std::string(kibbo::EndingName(game.ending)).c_str(), score.c_str(), game.speed, game.dogs,
-                    game.mistypes, game.seconds, game.anySpelling ? 1 : 0, kibbo::MissedText(game).c_str());
+                    game.mistypes, game.seconds, game.anySpelling ? 1 : 0, kibbo::MissedText(game).c_str(),
+                    kibbo::TypedText(game).c_str(), std::string(kibbo::ModeName(game.mode)).c_str());
     }
     if (read.value.empty())
         return 0;
@@ -172,6 +178,17 @@ int History(const std::vector<std::string>& args)
     const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.value);
     for (std::size_t i = 0; i < keys.size() && i < kibbo::kListedMissedKeys; ++i)
         std::printf("%c\t%d\n", keys[i].key, keys[i].count);
+    const std::vector<kibbo::KeyStat> stats = kibbo::KeyStatsOf(read.value);
+    if (stats.empty())
+        return 0;
+    std::printf("\nkey\tpresses\tmistypes\tmistype_rate\tmean_ms\trank\n");
+    int rank = 0;
+    for (const kibbo::KeyStat& stat : stats) {
+        const std::string mean = stat.meanMs ? std::to_string(std::lround(*stat.meanMs)) : "-";
+        const std::string place = stat.judged ? std::to_string(++rank) : "-";
+        std::printf("%c\t%d\t%d\t%.1f%%\t%s\t%s\n", stat.key, stat.presses, stat.mistypes, stat.mistypeRate * 100,
+                    mean.c_str(), place.c_str());
+    }
     return 0;
 }
 
@@ -183,7 +200,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf(kHelp, kibbo::kRecentGames);
+            std::printf(kHelp, kibbo::kRecentGames, kibbo::kJudgedPresses);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

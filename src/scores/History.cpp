@@ -188,6 +188,11 @@ std::string_view EndingName(Ending ending)
     return {};
 }
 
+std::string_view ModeName(Mode mode)
+{
+    return kModeNames[static_cast<std::size_t>(mode)];
+}
+
 std::string MissedText(const GameRecord& game)
 {
     std::string missed;
@@ -229,7 +234,7 @@ std::string FormatGameLine(const GameRecord& game)
         game.anySpelling ? "1" : "0",
         MissedText(game),
         TypedText(game),
-        std::string(kModeNames[static_cast<std::size_t>(game.mode)]),
+        std::string(ModeName(game.mode)),
     };
     std::string line = QuotedIfNeeded(fields[0]);
     for (std::size_t i = 1; i < kFieldCount; ++i) {

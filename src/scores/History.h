@@ -89,6 +89,8 @@ struct GameRecord {
 
 // "cleared", "over" or "left", as the file writes it.
 std::string_view EndingName(Ending ending);
+// "normal" or "practice".
+std::string_view ModeName(Mode mode);
 
 // The missed keys as the file's last field holds them before quoting:
 // "key:count" pairs in the order of the keys' characters, single spaces

@@ -283,6 +283,11 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
         game.seconds = n;
         // The first five games fall outside the summary.
         game.missed = n < 5 ? std::map<char, std::int32_t>{{'z', 100}} : std::map<char, std::int32_t>{{',', 2}, {'a', 1}};
+        // Keys measured in the last ten games: a slow and often missed, ','
+        // quick, b too rarely asked for to be judged.
+        if (n >= 45)
+            game.typed = {{',', {3, 150}}, {'a', {1, 450}}, {'b', {1, std::nullopt}}};
+        game.mode = n == 54 ? kibbo::Mode::Practice : kibbo::Mode::Normal;
         file += kibbo::FormatGameLine(game) + "\r\n";
         if (n == 3)
             file += "torn line\r\n";
@@ -293,10 +298,11 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     const QStringList lines = run.out.split('\n');
-    ASSERT_EQ(lines.size(), 55 + 1 + 2 + 1) << run.out.toStdString();
-    EXPECT_EQ(lines[0], "2026-12-07T17:00:00\tcleared\t0\t100\t0\t0\t0\t0\tz:100");
-    EXPECT_EQ(lines[54], "2026-12-07T17:54:00\tcleared\t-54\t154\t0\t0\t54\t0\t,:2 a:1");
-    EXPECT_EQ(lines.mid(55), (QStringList{"", ",\t100", "a\t50", ""}));
+    ASSERT_EQ(lines.size(), 55 + 1 + 2 + 1 + 1 + 3 + 1) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "2026-12-07T17:00:00\tcleared\t0\t100\t0\t0\t0\t0\tz:100\t\tnormal");
+    EXPECT_EQ(lines[54], "2026-12-07T17:54:00\tcleared\t-54\t154\t0\t0\t54\t0\t,:2 a:1\t,:3:150 a:1:450 b:1\tpractice");
+    EXPECT_EQ(lines.mid(55), (QStringList{"", ",\t100", "a\t50", "", "key\tpresses\tmistypes\tmistype_rate\tmean_ms\trank",
+                                          "a\t20\t10\t50.0%\t450\t1", ",\t50\t20\t40.0%\t150\t2", "b\t10\t0\t0.0%\t-\t-", ""}));
 
     // No games yet: nothing to list, and no fault.
     QTemporaryDir empty;
