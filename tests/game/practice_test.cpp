@@ -391,3 +391,28 @@ TEST_F(WeakLetterPlayer, APracticeClearEntersNoRanking)
     EXPECT_EQ(records.back().mode, Mode::Practice);
     EXPECT_EQ(records.back().score, game.lastClear().score);
 }
+
+// The practice caption shows on the title and play screens while the option
+// is on, and follows a change made in the records window at once.
+TEST_F(PracticeTest, PracticeCaptionFollowsTheOption)
+{
+    game.formLoad();
+    game.titleSetUp();
+    EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
+    Options options;
+    options.weakKeys = true;
+    store.options = options;
+    game.optionsChanged();
+    EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
+    game.buttonUp(PictureButton::Start);
+    EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
+    for (int i = 0; i < 3600 && s().screen == Screen::Play; ++i)
+        game.tick();
+    ASSERT_EQ(s().screen, Screen::GameOver);
+    EXPECT_FALSE(controls.at(Control::PracticeNote).visible) << "the result lines have the window";
+    game.buttonUp(PictureButton::Top);
+    EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
+    store.options.reset();
+    game.optionsChanged();
+    EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
+}

@@ -9,6 +9,8 @@
 
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
@@ -165,6 +167,55 @@ TEST_F(RecordsWindowTest, NamesAndShadesTheWorstKeys)
         const QPoint face = RecordsWindow::keyRect(key).topLeft() + QPoint(5, 5);
         EXPECT_EQ(picture.pixelColor(face * picture.devicePixelRatio()), window->keyColour(key)) << key;
     }
+}
+
+// The weakest judged keys are named with their mistype rate and time, the
+// keyboard shades by time at the player's choice, and practice is set from
+// the window, which says why it changes nothing while no key is judged.
+TEST_F(RecordsWindowTest, WeakKeysTimeShadingAndPractice)
+{
+    int saved = 0;
+    QPointer<RecordsWindow> window = open(new RecordsWindow(store(), [&saved] { ++saved; }));
+    EXPECT_FALSE(window->practiceNote().isEmpty()) << "a new player has no key judged";
+    ASSERT_FALSE(window->practiceBox()->isChecked());
+    window->practiceBox()->click();
+    EXPECT_EQ(saved, 1);
+    EXPECT_NE(ReadWholeFile(files().options).value_or("").find("weak_keys=1\r\n"), std::string::npos);
+    delete window.data();
+
+    std::vector<GameRecord> games;
+    for (int n = 0; n < 30; ++n) {
+        GameRecord game = Game(n, {{'k', 2}});
+        game.typed = {{'a', {10, 150}}, {'d', {10, 400}}, {'k', {8, 250}}, {'s', {10, 180}}};
+        games.push_back(game);
+    }
+    writeHistory(games);
+    window = open(new RecordsWindow(store(), [&saved] { ++saved; }));
+    EXPECT_TRUE(window->practiceBox()->isChecked());
+    EXPECT_TRUE(window->practiceNote().isEmpty());
+    EXPECT_EQ(window->weakKeys(), (QStringList{"K", "D", "S", "A"}));
+    EXPECT_NE(window->weakKeysText().indexOf(QString::fromUtf8("K（20%・250ms）")), -1) << window->weakKeysText().toStdString();
+
+    // d is never missed but the slowest: white by mistypes, darkest by time.
+    const QColor white(255, 255, 255);
+    EXPECT_EQ(window->keyColour('d'), white);
+    EXPECT_EQ(window->keyNote('k'), "100%");
+    window->timeShadingButton()->click();
+    EXPECT_EQ(window->shading(), RecordsWindow::Shading::Time);
+    EXPECT_EQ(window->keyNote('d'), "400ms");
+    EXPECT_EQ(window->keyColour('a'), white);
+    EXPECT_LT(window->keyColour('d').lightness(), window->keyColour('k').lightness());
+    EXPECT_LT(window->keyColour('k').lightness(), window->keyColour('s').lightness());
+    EXPECT_EQ(window->keyColour('q'), white);
+
+    // A save that cannot happen leaves the box as the file has it.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(files().options)));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(files().options)));
+    window->practiceBox()->click();
+    EXPECT_TRUE(window->practiceBox()->isChecked());
+    EXPECT_TRUE(window->practiceBox()->isEnabled());
+    EXPECT_FALSE(window->practiceNote().isEmpty());
+    EXPECT_EQ(saved, 1);
 }
 
 // A damaged line is left out and said once; the rest is still charted.
