@@ -2,13 +2,18 @@
 // The guide is rebuilt at every dog, inside a key press or a timer tick, so
 // it has to stay far below a frame's time: a tenth of the one millisecond a
 // key press may take is its share.
+#include "scores/History.h"
+#include "scores/KeyStats.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/PracticeDogs.h"
 #include "typing/RomajiMatcher.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,6 +24,10 @@ constexpr double kTargetMicroseconds = 100.0;
 // With any spelling on, every key goes through the matcher, inside the one
 // millisecond a key press may take.
 constexpr double kMatcherTargetMicroseconds = 1000.0;
+// A practice dog is chosen inside the key that finishes the one before; the
+// game's first also reads and judges the whole history, once, inside a frame.
+constexpr double kPracticeDogTargetMicroseconds = 1000.0;
+constexpr double kFirstPracticeDogTargetMicroseconds = 16000.0;
 
 // Preference set 0 is every standard spelling, 1 and 2 every slot's first
 // and second alternative, so that every replacement rule is exercised.
@@ -82,6 +91,57 @@ void BM_RomajiMatcherWorstKey(benchmark::State& state)
 }
 BENCHMARK(BM_RomajiMatcherWorstKey)->Unit(benchmark::kMicrosecond);
 
+// A full history of a thousand games, every key measured in each.
+std::string FullHistory()
+{
+    std::vector<kibbo::GameRecord> games;
+    for (int n = 0; n < static_cast<int>(kibbo::kHistoryGames); ++n) {
+        kibbo::GameRecord game;
+        game.time = "2026-12-07T17:05:31";
+        game.ending = kibbo::Ending::Over;
+        for (const char key : kibbo::kGuideKeys) {
+            game.typed[key] = {40 + n % 7, 150 + (key * 7 + n) % 200};
+            game.missed[key] = 1 + (key + n) % 5;
+        }
+        games.push_back(game);
+    }
+    return kibbo::FormatHistory(games);
+}
+
+// Every judged key's weight, as a full history gives them.
+std::map<char, double> FullWeights()
+{
+    return kibbo::WeakKeyWeights(kibbo::KeyStatsOf(kibbo::ParseHistory(FullHistory()).value));
+}
+
+std::vector<std::int16_t> RecentThirty()
+{
+    std::vector<std::int16_t> recent;
+    for (int i = 0; i < static_cast<int>(kibbo::kPracticeFreshDogs); ++i)
+        recent.push_back(static_cast<std::int16_t>(i * 10));
+    return recent;
+}
+
+void BM_PracticeDog(benchmark::State& state)
+{
+    const std::vector<double> shares = kibbo::WeakShares(FullWeights(), PreferenceSet(1));
+    const std::vector<std::int16_t> recent = RecentThirty();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kibbo::WeakKeyDog(shares, recent));
+}
+BENCHMARK(BM_PracticeDog)->Unit(benchmark::kMicrosecond);
+
+void BM_FirstPracticeDog(benchmark::State& state)
+{
+    const std::string file = FullHistory();
+    const std::vector<std::int16_t> recent = RecentThirty();
+    for (auto _ : state) {
+        const auto weights = kibbo::WeakKeyWeights(kibbo::KeyStatsOf(kibbo::ParseRecentHistory(file).value));
+        benchmark::DoNotOptimize(kibbo::WeakKeyDog(kibbo::WeakShares(weights, PreferenceSet(1)), recent));
+    }
+}
+BENCHMARK(BM_FirstPracticeDog)->Unit(benchmark::kMicrosecond);
+
 // Prints the figures instead of the table: the time per guide over the whole
 // catalogue, for the slowest preference set, against its target.
 class FigureReporter final : public benchmark::BenchmarkReporter {
@@ -99,6 +159,10 @@ public:
                 m_matcherKeysPerSecond.push_back(run.counters.at("items_per_second"));
             else if (run.run_name.function_name == "BM_RomajiMatcherWorstKey")
                 m_matcherWorstKey = micros;
+            else if (run.run_name.function_name == "BM_PracticeDog")
+                m_practiceDog = micros;
+            else if (run.run_name.function_name == "BM_FirstPracticeDog")
+                m_firstPracticeDog = micros;
             else if (run.run_name.function_name == "BM_MakeGuideCatalogue")
                 m_catalogue.push_back(micros / static_cast<double>(kibbo::dogTable.size()));
             else
@@ -128,6 +192,13 @@ public:
         if (m_matcherWorstKey > 0)
             std::printf("RomajiMatcher, set-up and the dearest key of the longest reading: %s us (target: %.0f us)\n",
                         Format(m_matcherWorstKey).c_str(), kMatcherTargetMicroseconds);
+        if (m_practiceDog > 0)
+            std::printf("Practice dog chosen from the catalogue, 30 dogs ruled out: %s us (target: %.0f us)\n",
+                        Format(m_practiceDog).c_str(), kPracticeDogTargetMicroseconds);
+        if (m_firstPracticeDog > 0)
+            std::printf("A game's first practice dog: the latest 50 of 1,000 games read and judged, every guide's "
+                        "share made: %s us (target: %.0f us)\n",
+                        Format(m_firstPracticeDog).c_str(), kFirstPracticeDogTargetMicroseconds);
     }
 
 private:
@@ -142,6 +213,8 @@ private:
     std::vector<double> m_longest;
     std::vector<double> m_matcherKeysPerSecond;
     double m_matcherWorstKey = 0;
+    double m_practiceDog = 0;
+    double m_firstPracticeDog = 0;
 };
 
 } // namespace

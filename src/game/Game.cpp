@@ -150,6 +150,7 @@ void Game::newGame()
     s.dogsShown = 0;
     s.recentDogs.clear();
     s.weakWeights.reset();
+    s.weakShares.clear();
     s.walkerLeft = kWalkerStartLeft;
     m_controls.setLeft(Control::Image3, s.walkerLeft);
     m_controls.loadPicture(Control::Image2, kStreetAfternoon);
@@ -196,9 +197,14 @@ std::int16_t Game::chooseDog()
     // sweep, so that practice meets the whole catalogue over time. The
     // sweep itself runs on untouched.
     if (s.weakKeys && s.dogsShown % 2 == 1) {
+        // Judged once a game, and every dog's share once for its spellings.
         if (!s.weakWeights)
-            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_store.loadHistory().value));
-        if (const std::optional<std::int16_t> chosen = WeakKeyDog(*s.weakWeights, s.keyPref, s.recentDogs)) {
+            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_store.loadRecentGames().value));
+        if (s.weakShares.empty() || s.weakSharesFor != s.keyPref) {
+            s.weakShares = WeakShares(*s.weakWeights, s.keyPref);
+            s.weakSharesFor = s.keyPref;
+        }
+        if (const std::optional<std::int16_t> chosen = WeakKeyDog(s.weakShares, s.recentDogs)) {
             dog = *chosen;
             s.practiceUsed = true;
         }

@@ -89,6 +89,9 @@ struct GameState {
     std::vector<std::int16_t> recentDogs; // the entries last shown, at most kPracticeFreshDogs
     // Read from the history once a game, when first needed.
     std::optional<std::map<char, double>> weakWeights;
+    // Every entry's WeakShare under those weights and these spellings.
+    std::vector<double> weakShares;
+    KeyPrefs weakSharesFor{};
 };
 
 } // namespace kibbo

@@ -309,6 +309,32 @@ Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes)
     return read;
 }
 
+Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
+    std::size_t end = bytes.size();
+    while (end > 0 && read.value.size() < kRecentGames) {
+        const std::size_t newline = bytes.rfind('\n', end - 1);
+        const std::size_t start = newline == std::string_view::npos ? 0 : newline + 1;
+        std::string_view line = bytes.substr(start, end - start);
+        end = newline == std::string_view::npos ? 0 : newline;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.empty() || line == kHeader || line == kOlderHeader)
+            continue;
+        if (std::optional<GameRecord> game = ParseGameLine(line))
+            read.value.push_back(std::move(*game));
+        else
+            ++read.skippedLines;
+    }
+    std::reverse(read.value.begin(), read.value.end());
+    if (read.skippedLines > 0)
+        read.state = ReadState::Damaged;
+    return read;
+}
+
 std::string FormatHistory(std::vector<GameRecord> games)
 {
     if (games.size() > kHistoryGames)

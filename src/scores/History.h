@@ -109,6 +109,11 @@ std::optional<GameRecord> ParseGameLine(std::string_view line);
 // counted, and the read is then Damaged.
 Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes);
 
+// The latest kRecentGames games of the file, oldest first, read from its end
+// so that a long history costs no more than a short one; damaged lines met
+// on the way are skipped and counted as ParseHistory does.
+Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes);
+
 // The whole file for these games, the latest kHistoryGames of them.
 std::string FormatHistory(std::vector<GameRecord> games);
 

@@ -194,6 +194,11 @@ Loaded<std::vector<GameRecord>> FileStore::loadHistory()
     return cachedRead<std::vector<GameRecord>>(m_files.history, m_history, kHistoryFileLimit, ParseHistory);
 }
 
+Loaded<std::vector<GameRecord>> FileStore::loadRecentGames()
+{
+    return cachedRead<std::vector<GameRecord>>(m_files.history, m_recentGames, kHistoryFileLimit, ParseRecentHistory);
+}
+
 template <class Result>
 void FileStore::submit(std::function<Result()> work, Completion<Result> done)
 {

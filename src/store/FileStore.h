@@ -66,6 +66,7 @@ public:
     Loaded<Ranking> loadRanking() override;
     Loaded<std::int32_t> loadLastScore() override;
     Loaded<std::vector<GameRecord>> loadHistory() override;
+    Loaded<std::vector<GameRecord>> loadRecentGames() override;
 
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) override;
     void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) override;
@@ -111,6 +112,7 @@ private:
     Cached<Ranking> m_ranking;
     Cached<std::int32_t> m_lastScore;
     Cached<std::vector<GameRecord>> m_history;
+    Cached<std::vector<GameRecord>> m_recentGames;
 };
 
 } // namespace kibbo

@@ -62,6 +62,8 @@ public:
     virtual Loaded<std::int32_t> loadLastScore() = 0;
     // Oldest first; damaged lines are left out and counted.
     virtual Loaded<std::vector<GameRecord>> loadHistory() = 0;
+    // The latest kRecentGames of them, at the cost of those alone.
+    virtual Loaded<std::vector<GameRecord>> loadRecentGames() = 0;
 
     virtual void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) = 0;
     // The options as the file holds them when the save runs, changed by

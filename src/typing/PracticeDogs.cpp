@@ -22,19 +22,24 @@ double WeakShare(std::u16string_view guide, const std::map<char, double>& weight
     return sum / static_cast<double>(guide.size());
 }
 
-std::optional<std::int16_t> WeakKeyDog(const std::map<char, double>& weights, const KeyPrefs& keyPref,
-                                       std::span<const std::int16_t> recent)
+std::vector<double> WeakShares(const std::map<char, double>& weights, const KeyPrefs& keyPref)
+{
+    std::vector<double> shares;
+    shares.reserve(dogTable.size());
+    for (const DogEntry& dog : dogTable)
+        shares.push_back(WeakShare(MakeGuide(dog.dogYomi, keyPref), weights));
+    return shares;
+}
+
+std::optional<std::int16_t> WeakKeyDog(std::span<const double> shares, std::span<const std::int16_t> recent)
 {
     std::optional<std::int16_t> best;
     double bestShare = 0;
-    for (std::size_t index = 0; index < dogTable.size(); ++index) {
+    for (std::size_t index = 0; index < shares.size(); ++index) {
         const auto dog = static_cast<std::int16_t>(index);
-        if (std::ranges::find(recent, dog) != recent.end())
-            continue;
-        const double share = WeakShare(MakeGuide(dogTable[index].dogYomi, keyPref), weights);
-        if (share > bestShare) {
+        if (shares[index] > bestShare && std::ranges::find(recent, dog) == recent.end()) {
             best = dog;
-            bestShare = share;
+            bestShare = shares[index];
         }
     }
     return best;

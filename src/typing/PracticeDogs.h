@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace kibbo {
 
@@ -20,10 +21,11 @@ inline constexpr std::size_t kPracticeFreshDogs = 30;
 // that holds a few.
 double WeakShare(std::u16string_view guide, const std::map<char, double>& weights);
 
-// The catalogue entry, among those not in `recent`, whose guide in these
-// spellings holds the largest WeakShare; the lowest index among equals.
-// Nothing when no entry holds a weak letter.
-std::optional<std::int16_t> WeakKeyDog(const std::map<char, double>& weights, const KeyPrefs& keyPref,
-                                       std::span<const std::int16_t> recent);
+// Every catalogue entry's WeakShare, its guide made in these spellings.
+std::vector<double> WeakShares(const std::map<char, double>& weights, const KeyPrefs& keyPref);
+
+// The catalogue entry, among those not in `recent`, of the largest share;
+// the lowest index among equals. Nothing when no entry holds a weak letter.
+std::optional<std::int16_t> WeakKeyDog(std::span<const double> shares, std::span<const std::int16_t> recent);
 
 } // namespace kibbo

@@ -60,6 +60,13 @@ public:
         return {history, history.empty() ? ReadState::Missing : ReadState::Loaded};
     }
 
+    Loaded<std::vector<GameRecord>> loadRecentGames() override
+    {
+        Loaded<std::vector<GameRecord>> read = loadHistory();
+        read.value = RecentGames(read.value);
+        return read;
+    }
+
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) override
     {
         save("key.ini", [this, prefs] { keyPrefs = prefs; }, std::move(done));

@@ -183,6 +183,9 @@ TEST_F(HistoryFile, SkipsAndCountsDamagedLines)
     HistoryRead read = load();
     EXPECT_EQ(SecondsOf(read.value), (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(read.skippedLines, 3);
+    const HistoryRead recent = ParseRecentHistory(bytes());
+    EXPECT_EQ(recent.value, read.value);
+    EXPECT_EQ(recent.skippedLines, 3);
 
     ASSERT_TRUE(append(Numbered(4)));
     read = load();
@@ -254,6 +257,9 @@ TEST_F(HistoryFile, KeepsTheLatestThousandGames)
     EXPECT_EQ(read.value.back().seconds, 1001);
     EXPECT_TRUE(std::is_sorted(read.value.begin(), read.value.end(),
                                [](const GameRecord& a, const GameRecord& b) { return a.seconds < b.seconds; }));
+    // Read from its end, the latest fifty are the same games.
+    EXPECT_EQ(ParseRecentHistory(bytes()).value, RecentGames(read.value));
+    EXPECT_EQ(test::StoreAt(PlayerFiles::In(FolderOf(path())))->loadRecentGames().value, RecentGames(read.value));
 }
 
 // Only the last 50 games count; the most missed come first, equal counts in
