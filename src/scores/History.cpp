@@ -193,32 +193,36 @@ std::string_view ModeName(Mode mode)
     return kModeNames[static_cast<std::size_t>(mode)];
 }
 
+namespace {
+
+// "key:value" items separated by single spaces, in the order of the keys;
+// the writing side of ReadKeyItems.
+template <class Value, class WriteValue>
+std::string KeyItemsText(const std::map<char, Value>& items, WriteValue writeValue)
+{
+    std::string text;
+    for (const auto& [key, value] : items) {
+        if (!text.empty())
+            text += ' ';
+        text += key;
+        text += ':';
+        text += writeValue(value);
+    }
+    return text;
+}
+
+} // namespace
+
 std::string MissedText(const GameRecord& game)
 {
-    std::string missed;
-    for (const auto& [key, count] : game.missed) {
-        if (!missed.empty())
-            missed += ' ';
-        missed += key;
-        missed += ':';
-        missed += std::to_string(count);
-    }
-    return missed;
+    return KeyItemsText(game.missed, [](std::int32_t count) { return std::to_string(count); });
 }
 
 std::string TypedText(const GameRecord& game)
 {
-    std::string typed;
-    for (const auto& [key, times] : game.typed) {
-        if (!typed.empty())
-            typed += ' ';
-        typed += key;
-        typed += ':';
-        typed += std::to_string(times.count);
-        if (times.meanMs)
-            typed += ':' + std::to_string(*times.meanMs);
-    }
-    return typed;
+    return KeyItemsText(game.typed, [](const KeyTimes& times) {
+        return std::to_string(times.count) + (times.meanMs ? ":" + std::to_string(*times.meanMs) : "");
+    });
 }
 
 std::string FormatGameLine(const GameRecord& game)
