@@ -77,6 +77,13 @@ click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+# The number of lines of a file that match a pattern passes a test, as in
+# `poll lines_are "$work/trace.log" '^dog' -gt 3`: the count is taken anew on
+# every try, where `poll test "$(grep -c ...)"` would count only once.
+lines_are() {
+  [ "$(grep -ac -- "$2" "$1" 2>/dev/null || true)" "$3" "$4" ]
+}
+
 # The last line of the trace that starts with a word.
 last_event() {
   grep -a "^$1" "$work/trace.log" | tail -n 1

@@ -55,7 +55,7 @@ while [ "$typed" -lt 8 ]; do
   fi
   kill -0 "$pid" || { echo "kibbo ended during play"; exit 1; }
 done
-poll test "$(grep -ac '^dog' "$work/trace.log")" -gt "$typed" || { echo "the last dog typed was not done"; tail "$work/trace.log"; exit 1; }
+poll lines_are "$work/trace.log" '^dog' -gt "$typed" || { echo "the last dog typed was not done"; tail "$work/trace.log"; exit 1; }
 if grep -aq "^miss" "$work/trace.log"; then echo "a mistype for another spelling:"; grep -a "^miss" "$work/trace.log"; exit 1; fi
 echo "$typed dogs typed in other spellings, no mistype"
 import -window "$window" "$shots/play.png"

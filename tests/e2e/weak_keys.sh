@@ -25,7 +25,7 @@ seen=0
 type_dogs() {
   local count=$1 typed=0 guide
   while [ "$typed" -lt "$count" ]; do
-    poll test "$(dogs_seen)" -gt "$seen" || { echo "no next dog"; tail -n 40 "$work/trace.log"; exit 1; }
+    poll lines_are "$work/trace.log" '^dog' -gt "$seen" || { echo "no next dog"; tail -n 40 "$work/trace.log"; exit 1; }
     seen=$(dogs_seen)
     last_event dog | cut -f3,4 >>"$work/dogs.tsv"
     guide=$(last_event dog | cut -f3)
@@ -38,7 +38,7 @@ type_dogs() {
     done
     typed=$((typed + 1))
   done
-  poll test "$(dogs_seen)" -gt "$seen" || { echo "the last dog was not done"; exit 1; }
+  poll lines_are "$work/trace.log" '^dog' -gt "$seen" || { echo "the last dog was not done"; exit 1; }
 }
 
 # Games of ten dogs, each left with Top_btn (where Start_btn was), until the
@@ -52,10 +52,10 @@ while [ "$(misses)" -lt 12 ]; do
   seen=$(dogs_seen)
   xdotool windowfocus --sync "$window"
   xdotool key Return
-  poll test "$(grep -ac '^start' "$work/trace.log")" -eq "$game" || { echo "game $game did not start"; exit 1; }
+  poll lines_are "$work/trace.log" '^start' -eq "$game" || { echo "game $game did not start"; exit 1; }
   type_dogs 10
   click_at "$window" 560 40
-  poll test "$(grep -ac ',left,' "$work/game/data/history.csv" 2>/dev/null || true)" -eq "$game" \
+  poll lines_are "$work/game/data/history.csv" ',left,' -eq "$game" \
     || { echo "game $game is not in the history"; exit 1; }
 done
 echo "$game games typed, '$weak' mistyped $(misses) times"
@@ -93,7 +93,7 @@ echo "practice turned on from the records window"
 seen=$(dogs_seen)
 xdotool windowfocus --sync "$window"
 xdotool key Return
-poll test "$(grep -ac '^start' "$work/trace.log")" -eq $((game + 1)) || { echo "the practice game did not start"; exit 1; }
+poll lines_are "$work/trace.log" '^start' -eq $((game + 1)) || { echo "the practice game did not start"; exit 1; }
 type_dogs 12
 import -window "$window" "$shots/play-practice.png"
 share() { awk -v k="$weak" '{ n += length($1); c += gsub(k, "", $1) } END { printf "%.3f\n", c / n }'; }
