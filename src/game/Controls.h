@@ -12,6 +12,7 @@ enum class Control {
     VersionBtn, // menu: version window
     Howto,      // menu: how to play
     KeySettei,  // menu: key settings
+    PauseCaption, // "一時停止中" while a game is paused; not of the classic design
     Label19,    // total score value
     Label18,    // "Kibbo" after the total score
     Label1,     // total score heading

@@ -85,6 +85,21 @@ public:
     void buttonDown(PictureButton button);
     ButtonOutcome buttonUp(PictureButton button);
 
+    // F2 and F3 on every screen, in play too: the music or the effects on
+    // or off at once, and so kept in the options file.
+    void toggleMusic();
+    void toggleEffects();
+    // The sound options as the options window sets them, heard at once.
+    void setSoundLevels(const SoundLevels& levels);
+    const SoundLevels& soundLevels() const { return m_levels; }
+
+    // Escape in play, or the window losing the keyboard, with the pause
+    // option on: the game stands still and shows nothing to read ahead.
+    // False when there is nothing to pause.
+    bool pause();
+    // Escape or Enter while paused.
+    void resume();
+
     // Sound operations on effectFile / musicFile.
     void playEffect();
     void playMusic();
@@ -103,6 +118,7 @@ private:
     bool judge(char16_t code);
     void countMistype(char16_t code);
     void recordGame(Ending ending, std::optional<std::int32_t> score);
+    void saveSoundOption(std::function<void(Options&)> change);
 
     MainFormControls& m_controls;
     SoundService& m_sound;
@@ -113,6 +129,7 @@ private:
     std::function<void(const ClearResult&)> m_scoreSaved;
     GameState m_state;
     ClearResult m_lastClear;
+    SoundLevels m_levels;
 };
 
 } // namespace kibbo
