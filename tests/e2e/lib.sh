@@ -46,7 +46,8 @@ poll() {
 start_kibbo() {
   # Started from another directory: the program finds its files in its own.
   cd "$work"
-  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$work/game/kibbo" --trace 2>"$work/trace.log" &
+  # A test that listens sets audio_driver=disk and SDL_DISKAUDIOFILE.
+  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${audio_driver:-dummy}" "$work/game/kibbo" --trace 2>"$work/trace.log" &
   pid=$!
   cd - >/dev/null
   poll find_main_window || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }
