@@ -59,6 +59,8 @@ public:
     void playEffect(kibbo::Effect) override {}
     void playMusic(kibbo::Tune) override {}
     void stopMusic() override {}
+    void setLevels(const kibbo::SoundLevels&) override {}
+    void setMusicPaused(bool) override {}
 };
 
 // The longest time between two turns of the event loop, as a timer that

@@ -21,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -54,6 +55,31 @@ constexpr const char* kHelp =
     "  --version  the version and the licence\n"
     "See kibbo(6) for where the game keeps its files.\n";
 
+// The folder of the running program, as Qt will report it, before there
+// is an application to ask.
+std::string ProgramDirectory()
+{
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : exe.parent_path().string();
+}
+
+// The window system scales every window, its fonts, pictures and outline,
+// by a factor it reads once as the application starts, on top of the
+// desktop's own; so the player's size is set before.
+void ScaleWindows(const kibbo::PlayerFiles& files)
+{
+    kibbo::RunAtOnce noSaves;
+    kibbo::FileStore store(files, noSaves);
+    const int scale = store.loadOptions().value.scale;
+    if (scale == 100)
+        return;
+    bool given = false;
+    const double desktop = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
+    const double factor = (given && desktop > 0 ? desktop : 1.0) * scale / 100.0;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -75,6 +101,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     kibbo::ProvideRuntimeFolder();
+    ScaleWindows(kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(ProgramDirectory())));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KIBBO_APP_ID));
     std::function<void(std::string_view)> trace;
@@ -151,6 +178,7 @@ int main(int argc, char* argv[])
     form.show();
     // The sound device and the music's font load in a thread of their own,
     // started once the window is on its way to the screen.
+    kibbo::SdlSound::NameStream("Kibbo", KIBBO_APP_ID);
     QTimer::singleShot(0, &form, [&sound] { sound.start(); });
     return app.exec();
 }

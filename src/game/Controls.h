@@ -13,6 +13,7 @@ enum class Control {
     Howto,      // menu: how to play
     KeySettei,  // menu: key settings
     PracticeNote, // "苦手キー練習中" while weak-key practice is on
+    PauseCaption, // "一時停止中" while a game is paused; not of the classic design
     Label19,    // total score value
     Label18,    // "Kibbo" after the total score
     Label1,     // total score heading

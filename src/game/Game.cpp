@@ -4,6 +4,7 @@
 #include "prefs/Options.h"
 #include "scores/KeyStats.h"
 #include "scores/ScoreFiles.h"
+#include "store/FileProblems.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 #include "typing/PracticeDogs.h"
@@ -42,6 +43,7 @@ constexpr ScreenRow kScreens[] = {
     {Control::Howto, true, false, false, false},
     {Control::VersionBtn, true, false, false, false},
     {Control::ScoreBtn, true, false, false, false},
+    {Control::PauseCaption, false, false, false, false},
     {Control::Image2, false, true, false, false},
     {Control::Image3, false, true, false, false},
     {Control::Image1, false, true, false, false},
@@ -116,6 +118,8 @@ void Game::formLoad()
     m_state.dogIndex = static_cast<std::int16_t>(m_currentSeconds());
     m_state.screen = Screen::Title;
     m_controls.loadPicture(Control::Image6, kTitleWall);
+    const Options options = m_store.loadOptions().value;
+    setSoundLevels({options.music, options.effects, options.musicVolume, options.effectsVolume});
 }
 
 void Game::newGame()
@@ -152,6 +156,9 @@ void Game::newGame()
     s.weakWeights.reset();
     s.weakShares.clear();
     s.walkerLeft = kWalkerStartLeft;
+    if (s.paused)
+        m_sound.setMusicPaused(false);
+    s.paused = false;
     m_controls.setLeft(Control::Image3, s.walkerLeft);
     m_controls.loadPicture(Control::Image2, kStreetAfternoon);
 }
@@ -265,7 +272,7 @@ void Game::changeMusic(Tune tune)
 Outcome Game::tick()
 {
     GameState& s = m_state;
-    if (s.screen != Screen::Play)
+    if (s.screen != Screen::Play || s.paused)
         return Outcome::Nothing;
     // The dog the next set-up shows depends on the tick it happens in.
     const int lastIndex = static_cast<int>(dogTable.size()) - 1;
@@ -340,6 +347,13 @@ Outcome Game::keyPress(char16_t code)
             buttonUp(PictureButton::Top);
         return Outcome::Nothing;
     }
+    if (s.screen == Screen::Play && s.paused) {
+        if (code == kEnter || code == kEscape)
+            resume();
+        return Outcome::Nothing;
+    }
+    if (s.screen == Screen::Play && code == kEscape && pause())
+        return Outcome::Nothing;
     // Outside play the guide is hidden or stale; judging it would count
     // keys, replay the bark or even clear the game a second time.
     if (s.screen != Screen::Play || s.typGuide.empty())
@@ -575,6 +589,70 @@ ButtonOutcome Game::buttonUp(PictureButton button)
         return ButtonOutcome::Quit;
     }
     return ButtonOutcome::Continue;
+}
+
+void Game::toggleMusic()
+{
+    const bool on = !m_levels.music;
+    m_levels.music = on;
+    m_sound.setLevels(m_levels);
+    trace(on ? "music\ton" : "music\toff");
+    saveSoundOption([on](Options& options) { options.music = on; });
+}
+
+void Game::toggleEffects()
+{
+    const bool on = !m_levels.effects;
+    m_levels.effects = on;
+    m_sound.setLevels(m_levels);
+    trace(on ? "effects\ton" : "effects\toff");
+    saveSoundOption([on](Options& options) { options.effects = on; });
+}
+
+void Game::saveSoundOption(std::function<void(Options&)> change)
+{
+    // Nothing waits for the save; a failure is said where a player who
+    // reported it would look.
+    m_store.saveOptions(std::move(change), [](const SaveOutcome& outcome) {
+        if (!outcome.saved())
+            ReportFileProblem("kibbo", CannotWrite(outcome, Unsaved::Options));
+    });
+}
+
+void Game::setSoundLevels(const SoundLevels& levels)
+{
+    m_levels = levels;
+    m_sound.setLevels(m_levels);
+}
+
+bool Game::pause()
+{
+    GameState& s = m_state;
+    if (s.screen != Screen::Play || s.paused || !m_store.loadOptions().value.pause)
+        return false;
+    s.paused = true;
+    // Nothing of the dog stays on screen to be read ahead.
+    for (Control c : {Control::TxtTyp0, Control::TxtTyp2, Control::Image1})
+        m_controls.setVisible(c, false);
+    m_controls.setVisible(Control::PauseCaption, true);
+    m_sound.setMusicPaused(true);
+    trace("pause");
+    return true;
+}
+
+void Game::resume()
+{
+    GameState& s = m_state;
+    if (!s.paused)
+        return;
+    s.paused = false;
+    // The pause is no time spent on the next key.
+    s.lastKeyMs.reset();
+    m_controls.setVisible(Control::PauseCaption, false);
+    for (Control c : {Control::TxtTyp0, Control::TxtTyp2, Control::Image1})
+        m_controls.setVisible(c, true);
+    m_sound.setMusicPaused(false);
+    trace("resume");
 }
 
 void Game::playEffect()

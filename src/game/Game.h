@@ -91,6 +91,20 @@ public:
 
     // The options file changed: the practice caption follows it at once.
     void optionsChanged();
+    // F2 and F3 on every screen, in play too: the music or the effects on
+    // or off at once, and so kept in the options file.
+    void toggleMusic();
+    void toggleEffects();
+    // The sound options as the options window sets them, heard at once.
+    void setSoundLevels(const SoundLevels& levels);
+    const SoundLevels& soundLevels() const { return m_levels; }
+
+    // Escape in play, or the window losing the keyboard, with the pause
+    // option on: the game stands still and shows nothing to read ahead.
+    // False when there is nothing to pause.
+    bool pause();
+    // Escape or Enter while paused.
+    void resume();
 
     // Sound operations on effectFile / musicFile.
     void playEffect();
@@ -112,6 +126,7 @@ private:
     bool judge(char16_t code);
     void countMistype(char16_t code);
     void recordGame(Ending ending, std::optional<std::int32_t> score);
+    void saveSoundOption(std::function<void(Options&)> change);
 
     MainFormControls& m_controls;
     SoundService& m_sound;
@@ -123,6 +138,7 @@ private:
     std::function<std::int64_t()> m_milliseconds;
     GameState m_state;
     ClearResult m_lastClear;
+    SoundLevels m_levels;
 };
 
 } // namespace kibbo

@@ -60,6 +60,9 @@ struct GameState {
     // The window is created with it at the start.
     std::int32_t walkerLeft = kWalkerStartLeft;
     Screen screen = Screen::Title;
+    // Beyond the classic rules too: a game in play held by the player (the
+    // pause option); nothing runs and no key is judged until it goes on.
+    bool paused = false;
 
     // Practice beyond the classic rules. With anySpelling (the options file, read
     // with the spellings at every dog) the matcher judges the keys and

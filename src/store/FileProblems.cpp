@@ -16,6 +16,8 @@ std::string_view Consequence(Unsaved what)
         return "this game is not kept in the history";
     case Unsaved::KeySettings:
         return "the key settings are not saved";
+    case Unsaved::Options:
+        return "the option is not kept for the next start";
     case Unsaved::RankingEntry:
         return "the score is not entered in the ranking";
     case Unsaved::Nothing:

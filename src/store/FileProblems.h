@@ -17,6 +17,7 @@ enum class Unsaved {
     LastScore,    // the cleared game's score
     HistoryGame,  // the game just ended, in the history
     KeySettings,  // the key settings, when no window is left to say so
+    Options,      // an option set in the options window or by F2/F3
     RankingEntry, // a registered score, when no window is left to say so
     Nothing,      // kibbo-tool: the file was left as it was
 };

@@ -8,6 +8,7 @@
 #include "store/FileProblems.h"
 
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QPointer>
 #include <QStringList>
 
@@ -88,7 +89,14 @@ void Form1::createControls()
     // Below the buttons' row on the left, where the grid leaves room.
     m_anySpelling = new QCheckBox(ToQString(u"どの綴りでも入力できる"), this);
     m_anySpelling->setObjectName(QStringLiteral("AnySpelling"));
-    m_anySpelling->setGeometry(DesignRect(240, 5280, 3255, 375));
+    m_anySpelling->setGeometry(DesignRect(240, 5280, 2295, 375));
+
+    // Beside it, before OK: the way from the title's menu to the options.
+    m_options = new QPushButton(ToQString(u"オプション"), this);
+    m_options->setObjectName(QStringLiteral("Options"));
+    m_options->setGeometry(DesignRect(2580, 5280, 975, 375));
+    m_options->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+    connect(m_options, &QPushButton::clicked, this, &Form1::optionsRequested);
 
     // In the grid's third column, under its nine slots, which is empty.
     m_saveMessage = new QLabel(ToQString(u"設定を保存できませんでした"), frame1);
@@ -102,7 +110,7 @@ void Form1::createControls()
 
     // Styled one by one: a style sheet on the whole window would restyle the
     // 43 boxes too and make the dialog slow to open.
-    for (QPushButton* button : {m_command2, m_command1})
+    for (QPushButton* button : {m_command2, m_command1, m_options})
         button->setStyleSheet(WhiteButtonStyle());
 
     // The boxes in slot order, then OK, then Apply.
@@ -112,7 +120,8 @@ void Form1::createControls()
         previous = combo(slot);
     }
     setTabOrder(previous, m_anySpelling);
-    setTabOrder(m_anySpelling, m_command2);
+    setTabOrder(m_anySpelling, m_options);
+    setTabOrder(m_options, m_command2);
     setTabOrder(m_command2, m_command1);
     m_combo1[0]->setFocus();
 }

@@ -31,6 +31,7 @@ public:
     QPushButton* okButton() const { return m_command2; }
     QPushButton* applyButton() const { return m_command1; }
     QCheckBox* anySpelling() const { return m_anySpelling; }
+    QPushButton* optionsButton() const { return m_options; }
     // Shown only while the last save failed.
     QLabel* saveMessage() const { return m_saveMessage; }
 
@@ -42,12 +43,18 @@ private:
     void apply(bool closeWhenSaved);
     void saved(bool closeWhenSaved, const SaveOutcome& outcome);
 
+signals:
+    // The options button (Alt+O): the options window is the main window's.
+    void optionsRequested();
+
+private:
     PlayerStore& m_store;
     KeyPrefs m_keyPref{};
     std::array<QComboBox*, kKeyPrefSlots> m_combo1{};
     QPushButton* m_command1 = nullptr; // 適用 (Apply)
     QPushButton* m_command2 = nullptr; // OK
     QCheckBox* m_anySpelling = nullptr; // saved in the options file, not the spellings file
+    QPushButton* m_options = nullptr;
     QLabel* m_saveMessage = nullptr;
 };
 

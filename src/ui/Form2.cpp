@@ -64,6 +64,10 @@ constexpr ControlSpec kDesign[] = {
     {"Label3", Kind::Label, 960, 960, 3615, 255, u"半角英数入力でタイピングしてください", kGothic9, kBlack},
     {"Label2", Kind::Label, 960, 480, 3615, 255, u"色々な犬と出会いながら、門限までに家に帰ります", kGothic9, kBlack},
     {"Label1", Kind::Label, 360, 120, 1335, 375, u"操作方法", kGothic1575, kBlack},
+    // Beyond the classic screen, in the room right of the introduction.
+    {"Label16", Kind::Label, 4800, 240, 3060, 855,
+     u"F2 キー：音楽の入り切り\nF3 キー：効果音の入り切り\nEsc キー：一時停止（オプションで選んだとき）", kGothic9, kBlack,
+     Align::Left, true, true},
     {"Image1", Kind::Picture, 240, 1200, 6000, 4185, nullptr, kNoFont, nullptr, Align::Left, true, false, nullptr,
      kHowToPlayScreen},
 };

@@ -48,6 +48,7 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_pictures(m_programFolder)
     , m_store(m_files, m_saves)
     , m_history(m_store)
+    , m_scale(m_store.loadOptions().value.scale)
     , m_trace(trace)
     , m_game({*this, sound, m_store, std::move(currentSeconds), std::move(trace),
               [this](GameRecord game) { m_history.append(std::move(game)); },
@@ -93,6 +94,7 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
         m_scoreBoardStart.setPrepare(keep);
         m_scoreBoard.setPrepare(keep);
         m_records.setPrepare(keep);
+        m_options.setPrepare(keep);
     }
 
     m_timer1.setTimerType(Qt::PreciseTimer);
@@ -128,6 +130,7 @@ MainForm::~MainForm()
     m_closing = true;
     delete m_form1.get();
     delete m_scoreBoard.get();
+    delete m_options.get();
     m_saves.drain();
 }
 
@@ -200,6 +203,15 @@ void MainForm::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), palette().color(QPalette::Window));
 }
 
+void MainForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // A player called away stops typing at once; with the pause option a
+    // game in play waits for them.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_game.pause();
+}
+
 bool MainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
@@ -232,9 +244,25 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
     QWidget* first = focusWidget() ? focusWidget() : this;
     if (receiver != first)
         return;
+    // Function keys type no character, so they are never judged.
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_F2 || key == Qt::Key_F3) {
+        toggleSound(key == Qt::Key_F2);
+        return;
+    }
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (!text.isEmpty())
         m_game.keyPress(text.at(0).unicode());
+}
+
+void MainForm::toggleSound(bool music)
+{
+    if (music)
+        m_game.toggleMusic();
+    else
+        m_game.toggleEffects();
+    if (m_options.get())
+        m_options.get()->showSound(m_game.soundLevels());
 }
 
 void MainForm::clearSaved(const ClearResult& clear)
@@ -274,7 +302,10 @@ void MainForm::keepWithMainWindow(QWidget& window)
 void MainForm::connectMenu()
 {
     auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
-    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] { m_form1.open(m_store); });
+    connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] {
+        if (m_form1.open(m_store))
+            connect(m_form1.get(), &Form1::optionsRequested, this, &MainForm::openOptions);
+    });
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
@@ -295,6 +326,13 @@ void MainForm::openRecords(std::function<void(QWidget& records)> opened)
         if (opened && m_records.get())
             opened(*m_records.get());
     });
+}
+
+void MainForm::openOptions()
+{
+    if (m_options.open(m_store, m_scale))
+        connect(m_options.get(), &OptionsWindow::soundChanged, this,
+                [this](const SoundLevels& levels) { m_game.setSoundLevels(levels); });
 }
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)

@@ -11,6 +11,7 @@
 #include "ui/HistoryWriter.h"
 #include "ui/SaveQueue.h"
 #include "ui/MainFormDesign.h"
+#include "ui/OptionsWindow.h"
 #include "ui/PictureCache.h"
 #include "ui/RecordsWindow.h"
 #include "ui/SingleWindow.h"
@@ -53,6 +54,7 @@ public:
     ScoreBoardStart* scoreBoardStart() const { return m_scoreBoardStart.get(); }
     ScoreBoard* scoreBoard() const { return m_scoreBoard.get(); }
     RecordsWindow* recordsWindow() const { return m_records.get(); }
+    OptionsWindow* optionsWindow() const { return m_options.get(); }
     // The player's files, and the queue that writes them beside the window.
     PlayerStore& store() { return m_store; }
     SaveQueue& saves() { return m_saves; }
@@ -61,6 +63,8 @@ public:
     // with --records. It opens once the saves asked for so far are done;
     // opened is then called with it.
     void openRecords(std::function<void(QWidget& records)> opened = {});
+    // The options window, from the key settings' options button.
+    void openOptions();
 
     // Run when the player quits; leaves the event loop unless replaced.
     std::function<void()> endProgram;
@@ -77,6 +81,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
@@ -87,6 +92,7 @@ private:
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);
+    void toggleSound(bool music);
     void clearSaved(const ClearResult& clear);
 
     std::string m_programFolder;
@@ -106,6 +112,8 @@ private:
     SaveQueue m_saves;
     FileStore m_store;
     HistoryWriter m_history;
+    // The window's size in per cent, as the game was started with it.
+    int m_scale = 100;
     // Window events worth a --trace line (a move handed to the compositor).
     std::function<void(std::string_view)> m_trace;
     // Set once the window is being destroyed: results still arriving then
@@ -118,6 +126,7 @@ private:
     SingleWindow<ScoreBoardStart> m_scoreBoardStart;
     SingleWindow<ScoreBoard> m_scoreBoard;
     SingleWindow<RecordsWindow> m_records;
+    SingleWindow<OptionsWindow> m_options;
 };
 
 } // namespace kibbo

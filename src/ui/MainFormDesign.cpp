@@ -34,6 +34,9 @@ constexpr ControlSpec kDesign[] = {
     // Left of the title's logo and of the dog's picture, clear of the
     // reading's hidden place.
     {Control::PracticeNote, Kind::Label, 240, 1200, 1320, 255, u"苦手キー練習中", kGothic9, kResultColour, Align::Left, false},
+    // Shown only while a game is paused, over the place of the dog hidden then.
+    {Control::PauseCaption, Kind::Label, 1320, 1200, 6375, 375, u"一時停止中　Esc か Enter で再開します", kGothic12Bold, kBlack,
+     Align::Centre, false},
     {Control::Label19, Kind::Label, 4560, 1560, 1335, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
     {Control::Label18, Kind::Label, 6000, 1560, 1335, 255, u"Kibbo", kGothic12Bold, kResultColour, Align::Left, false},
     {Control::Label1, Kind::Label, 2520, 1560, 1455, 255, u"トータルスコア", kGothic12Bold, kResultColour, Align::Left, false},

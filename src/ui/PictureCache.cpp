@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <utility>
@@ -25,6 +26,14 @@ const QPixmap& PictureCache::picture(std::string_view relativePath)
         QPixmap pixmap;
         if (!pixmap.load(QString::fromStdString(path)))
             warnMissing(path);
+        // A window drawn larger than the design (the player's size, the
+        // desktop's scale) would show every pixel of a picture as a block;
+        // it is smoothed to the screen's own pixels once, here.
+        const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+        if (ratio != 1.0 && !pixmap.isNull()) {
+            pixmap = pixmap.scaled(pixmap.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            pixmap.setDevicePixelRatio(ratio);
+        }
         cached = m_pictures.emplace(std::string(relativePath), pixmap).first;
     }
     return cached->second;

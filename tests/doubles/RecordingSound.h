@@ -15,6 +15,8 @@ public:
     void playEffect(Effect effect) override { requests.push_back("effect " + Name(effect)); }
     void playMusic(Tune tune) override { requests.push_back("music " + Name(tune)); }
     void stopMusic() override { requests.push_back("stop music"); }
+    void setLevels(const SoundLevels& set) override { levels = set; }
+    void setMusicPaused(bool paused) override { requests.push_back(paused ? "pause music" : "resume music"); }
 
     static std::string Name(Effect effect)
     {
@@ -45,6 +47,7 @@ public:
     }
 
     std::vector<std::string> requests;
+    SoundLevels levels; // as last set
 };
 
 } // namespace kibbo::test

@@ -12,10 +12,12 @@ unset LANGUAGE
 # developer's real pointer. xvfb-run stops its server without waiting for
 # it, so a display number just given up may still be in the old server's
 # hands, which then removes the new one's socket as it goes: each test
-# starts looking for a free number at one of its own.
+# starts looking for a free number at one of its own. A test that restarts
+# the game leaves the server without a client for a moment, and a server
+# resetting then may refuse the next start: -noreset keeps it as it is.
 if [ -z "${KIBBO_E2E_XVFB:-}" ]; then
   export KIBBO_E2E_XVFB=1
-  exec xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 1280x800x24" "$0" "$@"
+  exec xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -46,7 +48,8 @@ poll() {
 start_kibbo() {
   # Started from another directory: the program finds its files in its own.
   cd "$work"
-  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$work/game/kibbo" --trace 2>"$work/trace.log" &
+  # A test that listens sets audio_driver=disk and SDL_DISKAUDIOFILE.
+  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${audio_driver:-dummy}" "$work/game/kibbo" --trace 2>"$work/trace.log" &
   pid=$!
   cd - >/dev/null
   poll find_main_window || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }

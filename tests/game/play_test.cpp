@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/GameFixture.h"
 #include "platform/FileIO.h"
+#include "prefs/Options.h"
 #include "scores/ScoreFiles.h"
 #include "store/FileStore.h"
 #include "typing/DogTable.h"
@@ -435,6 +436,158 @@ TEST_F(PlayTest, TraceAnnouncesEveryDog)
     EXPECT_EQ(traced[1], "dog\t223\tkai");
     typeWholeGuide();
     EXPECT_EQ(traced.back(), "dog\t223\t" + std::string(s().typGuide.begin(), s().typGuide.end()));
+}
+
+// With the pause option off, Escape in play is a mistype like any other key.
+TEST_F(PlayTest, EscapeIsAMistypeWithoutThePauseOption)
+{
+    startAt(223);
+    EXPECT_EQ(type(u"\x1b"), Outcome::Nothing);
+    EXPECT_EQ(s().missCount, 1);
+    EXPECT_FALSE(s().paused);
+    EXPECT_FALSE(game.pause()) << "nor does losing the keyboard pause";
+    EXPECT_EQ(std::count(traced.begin(), traced.end(), "pause"), 0);
+}
+
+class PauseTest : public PlayTest {
+protected:
+    PauseTest()
+    {
+        Options options;
+        options.pause = true;
+        store.options = options;
+    }
+};
+
+// Paused, ticks do nothing, keys are not judged and nothing of the dog is
+// shown; Enter goes on where the game stood.
+TEST_F(PauseTest, NothingRunsWhilePaused)
+{
+    startAt(223); // "kai", 15 ticks
+    ticks(5);
+    sound.requests.clear();
+    EXPECT_EQ(type(u"\x1b"), Outcome::Nothing);
+    ASSERT_TRUE(s().paused);
+    EXPECT_EQ(s().missCount, 0) << "the Escape that pauses is no mistype";
+    EXPECT_EQ(traced.back(), "pause");
+    EXPECT_EQ(sound.requests, std::vector<std::string>{"pause music"});
+    expectVisible({Control::TxtTyp0, Control::TxtTyp2, Control::Image1}, false);
+    expectVisible({Control::PauseCaption}, true);
+
+    const GameState before = s();
+    const std::size_t loads = controls.pictureLoads.size();
+    EXPECT_EQ(ticks(200), Outcome::Nothing);
+    EXPECT_EQ(type(u"kaiK\b"), Outcome::Nothing);
+    EXPECT_EQ(s().dogIndex, before.dogIndex);
+    EXPECT_EQ(s().minuteTicks, before.minuteTicks);
+    EXPECT_EQ(s().clockMinute, before.clockMinute);
+    EXPECT_EQ(s().limitTick, before.limitTick);
+    EXPECT_EQ(s().walkFrame, before.walkFrame);
+    EXPECT_EQ(s().musicTicks, before.musicTicks);
+    EXPECT_EQ(s().typGuide, u"kai");
+    EXPECT_EQ(s().typeCount, 0);
+    EXPECT_EQ(s().missCount, 0);
+    EXPECT_EQ(controls.pictureLoads.size(), loads) << "the walker stands still";
+
+    EXPECT_EQ(type(u"\r"), Outcome::Nothing);
+    EXPECT_FALSE(s().paused);
+    EXPECT_EQ(traced.back(), "resume");
+    EXPECT_EQ(sound.requests.back(), "resume music");
+    EXPECT_EQ(s().missCount, 0) << "nor is the Enter that goes on";
+    expectVisible({Control::TxtTyp0, Control::TxtTyp2, Control::Image1}, true);
+    expectVisible({Control::PauseCaption}, false);
+    game.tick();
+    EXPECT_EQ(s().limitTick, before.limitTick - 1);
+    EXPECT_EQ(type(u"kai"), Outcome::DogDone);
+}
+
+// Escape goes on as Enter does; losing the keyboard pauses too, but only in
+// play and only once.
+TEST_F(PauseTest, EscapeOrFocusPausesOnlyInPlay)
+{
+    game.formLoad();
+    EXPECT_FALSE(game.pause()) << "nothing to pause on the title";
+    game.beginPlay();
+    EXPECT_TRUE(game.pause());
+    EXPECT_FALSE(game.pause());
+    type(u"\x1b");
+    EXPECT_FALSE(s().paused);
+    EXPECT_EQ(std::count(traced.begin(), traced.end(), "pause"), 1);
+    EXPECT_EQ(std::count(traced.begin(), traced.end(), "resume"), 1);
+}
+
+// However long and often it is paused, a game lasts its 3600 ticks.
+TEST_F(PauseTest, PausesLeaveTheGameItsLength)
+{
+    startAt(0);
+    placeWalker(1200);
+    int played = 0;
+    for (int i = 0; s().screen == Screen::Play && i < 10000; ++i) {
+        if (i % 700 == 100)
+            type(u"\x1b");
+        if (i % 700 == 400)
+            type(u"\r");
+        const bool counts = !s().paused;
+        game.tick();
+        played += counts ? 1 : 0;
+    }
+    EXPECT_EQ(s().screen, Screen::GameOver);
+    EXPECT_EQ(played, 3600);
+    EXPECT_EQ(s().playSeconds, 360);
+}
+
+// A game left while paused leaves nothing paused behind it.
+TEST_F(PauseTest, NewGameIsNotPaused)
+{
+    startAt(223);
+    type(u"\x1b");
+    sound.requests.clear();
+    game.buttonUp(PictureButton::Restart);
+    EXPECT_FALSE(s().paused);
+    EXPECT_NE(std::find(sound.requests.begin(), sound.requests.end(), "resume music"), sound.requests.end());
+    expectVisible({Control::TxtTyp0, Control::TxtTyp2, Control::Image1}, true);
+    expectVisible({Control::PauseCaption}, false);
+}
+
+// The sound options are heard from the start; F2 and F3 turn a channel on
+// or off at once, keep it in the options file, and change nothing else.
+TEST_F(PlayTest, SoundOptionsAndTheirKeys)
+{
+    Options options;
+    options.musicVolume = 50;
+    options.effects = false;
+    store.options = options;
+    startAt(223);
+    EXPECT_EQ(sound.levels, (SoundLevels{true, false, 50, 100}));
+    game.toggleMusic();
+    EXPECT_EQ(sound.levels, (SoundLevels{false, false, 50, 100}));
+    EXPECT_EQ(traced.back(), "music\toff");
+    game.toggleEffects();
+    EXPECT_EQ(sound.levels, (SoundLevels{false, true, 50, 100}));
+    EXPECT_EQ(traced.back(), "effects\ton");
+    ASSERT_TRUE(store.options);
+    EXPECT_FALSE(store.options->music);
+    EXPECT_TRUE(store.options->effects);
+    EXPECT_EQ(store.options->musicVolume, 50);
+    EXPECT_EQ(s().missCount, 0);
+    EXPECT_EQ(s().typGuide, u"kai");
+    game.setSoundLevels({true, true, 20, 30});
+    EXPECT_EQ(sound.levels, (SoundLevels{true, true, 20, 30}));
+    EXPECT_EQ(game.soundLevels(), (SoundLevels{true, true, 20, 30}));
+}
+
+// Muted, the music is still asked for as the clock goes, so that the tune
+// of the moment plays when it is heard again.
+TEST_F(PlayTest, MutedMusicStillFollowsTheClock)
+{
+    Options options;
+    options.music = false;
+    store.options = options;
+    startAt(0);
+    placeWalker(1200);
+    ticks(2400);
+    EXPECT_EQ(sound.requests.back(), "music dusk");
+    EXPECT_FALSE(sound.levels.music);
 }
 
 // The player's files come from the data folder the game is given, which

@@ -306,6 +306,8 @@ TEST_F(Form1Test, TabOrderFollowsTheSlots)
     tab();
     EXPECT_EQ(focused(), form->anySpelling());
     tab();
+    EXPECT_EQ(focused(), form->optionsButton());
+    tab();
     EXPECT_EQ(focused(), form->okButton());
     tab();
     EXPECT_EQ(focused(), form->applyButton());

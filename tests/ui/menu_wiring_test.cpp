@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -156,4 +158,67 @@ TEST_F(MenuWiringTest, QuitRightAfterSavingLeavesEveryFileSaved)
     EXPECT_EQ(store->loadRanking().value.rankName[0], u"Quitter");
     EXPECT_EQ(store->loadLastScore().value, lastScore);
     EXPECT_EQ(store->loadHistory().value.size(), 2u);
+}
+
+// The options are two clicks from the title: the key settings, then their
+// options button. A change is heard at once and kept in the file; the size
+// waits for the next start and the window says so.
+TEST_F(MenuWiringTest, OptionsFromTheKeySettings)
+{
+    press(Control::KeySettei);
+    ASSERT_NE(form->form1(), nullptr);
+    form->form1()->optionsButton()->click();
+    kibbo::OptionsWindow* options = form->optionsWindow();
+    ASSERT_NE(options, nullptr);
+    EXPECT_EQ(options->windowTitle(), QString::fromUtf8("オプション"));
+    EXPECT_TRUE(options->music()->isChecked());
+    EXPECT_EQ(options->musicVolume()->value(), 100);
+    EXPECT_FALSE(options->pause()->isChecked());
+    EXPECT_FALSE(options->nextStartNote()->isVisibleTo(options));
+    form->form1()->optionsButton()->click();
+    EXPECT_EQ(form->optionsWindow(), options) << "one window at a time";
+
+    options->musicVolume()->setValue(40);
+    options->effects()->setChecked(false);
+    options->pause()->setChecked(true);
+    options->scale()->setCurrentIndex(3);
+    emit options->scale()->activated(3);
+    EXPECT_EQ(sound.levels, (kibbo::SoundLevels{true, false, 40, 100}));
+    EXPECT_TRUE(options->nextStartNote()->isVisibleTo(options));
+    form->saves().drain();
+    QCoreApplication::processEvents();
+    kibbo::test::StoreAt store(dir.path().toStdString() + "/data");
+    const kibbo::Options saved = store->loadOptions().value;
+    EXPECT_EQ(saved.musicVolume, 40);
+    EXPECT_FALSE(saved.effects);
+    EXPECT_TRUE(saved.pause);
+    EXPECT_EQ(saved.scale, 200);
+    EXPECT_FALSE(options->saveMessage()->isVisibleTo(options));
+}
+
+// F2 and F3 turn the music and the effects on and off on every screen, in
+// play too, where they are never a mistype; an open options window follows.
+TEST_F(MenuWiringTest, FunctionKeysTurnTheSoundOnAndOff)
+{
+    press(Control::KeySettei);
+    form->form1()->optionsButton()->click();
+    kibbo::OptionsWindow* options = form->optionsWindow();
+    ASSERT_NE(options, nullptr);
+    form->game().beginPlay();
+    form->activateWindow();
+    QWidget* receiver = form->focusWidget() ? form->focusWidget() : form.get();
+    QTest::keyClick(receiver, Qt::Key_F2);
+    EXPECT_FALSE(sound.levels.music);
+    EXPECT_FALSE(options->music()->isChecked());
+    QTest::keyClick(receiver, Qt::Key_F3);
+    EXPECT_FALSE(sound.levels.effects);
+    QTest::keyClick(receiver, Qt::Key_F2);
+    EXPECT_TRUE(sound.levels.music);
+    EXPECT_TRUE(options->music()->isChecked());
+    EXPECT_EQ(form->game().state().missCount, 0);
+    form->saves().drain();
+    QCoreApplication::processEvents();
+    kibbo::test::StoreAt store(dir.path().toStdString() + "/data");
+    EXPECT_TRUE(store->loadOptions().value.music);
+    EXPECT_FALSE(store->loadOptions().value.effects);
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/sound/FluidMusic.h"
 #include "ui/sound/SdlSound.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -363,4 +366,92 @@ TEST_F(SdlSoundTest, NoDeviceIsSilence)
         setenv("SDL_AUDIODRIVER", previous.c_str(), 1);
     else
         unsetenv("SDL_AUDIODRIVER");
+}
+
+// Music turned off plays on unheard, so that turned on again it goes on
+// with the tune of the moment, not from its start.
+TEST_F(SdlSoundTest, MutedMusicKeepsItsPlace)
+{
+    write(Tune::Opening, LongMidi());
+    SdlSound sound(SdlSound::kSoundFont, soundFolder());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilReady(kReady));
+    sound.playMusic(Tune::Opening);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() > 0; }, kHeard));
+    sound.setLevels({false, true, 100, 100});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() == 0; }, kHeard));
+    const int muted = sound.musicPosition();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPosition() > muted + 480; }, kHeard))
+        << "the piece goes on while muted";
+    EXPECT_TRUE(sound.isMusicPlaying());
+    sound.setLevels({true, true, 100, 100});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() > 0; }, kHeard));
+    EXPECT_GT(sound.musicPosition(), muted + 480);
+}
+
+// Paused music stands where it is and goes on from there.
+TEST_F(SdlSoundTest, PausedMusicStandsStill)
+{
+    write(Tune::Opening, LongMidi());
+    SdlSound sound(SdlSound::kSoundFont, soundFolder());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilReady(kReady));
+    sound.playMusic(Tune::Opening);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.musicPosition() > 0 && sound.musicPeak() > 0; }, kHeard));
+    sound.setMusicPaused(true);
+    const int paused = sound.musicPosition();
+    // A buffer rendered while paused is silent.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound.musicPeak() == 0; }, kHeard));
+    EXPECT_EQ(sound.musicPosition(), paused);
+    sound.setMusicPaused(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound.musicPosition() > paused; }, kHeard));
+}
+
+// Effects off play nothing; their volume is SDL_mixer's level of the effect
+// channel, and follows at once.
+TEST_F(SdlSoundTest, EffectsOffAndTheirVolume)
+{
+    write(Effect::Bark, SilentWave());
+    SdlSound sound(SdlSound::kSoundFont, soundFolder());
+    sound.start();
+    ASSERT_TRUE(sound.waitUntilReady(kReady));
+    sound.setLevels({true, false, 100, 100});
+    sound.playEffect(Effect::Bark);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    sound.setLevels({true, true, 100, 50});
+    sound.playEffect(Effect::Bark);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME / 2);
+    sound.setLevels({true, true, 100, 100});
+    EXPECT_EQ(Mix_Volume(0, -1), MIX_MAX_VOLUME);
+}
+
+// The music's volume scales every sample of the same piece: at 50 it is
+// half of what it is at 100.
+TEST_F(SdlSoundTest, MusicVolumeScalesTheSamples)
+{
+    const QByteArray piece = LongMidi();
+    kibbo::FluidMusic full;
+    kibbo::FluidMusic half;
+    ASSERT_TRUE(full.load(SdlSound::kSoundFont, 44100));
+    ASSERT_TRUE(half.load(SdlSound::kSoundFont, 44100));
+    half.setVolume(50);
+    constexpr int kFrames = 1024;
+    std::int16_t loud[2 * kFrames];
+    std::int16_t soft[2 * kFrames];
+    for (kibbo::FluidMusic* music : {&full, &half}) {
+        music->open(piece.toStdString());
+        music->play();
+    }
+    int loudest = 0;
+    for (int buffer = 0; buffer < 40; ++buffer) {
+        std::fill(std::begin(loud), std::end(loud), 0);
+        std::fill(std::begin(soft), std::end(soft), 0);
+        full.render(loud, kFrames);
+        half.render(soft, kFrames);
+        for (int i = 0; i < 2 * kFrames; ++i)
+            ASSERT_EQ(soft[i], loud[i] * 50 / 100) << "buffer " << buffer << " sample " << i;
+        loudest = std::max(loudest, full.peak());
+    }
+    EXPECT_GT(loudest, 1000) << "the piece was heard";
 }

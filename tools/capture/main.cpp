@@ -19,6 +19,8 @@ public:
     void playEffect(kibbo::Effect) override {}
     void playMusic(kibbo::Tune) override {}
     void stopMusic() override {}
+    void setLevels(const kibbo::SoundLevels&) override {}
+    void setMusicPaused(bool) override {}
 };
 
 // Where the walk starts: the dog met after the scripted typing below.

@@ -104,10 +104,28 @@ void FluidMusic::close()
     m_wanted = false;
 }
 
+void FluidMusic::setVolume(int percent)
+{
+    std::lock_guard lock(m_mutex);
+    m_volume = std::clamp(percent, 0, 100);
+}
+
+void FluidMusic::setPaused(bool paused)
+{
+    std::lock_guard lock(m_mutex);
+    m_paused = paused;
+}
+
 void FluidMusic::render(std::int16_t* frames, int count)
 {
     std::lock_guard lock(m_mutex);
     int peak = 0;
+    // The player keeps time by the samples rendered: what is not rendered
+    // has not been played.
+    if (m_paused) {
+        m_peak.store(0, std::memory_order_relaxed);
+        return;
+    }
     // Between pieces the synthesizer would only render silence and the tail
     // of its reverb; skipping it spares the processor and keeps a stop
     // silent at once.
@@ -116,8 +134,13 @@ void FluidMusic::render(std::int16_t* frames, int count)
             || fluid_synth_get_active_voice_count(m_synth) > 0);
     if (sounding) {
         fluid_synth_write_s16(m_synth, count, frames, 0, 2, frames, 1, 2);
-        for (int i = 0; i < 2 * count; ++i)
+        // Scaled after the synthesizer, so that its own state, and with it
+        // the piece, is the same at every volume.
+        for (int i = 0; i < 2 * count; ++i) {
+            if (m_volume != 100)
+                frames[i] = static_cast<std::int16_t>(frames[i] * m_volume / 100);
             peak = std::max(peak, std::abs(static_cast<int>(frames[i])));
+        }
     }
     m_peak.store(peak, std::memory_order_relaxed);
 }
@@ -126,6 +149,12 @@ bool FluidMusic::isPlaying() const
 {
     std::lock_guard lock(m_mutex);
     return m_player && fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING;
+}
+
+int FluidMusic::position() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_player ? fluid_player_get_current_tick(m_player) : -1;
 }
 
 void FluidMusic::createPlayer()

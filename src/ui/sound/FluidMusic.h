@@ -37,6 +37,14 @@ public:
     void stop();
     void close();
 
+    // The share of the full level the music is heard at, 0 to 100. At 0 the
+    // piece plays on unheard, so that it is at the right place when it is
+    // heard again.
+    void setVolume(int percent);
+    // A paused piece is not rendered, so it stands where it is, its notes
+    // held, until it goes on.
+    void setPaused(bool paused);
+
     // Mixes the music into interleaved 16-bit stereo frames.
     void render(std::int16_t* frames, int count);
 
@@ -44,6 +52,8 @@ public:
     // latest buffer rendered: what a listener would notice.
     bool isPlaying() const;
     int peak() const { return m_peak.load(std::memory_order_relaxed); }
+    // Where the open piece is, in MIDI ticks; -1 with none.
+    int position() const;
 
 private:
     void createPlayer();
@@ -57,6 +67,8 @@ private:
     // requested before the sound font is ready starts once it is.
     std::string m_midiFile;
     bool m_wanted = false;
+    int m_volume = 100;
+    bool m_paused = false;
     std::atomic<int> m_peak = 0;
 };
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
@@ -65,7 +66,19 @@ SdlSound::SdlSound()
 SdlSound::SdlSound(std::string soundFont, std::string soundFolder)
     : m_soundFont(std::move(soundFont))
     , m_soundFolder(std::move(soundFolder))
+    , m_effectsVolume(MIX_MAX_VOLUME)
 {
+}
+
+void SdlSound::NameStream(const char* name, const char* iconName)
+{
+    SDL_SetHint(SDL_HINT_APP_NAME, name);
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, name);
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, name);
+    // SDL 2 names no icon; PulseAudio, and PipeWire in its place, take the
+    // stream's properties from the environment too. Set before the loader
+    // thread exists, as nothing may read the environment meanwhile.
+    setenv("PULSE_PROP_application.icon_name", iconName, 1);
 }
 
 SdlSound::~SdlSound()
@@ -159,9 +172,11 @@ void SdlSound::playEffect(Effect effect)
         chunk.reset(Mix_LoadWAV(pathOf(FileOf(effect)).c_str()));
         m_effectLookedFor[i] = true;
     }
-    if (!chunk)
+    const int volume = m_effectsVolume.load(std::memory_order_relaxed);
+    if (!chunk || volume == 0)
         return;
     Mix_HaltChannel(kEffectChannel);
+    Mix_Volume(kEffectChannel, volume);
     Mix_PlayChannel(kEffectChannel, chunk.get(), 0);
 }
 
@@ -186,6 +201,21 @@ void SdlSound::stopMusic()
 {
     m_music.stop();
     m_music.close();
+}
+
+void SdlSound::setLevels(const SoundLevels& levels)
+{
+    m_music.setVolume(levels.music ? levels.musicVolume : 0);
+    const int effects = levels.effects ? levels.effectsVolume * MIX_MAX_VOLUME / 100 : 0;
+    m_effectsVolume.store(effects, std::memory_order_relaxed);
+    // A bark still sounding follows at once.
+    if (m_deviceOpen.load(std::memory_order_acquire))
+        Mix_Volume(kEffectChannel, effects);
+}
+
+void SdlSound::setMusicPaused(bool paused)
+{
+    m_music.setPaused(paused);
 }
 
 } // namespace kibbo

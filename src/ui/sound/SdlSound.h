@@ -52,13 +52,20 @@ public:
     // For tests and measurements: the game itself never waits.
     bool waitUntilReady(std::chrono::milliseconds timeout);
 
+    // The name and icon a desktop's sound mixer shows for the game's
+    // stream; before start(), on the window's thread.
+    static void NameStream(const char* name, const char* iconName);
+
     void playEffect(Effect effect) override;
     void playMusic(Tune tune) override;
     void stopMusic() override;
+    void setLevels(const SoundLevels& levels) override;
+    void setMusicPaused(bool paused) override;
 
     // What is sounding, as a listener would notice it.
     bool isMusicPlaying() const { return m_music.isPlaying(); }
     int musicPeak() const { return m_music.peak(); }
+    int musicPosition() const { return m_music.position(); }
 
 private:
     struct ChunkDeleter {
@@ -83,6 +90,8 @@ private:
     std::array<bool, kEffects.size()> m_effectLookedFor{};
     std::array<std::string, kTunes.size()> m_midiFiles;
     std::atomic<bool> m_deviceOpen = false;
+    // SDL_mixer's level for the effects, 0 (off) to MIX_MAX_VOLUME.
+    std::atomic<int> m_effectsVolume;
 
     std::mutex m_readyMutex;
     std::condition_variable m_readyChanged;
