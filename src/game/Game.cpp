@@ -120,6 +120,7 @@ void Game::formLoad()
     m_controls.loadPicture(Control::Image6, kTitleWall);
     const Options options = m_store.loadOptions().value;
     setSoundLevels({options.music, options.effects, options.musicVolume, options.effectsVolume});
+    optionsChanged();
 }
 
 void Game::newGame()

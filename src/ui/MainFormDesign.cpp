@@ -34,8 +34,8 @@ constexpr ControlSpec kDesign[] = {
     // Left of the title's logo and of the dog's picture, clear of the
     // reading's hidden place.
     {Control::PracticeNote, Kind::Label, 240, 1200, 1320, 255, u"苦手キー練習中", kGothic9, kResultColour, Align::Left, false},
-    // Shown only while a game is paused, over the place of the dog hidden then.
-    {Control::PauseCaption, Kind::Label, 1320, 1200, 6375, 375, u"一時停止中　Esc か Enter で再開します", kGothic12Bold, kBlack,
+    // Shown only while a game is paused, in the guide's box, empty then.
+    {Control::PauseCaption, Kind::Label, 1320, 2040, 6375, 375, u"一時停止中　Esc か Enter で再開します", kGothic12Bold, kBlack,
      Align::Centre, false},
     {Control::Label19, Kind::Label, 4560, 1560, 1335, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
     {Control::Label18, Kind::Label, 6000, 1560, 1335, 255, u"Kibbo", kGothic12Bold, kResultColour, Align::Left, false},

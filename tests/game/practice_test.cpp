@@ -393,14 +393,20 @@ TEST_F(WeakLetterPlayer, APracticeClearEntersNoRanking)
 }
 
 // The practice caption shows on the title and play screens while the option
-// is on, and follows a change made in the records window at once.
+// is on, from the first title of a start, and follows a change made in the
+// records window at once.
 TEST_F(PracticeTest, PracticeCaptionFollowsTheOption)
 {
     game.formLoad();
-    game.titleSetUp();
     EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
     Options options;
     options.weakKeys = true;
+    store.options = options;
+    game.formLoad();
+    EXPECT_TRUE(controls.at(Control::PracticeNote).visible) << "the title the game starts on";
+    store.options.reset();
+    game.optionsChanged();
+    EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
     store.options = options;
     game.optionsChanged();
     EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
