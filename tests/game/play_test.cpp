@@ -501,6 +501,20 @@ TEST_F(PauseTest, NothingRunsWhilePaused)
     EXPECT_EQ(type(u"kai"), Outcome::DogDone);
 }
 
+// The time a game stood paused is no time spent on the key after it.
+TEST_F(PauseTest, PauseIsNotTimedAsAKey)
+{
+    startAt(223); // "kai"
+    type(u"k");
+    type(u"\x1b");
+    now += 1500;
+    type(u"\r");
+    now += 100;
+    type(u"a");
+    EXPECT_EQ(s().typedKeys.at('a').count, 1);
+    EXPECT_EQ(s().typedKeys.at('a').timed, 0);
+}
+
 // Escape goes on as Enter does; losing the keyboard pauses too, but only in
 // play and only once.
 TEST_F(PauseTest, EscapeOrFocusPausesOnlyInPlay)
