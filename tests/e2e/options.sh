@@ -5,7 +5,8 @@
 # samples) to a file as a sound card would play it: music off and effects on
 # is silence until a key barks, both off is silence throughout, music at 50
 # is half as loud as at 100. A pause of a few seconds delays the dog's
-# time-out by as long, and at 200 % the window is twice as large.
+# time-out by as long, another window taking the keyboard pauses, and at
+# 200 % the window is twice as large.
 # Usage: options.sh PATH/TO/kibbo
 set -euo pipefail
 kibbo=$(realpath "$1")
@@ -125,6 +126,18 @@ print(f"a {limit:.1f} s time-out with a {pause:.1f} s pause came after {took:.1f
 # Never sooner than the limit and the pause; later only by a loaded machine's lag.
 sys.exit(0 if limit + pause - 0.3 <= took <= limit + pause + 0.5 * limit + 3 else 1)
 PY
+
+# Another window taking the keyboard pauses the game too (xmessage is of
+# x11-utils, as xwininfo).
+xmessage -geometry +700+500 "another window" 2>/dev/null &
+other=$!
+xdotool windowfocus "$(xdotool search --sync --classname xmessage | head -n 1)"
+poll lines_are "$work/trace.log" '^pause' -eq 2 || { echo "losing the keyboard did not pause"; exit 1; }
+kill "$other"
+xdotool windowfocus --sync "$window"
+xdotool key Return
+poll lines_are "$work/trace.log" '^resume' -eq 2 || { echo "Enter did not resume after the focus came back"; exit 1; }
+echo "another window taking the keyboard paused the game"
 
 # At 200 % the window is twice the size of the design, 617 x 418.
 run scale200 scale=200 music=0 effects=0
