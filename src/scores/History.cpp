@@ -293,30 +293,43 @@ std::optional<GameRecord> ParseGameLine(std::string_view line)
     return game;
 }
 
-Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes)
+namespace {
+
+// A spreadsheet may have saved the file with a byte order mark.
+void SkipByteOrderMark(std::string_view& bytes)
 {
-    // A spreadsheet may have saved the file with a byte order mark.
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
-    while (!bytes.empty()) {
-        const std::string_view line = TakeLine(bytes);
-        if (line.empty() || line == kHeader || line == kOlderHeader)
-            continue;
-        if (std::optional<GameRecord> game = ParseGameLine(line))
-            read.value.push_back(std::move(*game));
-        else
-            ++read.skippedLines;
-    }
+}
+
+// One line of either form kept as a game; a blank line or a header is
+// passed over, anything else counted as damaged.
+void ReadGameLine(std::string_view line, Loaded<std::vector<GameRecord>>& read)
+{
+    if (line.empty() || line == kHeader || line == kOlderHeader)
+        return;
+    if (std::optional<GameRecord> game = ParseGameLine(line))
+        read.value.push_back(std::move(*game));
+    else
+        ++read.skippedLines;
     if (read.skippedLines > 0)
         read.state = ReadState::Damaged;
+}
+
+} // namespace
+
+Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes)
+{
+    SkipByteOrderMark(bytes);
+    Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
+    while (!bytes.empty())
+        ReadGameLine(TakeLine(bytes), read);
     return read;
 }
 
 Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
+    SkipByteOrderMark(bytes);
     Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
     std::size_t end = bytes.size();
     while (end > 0 && read.value.size() < kRecentGames) {
@@ -326,16 +339,9 @@ Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes)
         end = newline == std::string_view::npos ? 0 : newline;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        if (line.empty() || line == kHeader || line == kOlderHeader)
-            continue;
-        if (std::optional<GameRecord> game = ParseGameLine(line))
-            read.value.push_back(std::move(*game));
-        else
-            ++read.skippedLines;
+        ReadGameLine(line, read);
     }
     std::reverse(read.value.begin(), read.value.end());
-    if (read.skippedLines > 0)
-        read.state = ReadState::Damaged;
     return read;
 }
 
