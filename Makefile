@@ -15,15 +15,44 @@ SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-r
 FUZZ_SECONDS ?= 60
 .PHONY: asan-build fuzz-build fuzz
 
+# What the set-up installs (scripts/install-deps.sh): the game's own
+# packages for `make run`, and the tools of the tests, the benchmarks or the
+# package besides for the targets that use them.
+SETUP := run
+test check asan-build fuzz-build fuzz: SETUP := run test
+deb install-deb: SETUP := run deb
+
+# configure DIR CMAKE-ARGUMENTS [ENVIRONMENT]: the first time with ccache as the
+# compilers' launcher where it is installed (the test set-up installs it);
+# again, keeping the launcher, whenever packages were installed since, so
+# that what a later set-up brought (the test libraries, appstreamcli) is
+# found. ccache hashes paths below this folder as relative ones and the
+# compiler's working folder not at all, so that a fresh clone elsewhere on
+# the same machine, as CI makes, builds from the same cache.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
+define configure
+@if [ ! -f $(1)/CMakeCache.txt ]; then \
+	$(3) cmake -B $(1) -G Ninja $(2) $$(command -v ccache >/dev/null && \
+		echo -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache) && touch $(1)/configured; \
+elif [ ! $(1)/configured -nt /var/lib/dpkg/status ]; then \
+	cmake -B $(1) $(2) >/dev/null && touch $(1)/configured; \
+fi
+endef
+
 setup:
-	@scripts/install-deps.sh
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@scripts/install-deps.sh $(SETUP)
+	$(call configure,$(BUILD),-S . -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 
 build: setup
 	@cmake --build $(BUILD)
 
+# The player's settings, scores and records are kept where the installed
+# game keeps them, outside the build folders, so that `make clean` and a
+# rebuild leave them alone.
+PLAYER_DATA = $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/kibbo/data
 run: build
-	cd $(DIST) && ./kibbo
+	$(DIST)/kibbo --data "$(PLAYER_DATA)"
 
 test: build asan-build fuzz-build
 	@scripts/run-tests.sh $(BUILD)
@@ -35,19 +64,19 @@ check: build
 	@LC_ALL=C.UTF-8 ctest --test-dir $(BUILD) --output-on-failure -j2
 
 asan-build: setup
-	@[ -f $(ASAN_BUILD)/build.ninja ] || cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE= \
+	$(call configure,$(ASAN_BUILD),-S . -DCMAKE_BUILD_TYPE= \
 		"-DCMAKE_C_FLAGS=$(SANITIZE) -O1" "-DCMAKE_CXX_FLAGS=$(SANITIZE) -O1" \
-		"-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)" "-DCMAKE_SHARED_LINKER_FLAGS=$(SANITIZE)"
+		"-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)" "-DCMAKE_SHARED_LINKER_FLAGS=$(SANITIZE)")
 	@cmake --build $(ASAN_BUILD)
 
 fuzz-build: setup
-	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja
+	$(call configure,$(FUZZ_BUILD),-S fuzz,CC=clang CXX=clang++)
 	@cmake --build $(FUZZ_BUILD)
 
 # Every performance figure against its target, from a Release build of its
 # own (scripts/bench.sh BUILD RUNS gives medians of several runs).
 bench:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh run bench
 	@scripts/bench.sh $(BUILD)-bench
 
 contact-sheet: build

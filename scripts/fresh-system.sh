@@ -4,21 +4,25 @@
 # debootstraps RELEASE (minbase) into a scratch folder, copies the committed
 # tree into it, and there, as root with no LANG, runs the set-up, the whole
 # test suite, the package build, its install through apt, lintian on it and a
-# short start of the installed game under Xvfb. Each step prints its status
-# and wall time; the last lines sum them up, and the exit status is non-zero
+# short start of the installed game under Xvfb. With --player it runs only
+# what a player needs: `make run`'s set-up and build, then `make run` itself
+# under Xvfb. Each step prints its status and wall time; the last lines sum
+# them up with what each set-up installed, and the exit status is non-zero
 # when any step failed. The steps' own output goes to a log that is kept.
-#   fresh-system.sh [--keep] bookworm|trixie
+#   fresh-system.sh [--keep] [--player] bookworm|trixie
 # --keep leaves the system in place (its folder is printed) to look into with
 # `chroot DIR`; its mounts are undone all the same.
 # Needs root and Debian's mirror; installs debootstrap when it is missing.
 set -uo pipefail
 
-usage() { echo "usage: $0 [--keep] bookworm|trixie" >&2; exit 2; }
+usage() { echo "usage: $0 [--keep] [--player] bookworm|trixie" >&2; exit 2; }
 keep=0
+player=0
 release=
 for arg in "$@"; do
   case $arg in
     --keep) keep=1 ;;
+    --player) player=1 ;;
     bookworm|trixie) release=$arg ;;
     *) usage ;;
   esac
@@ -119,15 +123,18 @@ copy_tree() {
 
 # What the set-up brings: packages, download and disk. apt keeps the
 # downloaded packages in its cache, which tells the download.
+# Each set-up's figures are counted from the fresh system, so the test
+# set-up's include the game's own.
 packages_now() { chroot "$root" dpkg-query -W -f='${Status}\n' | grep -c 'install ok installed'; }
 disk_now() { du -sxm --exclude=./var/cache/apt/archives --exclude=./root/kibbo "$root" | cut -f1; }
+fresh_packages=
+fresh_disk=
+sizes=()
 setup() {
-  local before_packages before_disk
-  before_packages=$(packages_now)
-  before_disk=$(disk_now)
-  in_system 'bash scripts/install-deps.sh' || return 1
-  sizes="set-up: $(( $(packages_now) - before_packages )) packages, $(du -sm "$root/var/cache/apt/archives" | cut -f1) MB downloaded, $(( $(disk_now) - before_disk )) MB on disk"
-  echo "$sizes"
+  [ -n "$fresh_packages" ] || { fresh_packages=$(packages_now); fresh_disk=$(disk_now); }
+  in_system "bash scripts/install-deps.sh $*" || return 1
+  sizes+=("set-up for $*: $(( $(packages_now) - fresh_packages )) packages, $(du -sm "$root/var/cache/apt/archives" | cut -f1) MB downloaded, $(( $(disk_now) - fresh_disk )) MB on disk")
+  echo "${sizes[-1]}"
 }
 
 # lintian as the packaging_lintian test runs it, with every tag shown: clean
@@ -137,16 +144,15 @@ lint() {
     echo "$out"; [ -z "$out" ]'
 }
 
-# The installed game, started from the path a desktop session has, on a
+# A game started by COMMAND (from the path a desktop session has) on a
 # virtual display: it passes when its window appears and it is still running
 # without having written a line of error when it is closed.
 start_game() {
-  cat >"$root/tmp/start-game.sh" <<'EOF'
-PATH=$PATH:/usr/games
-kibbo 2>/tmp/kibbo.err &
+  printf 'PATH=$PATH:/usr/games\n%s 2>/tmp/kibbo.err &\n' "$1" >"$root/tmp/start-game.sh"
+  cat >>"$root/tmp/start-game.sh" <<'EOF'
 pid=$!
 window=
-for _ in $(seq 200); do
+for _ in $(seq 600); do
   window=$(xdotool search --onlyvisible --class kibbo 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
   kill -0 "$pid" 2>/dev/null || break
@@ -156,7 +162,7 @@ alive=0
 kill -0 "$pid" 2>/dev/null && alive=1
 [ -n "$window" ] && echo "window $window: $(xdotool getwindowname "$window"), $(xwininfo -id "$window" | sed -n 's/.*-geometry //p')"
 [ "$alive" -eq 1 ] && echo "still running; closed"
-kill "$pid" 2>/dev/null
+pkill -x kibbo
 wait "$pid"
 cat /tmp/kibbo.err
 [ -n "$window" ] && [ "$alive" -eq 1 ] && ! grep -qiE 'error|fail|cannot|could not' /tmp/kibbo.err
@@ -164,25 +170,35 @@ EOF
   in_system 'xvfb-run -a -s "-screen 0 1024x768x24" bash /tmp/start-game.sh'
 }
 
+# The virtual display and what looks at it, apart from a player's set-up.
+display_tools() {
+  in_system 'DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends xvfb xauth xdotool x11-utils'
+}
+
 echo "fresh $release system in $root; log in $log"
 start_all=$(date +%s)
-sizes=
 step "debootstrap $release (minbase)" bootstrap
 [ "$failed" -eq 0 ] && step "copy the committed tree" copy_tree
-if [ "$failed" -eq 0 ]; then
-  step "bash scripts/install-deps.sh" setup
+if [ "$failed" -eq 0 ] && [ "$player" -eq 1 ]; then
+  step "set-up for make run" setup run
+  step "make build (make run's build)" in_system 'make build'
+  step "xvfb and xdotool, to watch the game" display_tools
+  step "make run under Xvfb" start_game 'make run'
+elif [ "$failed" -eq 0 ]; then
+  step "set-up for make run" setup run
+  step "set-up for make test" setup run test
   step "make test" in_system 'make test'
   step "make deb" in_system 'make deb'
   step "apt-get install ./build/kibbo_*.deb" in_system 'DEBIAN_FRONTEND=noninteractive apt-get install -y ./build/kibbo_*.deb'
   step "lintian (every tag, pedantic)" lint
-  step "installed game under Xvfb" start_game
+  step "installed game under Xvfb" start_game kibbo
 fi
 total=$(( $(date +%s) - start_all ))
 
 echo
 echo "Debian $release, $(sed -n 's/^VERSION=//p' "$root/etc/os-release" 2>/dev/null):"
 printf '%s\n' "${results[@]}"
-[ -n "$sizes" ] && echo "$sizes"
+[ ${#sizes[@]} -eq 0 ] || printf '%s\n' "${sizes[@]}"
 grep -E '^suite (normal|asan|fuzz):' "$log" || true
 printf 'total %d min %02d s: %s\n' $((total / 60)) $((total % 60)) "$([ "$failed" -eq 0 ] && echo "every step passed" || echo "a step FAILED")"
 exit "$failed"

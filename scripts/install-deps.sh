@@ -1,27 +1,61 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Kibbo needs to build, test, run and package.
+# Installs the Debian packages Kibbo needs for what it is asked to do:
+#   install-deps.sh [run] [test] [bench] [deb]
+# run (the default) builds and plays the game; test adds the test suite's
+# tools (the sanitizer and fuzz builds, the virtual displays, the package
+# checks), bench the benchmarks', deb the package build's. The names are
+# those of Debian 12 and 13 alike.
 # Idempotent: does nothing when every package is already present. Needs only
 # bash on a bare Debian 12 or 13: as root it installs at once, with sudo it asks
 # sudo, and otherwise it prints the command an administrator must run.
 set -euo pipefail
 
-packages=(
+# Building the game, its pictures and sounds, and playing it on X11 or
+# Wayland with its fonts and music.
+run=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxcb1-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-wayland
   libsdl2-mixer-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
   libgif-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
+)
+# Making the Debian package: its libraries' dependencies, and the metainfo
+# in the form of the release's AppStream.
+deb=(dpkg-dev file binutils appstream)
+test=(
+  "${deb[@]}"
+  libgtest-dev libgmock-dev
+  # Rebuilds from a cache, for the three builds.
+  ccache
+  # The whole-program tests: a virtual X display and a headless Wayland
+  # desktop, driven and photographed.
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils appstream dpkg-dev file binutils lintian
-  qt6-wayland sway grim wtype libwayland-dev wayland-protocols jq
+  sway grim wtype libwayland-dev wayland-protocols jq
+  # The package checks.
+  desktop-file-utils lintian
   # The release's own clang, whatever its version, for the sanitizer and
   # fuzz builds.
   clang libclang-rt-dev
-  # The benchmark's slow-flush file system: a FUSE pass-through in Python.
+)
+bench=(
+  libbenchmark-dev libxcb1-dev xvfb xauth
+  # The slow-flush file system: a FUSE pass-through in Python.
   fuse3 python3-fusepy
 )
+
+purposes=("$@")
+[ ${#purposes[@]} -gt 0 ] || purposes=(run)
+packages=("${run[@]}")
+for purpose in "${purposes[@]}"; do
+  case $purpose in
+    run) ;;
+    test) packages+=("${test[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    deb) packages+=("${deb[@]}") ;;
+    *) echo "usage: $0 [run] [test] [bench] [deb]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,9 @@
 # Runs the whole test suite: the normal build's tests, the same tests built
 # with the address and undefined-behaviour sanitizers (BUILD-asan), and a
 # short run of every fuzzer (BUILD-fuzz). Widget tests use Qt's offscreen
-# platform; the whole-program tests need an X display, so the suite runs
-# under Xvfb when there is none.
+# platform; each whole-program test starts an X server or a compositor of
+# its own. A game, server or compositor that outlives its test fails the
+# suite.
 # Every suite runs to its end even when an earlier one failed, so that one
 # run tells the state of all three; one line per suite sums them up, and the
 # exit status is non-zero when any failed.
@@ -16,9 +17,8 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 # The tests compare Japanese text; a bare system has no locale at all.
 export LC_ALL=C.UTF-8
 unset LANGUAGE
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+source "$here/scripts/test-processes.sh"
+before=$(test_processes)
 
 summary=()
 failed=0
@@ -48,6 +48,14 @@ export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_ord
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 run_suite asan "$build-asan"
 run_suite fuzz "$build-fuzz"
+
+# Whatever a test left running would otherwise go on after the suite. A
+# process whose end is under way gets a few seconds.
+for _ in $(seq 50); do leftovers "$before" >/dev/null || break; sleep 0.1; done
+if leftovers "$before"; then
+  summary+=("processes left behind by the tests: FAILED (listed above)")
+  failed=1
+fi
 
 echo
 printf '%s\n' "${summary[@]}"

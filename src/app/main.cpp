@@ -46,13 +46,14 @@ bool HasDisplay()
 }
 
 constexpr const char* kHelp =
-    "usage: kibbo [--trace] [--records]\n"
+    "usage: kibbo [--trace] [--records] [--data DIR]\n"
     "       kibbo --help | --version\n"
     "A romaji typing game: walk a dog home before the curfew by typing dog breeds.\n"
-    "  --trace    one line per game event on stderr\n"
-    "  --records  the records window alone: speed, mistypes and weak keys\n"
-    "  --help     this text\n"
-    "  --version  the version and the licence\n"
+    "  --trace     one line per game event on stderr\n"
+    "  --records   the records window alone: speed, mistypes and weak keys\n"
+    "  --data DIR  keep settings, scores and records in DIR (made when missing)\n"
+    "  --help      this text\n"
+    "  --version   the version and the licence\n"
     "See kibbo(6) for where the game keeps its files.\n";
 
 // The folder of the running program, as Qt will report it, before there
@@ -95,34 +96,51 @@ int main(int argc, char* argv[])
             return 0;
         }
     }
+    bool traced = false;
+    bool recordsOnly = false;
+    const char* namedData = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--trace") == 0) {
+            traced = true;
+        } else if (std::strcmp(argv[i], "--records") == 0) {
+            recordsOnly = true;
+        } else if (std::strcmp(argv[i], "--data") == 0) {
+            if (i + 1 == argc) {
+                std::fprintf(stderr, "kibbo: --data needs a folder\n");
+                return 2;
+            }
+            namedData = argv[++i];
+        } else {
+            std::fprintf(stderr,
+                         "kibbo: unknown option '%s'; the options are --trace, --records, --data DIR, --help and "
+                         "--version\n",
+                         argv[i]);
+            return 2;
+        }
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "kibbo: no display to open the window on; start it on a desktop, or headless "
                              "with xvfb-run -a kibbo\n");
         return 1;
     }
     kibbo::ProvideRuntimeFolder();
-    ScaleWindows(kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(ProgramDirectory())));
+    const std::string programDir = ProgramDirectory();
+    const std::string dataFolder = namedData ? kibbo::ProvideNamedDataFolder(programDir, namedData)
+                                             : kibbo::ChooseDataFolder(programDir);
+    if (dataFolder.empty()) {
+        std::fprintf(stderr, "kibbo: cannot make or write the data folder %s\n", namedData);
+        return 1;
+    }
+    // An installed game keeps the player's files in the player's own data
+    // folder.
+    const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(dataFolder);
+    ScaleWindows(files);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KIBBO_APP_ID));
     std::function<void(std::string_view)> trace;
-    bool recordsOnly = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--trace") == 0) {
-            trace = TraceLine;
-        } else if (std::strcmp(argv[i], "--records") == 0) {
-            recordsOnly = true;
-        } else {
-            std::fprintf(stderr,
-                         "kibbo: unknown option '%s'; the options are --trace, --records, --help and --version\n",
-                         argv[i]);
-            return 2;
-        }
-    }
-    const std::string programDir = QCoreApplication::applicationDirPath().toStdString();
+    if (traced)
+        trace = TraceLine;
     const std::string programFolder = kibbo::AssetFolder(programDir);
-    // An installed game keeps the player's files in the player's own data
-    // folder.
-    const kibbo::PlayerFiles files = kibbo::PlayerFiles::In(kibbo::ChooseDataFolder(programDir));
     auto single = std::make_unique<kibbo::SingleGame>(files.folder);
     const QByteArray request = recordsOnly ? "records" : "raise";
     if (!single->isFirst()) {

@@ -65,4 +65,14 @@ std::string ChooseDataFolder(const std::string& programDir)
                             installed ? WritableTest([](const std::string&) { return false; }) : IsWritableFolder);
 }
 
+std::string ProvideNamedDataFolder(const std::string& programDir, const std::string& folder)
+{
+    const QString path = QFileInfo(QString::fromStdString(folder)).absoluteFilePath();
+    if (folder.empty() || !QDir().mkpath(path) || !IsWritableFolder(path.toStdString()))
+        return {};
+    const std::string named = QDir(path).canonicalPath().toStdString();
+    SeedPlayerFolder(JoinProgramPath(AssetFolder(programDir), kDataFolder), named);
+    return named;
+}
+
 } // namespace kibbo

@@ -26,6 +26,11 @@ using WritableTest = std::function<bool(const std::string& folder)>;
 // root's scores do not belong in /usr/share.
 std::string ChooseDataFolder(const std::string& programDir);
 
+// A folder the player names instead (kibbo --data DIR): made when missing
+// and given the defaults it lacks, as the player's own folder is. Returns it
+// as an absolute path, or an empty string when it cannot be made.
+std::string ProvideNamedDataFolder(const std::string& programDir, const std::string& folder);
+
 // The same choice with the player's data home (the folder that stands for
 // ~/.local/share) and the writability test given.
 std::string ChooseDataFolder(const std::string& programFolder, const std::string& playerDataHome,

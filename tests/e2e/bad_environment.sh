@@ -29,7 +29,7 @@ for folder in pics ani sound data; do
   messages=$(grep -av "^\(start\|dog\|timeout\|QStandardPaths\)" "$work/trace.log" || true)
   [ "$(printf '%s\n' "$messages" | grep -c "kibbo:")" -le 2 ] || { echo "too many lines without $folder/:"; echo "$messages"; exit 1; }
   echo "without $folder/: ${messages:-(nothing to say)}"
-  kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+  stop_process "$pid" kibbo; pid=
   # Put it back for the next case.
-  if [ "$folder" = data ]; then cp -r "$(dirname "$kibbo")/data" "$work/game/data"; else ln -s "$(dirname "$kibbo")/$folder" "$work/game/$folder"; fi
+  if [ "$folder" = data ]; then cp -r "$defaults" "$work/game/data"; else ln -s "$(dirname "$kibbo")/$folder" "$work/game/$folder"; fi
 done

@@ -1,49 +1,27 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the whole-program tests: a private copy of the program folder, a
-# started kibbo with --trace, polling, and window look-ups.
+# Shared by the whole-program tests on X11: an X server of the test's own, a
+# private copy of the program folder, a started kibbo with --trace, and
+# window look-ups.
 # Every test sources this after `kibbo=$(realpath PATH/TO/kibbo)`.
 
-# The scripts compare and type Japanese captions: they rely on a UTF-8
-# locale, which a bare system (no LANG at all) does not have.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Always on an X server of our own, so that a test never drives a
-# developer's real pointer. xvfb-run stops its server without waiting for
-# it, so a display number just given up may still be in the old server's
-# hands, which then removes the new one's socket as it goes: each test
-# starts looking for a free number at one of its own. A test that restarts
-# the game leaves the server without a client for a moment, and a server
-# resetting then may refuse the next start: -noreset keeps it as it is.
-if [ -z "${KIBBO_E2E_XVFB:-}" ]; then
-  export KIBBO_E2E_XVFB=1
-  exec xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
-fi
-
-work=$(mktemp -d)
-pid=
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# developer's real pointer. The server picks a free display itself and
+# names it once it takes connections (-displayfd), so that two tests never
+# race for one number. A test that restarts the game leaves the server
+# without a client for a moment, and a server resetting then may refuse the
+# next start: -noreset keeps it as it is.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+started $! Xvfb
+display_ready() { grep -q '^[0-9]' "$work/display" 2>/dev/null; }
+poll display_ready || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset WAYLAND_DISPLAY
 
 # The program with its folders, data copied so the test writes only its own.
-dist=$(dirname "$kibbo")
-mkdir -p "$work/game"
-cp "$kibbo" "$work/game/kibbo"
-for d in ani pics sound; do ln -s "$dist/$d" "$work/game/$d"; done
-cp -r "$dist/data" "$work/game/data"
-
-# Polls a command every 0.1 s for up to 30 s.
-poll() {
-  local tries=300
-  until "$@"; do
-    tries=$((tries - 1))
-    if [ "$tries" -le 0 ]; then return 1; fi
-    sleep 0.1
-  done
-}
+program_folder "$work/game"
+pid=
 
 start_kibbo() {
   # Started from another directory: the program finds its files in its own.
@@ -51,6 +29,7 @@ start_kibbo() {
   # A test that listens sets audio_driver=disk and SDL_DISKAUDIOFILE.
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${audio_driver:-dummy}" "$work/game/kibbo" --trace 2>"$work/trace.log" &
   pid=$!
+  started "$pid" kibbo
   cd - >/dev/null
   poll find_main_window || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }
 }
@@ -85,9 +64,4 @@ click_at() {
 # every try, where `poll test "$(grep -c ...)"` would count only once.
 lines_are() {
   [ "$(grep -ac -- "$2" "$1" 2>/dev/null || true)" "$3" "$4" ]
-}
-
-# The last line of the trace that starts with a word.
-last_event() {
-  grep -a "^$1" "$work/trace.log" | tail -n 1
 }

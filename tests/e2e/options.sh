@@ -49,7 +49,7 @@ run() {
   poll at_least "$SDL_DISKAUDIOFILE" $((second / 2)) || { echo "nothing recorded"; cat "$work/trace.log"; exit 1; }
 }
 stop() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=; fi
+  if [ -n "$pid" ]; then stop_process "$pid" kibbo; pid=; fi
 }
 start_game() {
   xdotool windowfocus --sync "$window"
@@ -131,9 +131,10 @@ PY
 # x11-utils, as xwininfo).
 xmessage -geometry +700+500 "another window" 2>/dev/null &
 other=$!
+started "$other" xmessage
 xdotool windowfocus "$(xdotool search --sync --classname xmessage | head -n 1)"
 poll lines_are "$work/trace.log" '^pause' -eq 2 || { echo "losing the keyboard did not pause"; exit 1; }
-kill "$other"
+stop_process "$other" xmessage
 xdotool windowfocus --sync "$window"
 xdotool key Return
 poll lines_are "$work/trace.log" '^resume' -eq 2 || { echo "Enter did not resume after the focus came back"; exit 1; }

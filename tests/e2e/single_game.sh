@@ -21,22 +21,20 @@ kill -0 "$first" || { echo "the first game ended"; exit 1; }
 echo "a second game on the same folder handed over: $(cat "$work/second.err")"
 
 # Another data folder is another game.
-mkdir -p "$work/other"
-cp "$work/game/kibbo" "$work/other/kibbo"
-for d in ani pics sound; do ln -s "$dist/$d" "$work/other/$d"; done
-cp -r "$dist/data" "$work/other/data"
+program_folder "$work/other"
 QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$work/other/kibbo" 2>"$work/other.err" &
 other=$!
+started "$other" "kibbo on another folder"
 other_window() {
   kill -0 "$other" 2>/dev/null || { echo "the game on another folder ended:"; cat "$work/other.err"; exit 1; }
   [ -n "$(xdotool search --all --onlyvisible --pid "$other" --classname kibbo 2>/dev/null)" ]
 }
 poll other_window || { echo "no window for the game on another folder"; exit 1; }
-kill "$other"; wait "$other" 2>/dev/null || true
+stop_process "$other" "kibbo on another folder"
 echo "a game on another folder ran beside it"
 
 # Killed outright, the first game leaves its lock and socket behind in
 # name only: the next start on that folder opens its window.
-kill -9 "$first"; wait "$first" 2>/dev/null || true
+kill -9 "$first"; stop_process "$first" kibbo
 start_kibbo
 echo "after a killed game, the next one started on the same folder"

@@ -60,12 +60,10 @@ if grep -aq "^miss\|^timeout" "$work/trace.log"; then echo "the typed game had a
 echo "three guides typed without a mistype"
 
 # A game on another folder takes the focus.
-mkdir -p "$work/other"
-cp "$work/game/kibbo" "$work/other/kibbo"
-for d in ani pics sound; do ln -s "$dist/$d" "$work/other/$d"; done
-cp -r "$dist/data" "$work/other/data"
+program_folder "$work/other"
 env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$work/other/kibbo" 2>"$work/other.err" &
 other=$!
+started "$other" "kibbo on another folder"
 focused() { [ "$(window_of "$1" | cut -d' ' -f5)" = true ]; }
 poll focused "$other" || { echo "the game on another folder did not take the focus: $(window_of "$other")"; cat "$work/other.err"; exit 1; }
 
@@ -100,4 +98,4 @@ if grep -q "front" "$work/second.err" && ! grep -q "did not let it come to the f
 fi
 focused "$other" || { echo "sway refused to activate, yet the focus moved"; exit 1; }
 echo "refused, the second start says: $(cat "$work/second.err")"
-kill "$other"; wait "$other" 2>/dev/null || true
+stop_process "$other" "kibbo on another folder"

@@ -4,11 +4,6 @@
 # and the compositor's view of its windows. Every test sources this after
 # `kibbo=$(realpath PATH/TO/kibbo)` and `input=$(realpath PATH/TO/wayland_input)`.
 
-# The scripts compare Japanese captions: they rely on a UTF-8 locale, which
-# a bare system (no LANG at all) does not have.
-export LC_ALL=C.UTF-8
-unset LANGUAGE
-
 if ! command -v sway >/dev/null; then
   echo "sway is not installed: no Wayland desktop to test on"
   exit 77
@@ -22,28 +17,8 @@ screen_width=1280
 screen_height=800
 desktop_colour="32,48,64"
 
-work=$(mktemp -d)
-chmod 755 "$work"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 pid=
-sway_pid=
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-  if [ -n "$sway_pid" ]; then kill "$sway_pid" 2>/dev/null || true; wait "$sway_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Polls a command every 0.1 s for up to 30 s; poll_for SECONDS for less.
-poll() { poll_for 30 "$@"; }
-poll_for() {
-  local tries=$(($1 * 10))
-  shift
-  until "$@"; do
-    tries=$((tries - 1))
-    if [ "$tries" -le 0 ]; then return 1; fi
-    sleep 0.1
-  done
-}
 
 # sway will not run as root: there it runs as nobody, in a runtime folder
 # of its own that root's programs reach all the same.
@@ -65,6 +40,7 @@ EOF
   WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
   sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
 sway_pid=$!
+started "$sway_pid" sway
 sway_ready() {
   kill -0 "$sway_pid" 2>/dev/null || { echo "sway ended early:"; cat "$work/sway.log"; exit 1; }
   local socket
@@ -81,17 +57,14 @@ mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 
 # The program with its folders, data copied so the test writes only its own.
-dist=$(dirname "$kibbo")
-mkdir -p "$work/game"
-cp "$kibbo" "$work/game/kibbo"
-for d in ani pics sound; do ln -s "$dist/$d" "$work/game/$d"; done
-cp -r "$dist/data" "$work/game/data"
+program_folder "$work/game"
 
 # Qt takes the Wayland platform by itself from WAYLAND_DISPLAY.
 start_kibbo() {
   cd "$work"
   env -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$work/game/kibbo" --trace 2>"$work/trace.log" &
   pid=$!
+  started "$pid" kibbo
   cd - >/dev/null
   poll window_shown "$pid" || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }
 }
@@ -114,16 +87,12 @@ pixel() {
   convert "$work/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
-# The last line of the trace that starts with a word.
-last_event() {
-  grep -a "^$1" "$work/trace.log" | tail -n 1
-}
-
 # A pointer held by the test: pointer_do sends one command (see
 # wayland/wayland_input.cpp) and waits for the compositor to take it.
 start_pointer() {
   mkfifo "$work/pointer.in"
   "$input" pointer "$screen_width" "$screen_height" <"$work/pointer.in" >"$work/pointer.out" &
+  started $! wayland_input
   exec 5>"$work/pointer.in"
 }
 pointer_do() {

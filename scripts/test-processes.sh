@@ -1,0 +1,23 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the test runners: the processes a whole-program test starts
+# (games, X servers, compositors and their helpers), to make sure that none
+# outlives its test.
+
+# The programs' names as the kernel has them (at most 15 characters).
+test_process_names='kibbo|Xvfb|sway|swaybg|wayland_input|xmessage|xvfb-run'
+
+# Their process numbers now, one line each.
+test_processes() {
+  pgrep -x "$test_process_names" | sort
+}
+
+# leftovers BEFORE: each such process that was not running before (BEFORE as
+# test_processes gave it then), described on a line; false when there is none.
+leftovers() {
+  local pid found=1
+  for pid in $(comm -13 <(printf '%s\n' "$1") <(test_processes)); do
+    echo "left behind: $(ps -o pid=,etime=,args= -p "$pid" 2>/dev/null)"
+    found=0
+  done
+  return "$found"
+}
