@@ -124,6 +124,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     kibbo::ProvideRuntimeFolder();
+    kibbo::StartNoSessionBus();
     const std::string programDir = ProgramDirectory();
     const std::string dataFolder = namedData ? kibbo::ProvideNamedDataFolder(programDir, namedData)
                                              : kibbo::ChooseDataFolder(programDir);

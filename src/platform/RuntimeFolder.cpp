@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +25,18 @@ void ProvideRuntimeFolder()
         || (info.st_mode & 0777) != 0700)
         return;
     qputenv("XDG_RUNTIME_DIR", folder);
+}
+
+void StartNoSessionBus()
+{
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    // Where a login session keeps the user's bus without naming it.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus")))
+        return;
+    // No transport has this name, so connecting fails without a fork.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "none:");
 }
 
 } // namespace kibbo

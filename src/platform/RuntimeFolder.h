@@ -12,4 +12,15 @@ namespace kibbo {
 // object is made.
 void ProvideRuntimeFolder();
 
+// With no session bus to be found, the D-Bus library starts one: a thread
+// of the window system's forks the program to run dbus-launch. The copy made
+// by that fork has only the forking thread, and a lock another thread held
+// at that moment stays taken in it for good; under the address sanitizer
+// the copy then waits in its allocator forever, and the window system's
+// thread, and so the program's exit, waits for the copy. Nothing of the
+// game needs a bus started for it: where the session has none, this names
+// an address that fails at once instead. Call before the application object
+// is made, after ProvideRuntimeFolder.
+void StartNoSessionBus();
+
 } // namespace kibbo

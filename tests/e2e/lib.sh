@@ -19,6 +19,14 @@ poll display_ready || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1
 export DISPLAY=":$(head -n 1 "$work/display")"
 unset WAYLAND_DISPLAY
 
+# As outside a login session: no session bus. A D-Bus library that went to
+# start one would run this dbus-launch, which only leaves a mark.
+unset DBUS_SESSION_BUS_ADDRESS
+mkdir "$work/bin"
+printf '#!/bin/sh\necho "$*" >>"%s"\nexit 1\n' "$work/dbus-launched" >"$work/bin/dbus-launch"
+chmod +x "$work/bin/dbus-launch"
+export PATH="$work/bin:$PATH"
+
 # The program with its folders, data copied so the test writes only its own.
 program_folder "$work/game"
 pid=

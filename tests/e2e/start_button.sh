@@ -44,3 +44,8 @@ poll ended || { echo "kibbo did not end on the quit button"; exit 1; }
 wait "$pid" || { echo "kibbo ended with a failure status"; exit 1; }
 pid=
 echo "the quit button ended the program"
+
+# The program never forked to start a session bus: a fork of a program with
+# several threads may hang in a lock another thread held, and the exit with it.
+[ ! -e "$work/dbus-launched" ] || { echo "kibbo ran dbus-launch $(cat "$work/dbus-launched")"; exit 1; }
+echo "no session bus was started"
