@@ -8,7 +8,7 @@ test_process_names='kibbo|Xvfb|sway|swaybg|wayland_input|xmessage|xvfb-run'
 
 # Their process numbers now, one line each.
 test_processes() {
-  pgrep -x "$test_process_names" | sort
+  ps -eo pid=,comm= | awk -v names="^($test_process_names)\$" '$2 ~ names { print $1 }' | sort
 }
 
 # leftovers BEFORE: each such process that was not running before (BEFORE as
