@@ -57,9 +57,15 @@ for purpose in "${purposes[@]}"; do
   esac
 done
 
+# A name may be a real package on one release and one that another package
+# provides on the next (libqt6opengl6-dev is qt6-base-dev's on Debian 13):
+# provided by an installed package, it is there.
+provided=" $(dpkg-query -W -f='${db:Status-Abbrev} ${Provides}\n' 2>/dev/null |
+  sed -n 's/^ii *//p' | tr ',' '\n' | sed 's/(.*//' | tr -d ' ' | tr '\n' ' ') "
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' &&
+    [[ $provided != *" $p "* ]]; then
     missing+=("$p")
   fi
 done

@@ -84,6 +84,12 @@ stop_all() {
 
 on_exit() {
   local status=$?
+  # A test stopped by a failing command (an X request to a window that is
+  # gone) says no more than that: the game's last words tell why.
+  if [ "$status" -ne 0 ] && [ -s "$work/trace.log" ]; then
+    echo "-- the game $([ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && echo "is still running" || echo "has ended"); the end of its trace:"
+    tail -n 15 "$work/trace.log"
+  fi
   stop_all || status=1
   rm -rf "$work"
   exit "$status"
