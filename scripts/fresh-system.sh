@@ -148,7 +148,10 @@ lint() {
 # virtual display: it passes when its window appears and it is still running
 # without having written a line of error when it is closed.
 start_game() {
-  printf 'PATH=$PATH:/usr/games\n%s 2>/tmp/kibbo.err &\n' "$1" >"$root/tmp/start-game.sh"
+  # In a session of its own, so that it ends with every process it started
+  # (make's game) and nothing else: the system shares this machine's
+  # processes, whose games a pkill would end too.
+  printf 'PATH=$PATH:/usr/games\nsetsid %s 2>/tmp/kibbo.err &\n' "$1" >"$root/tmp/start-game.sh"
   cat >>"$root/tmp/start-game.sh" <<'EOF'
 pid=$!
 window=
@@ -162,7 +165,7 @@ alive=0
 kill -0 "$pid" 2>/dev/null && alive=1
 [ -n "$window" ] && echo "window $window: $(xdotool getwindowname "$window"), $(xwininfo -id "$window" | sed -n 's/.*-geometry //p')"
 [ "$alive" -eq 1 ] && echo "still running; closed"
-pkill -x kibbo
+kill -- -"$pid" 2>/dev/null
 wait "$pid"
 cat /tmp/kibbo.err
 # make's own line about the game it started being ended here is no fault.

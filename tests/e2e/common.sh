@@ -87,7 +87,12 @@ on_exit() {
   # A test stopped by a failing command (an X request to a window that is
   # gone) says no more than that: the game's last words tell why.
   if [ "$status" -ne 0 ] && [ -s "$work/trace.log" ]; then
-    echo "-- the game $([ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && echo "is still running" || echo "has ended"); the end of its trace:"
+    local state="is still running" ended=0
+    if [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" 2>/dev/null || ended=$?
+      state="has ended with status $ended$([ "$ended" -gt 128 ] && echo " (signal $((ended - 128)))")"
+    fi
+    echo "-- the game $state; the end of its trace:"
     tail -n 15 "$work/trace.log"
   fi
   stop_all || status=1

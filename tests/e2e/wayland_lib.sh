@@ -36,7 +36,8 @@ default_floating_border none
 # A window asking with a launcher's token comes to the front.
 focus_on_window_activation focus
 EOF
-"${as_sway[@]}" env XDG_RUNTIME_DIR="$work/sway" HOME="$work/sway" PATH="$PATH" \
+# The test runner's mark, which --reset-env would drop.
+"${as_sway[@]}" env XDG_RUNTIME_DIR="$work/sway" HOME="$work/sway" PATH="$PATH" KIBBO_TEST_RUN="${KIBBO_TEST_RUN:-}" \
   WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
   sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
 sway_pid=$!
