@@ -40,11 +40,15 @@ poll find_board || { echo "the entry window did not open"; exit 1; }
 # Keys sent before the window has the keyboard go to the main window, and
 # the name box selects its text when it takes the focus: typed too early, the
 # name loses its first letters.
+# The name is typed through the server's own input path, as a player's
+# keys come, into the window that has the keyboard: events sent to a
+# window directly (--window) carry no time and no server state, and one in
+# a dozen sanitizer runs lost a letter of them.
 board_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$board" ]; }
 poll board_focused || { echo "the entry window did not take the keyboard"; exit 1; }
 sleep 0.5
-xdotool key --window "$board" ctrl+a
-xdotool type --window "$board" --delay 20 'Inu, "Pochi"'
+xdotool key ctrl+a
+xdotool type --delay 20 'Inu, "Pochi"'
 # touroku at 4680,360 twips, Command1 (OK) at 4560,3960.
 click_at "$board" 332 36
 sleep 0.3
