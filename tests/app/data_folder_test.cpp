@@ -128,3 +128,23 @@ TEST(InstalledDataFolder, WritableSystemDataIsNotThePlayers)
     EXPECT_EQ(chosen, prefix.filePath("home/kibbo/data").toStdString());
     EXPECT_EQ(ReadWholeFile(chosen + "/key.ini"), " 1 \r\n") << "seeded from the installed defaults";
 }
+
+// A folder named on the command line is made, given the defaults it lacks
+// (never replacing the player's own), and returned whole; one that cannot
+// be made is refused rather than replaced by another.
+TEST_F(DataFolderTest, NamedFolderIsMadeAndSeededOrRefused)
+{
+    const std::string named = root.filePath("records/mine").toStdString();
+    EXPECT_EQ(ProvideNamedDataFolder(program(), named), named);
+    EXPECT_EQ(ReadWholeFile(named + "/key.ini"), ReadWholeFile(defaults() + "/key.ini"));
+
+    const std::string mine = "1\r\n1\r\n";
+    ASSERT_TRUE(WriteFileAtomically(named + "/score.kib", mine));
+    EXPECT_EQ(ProvideNamedDataFolder(program(), named), named);
+    EXPECT_EQ(ReadWholeFile(named + "/score.kib"), mine);
+
+    const std::string blocked = root.filePath("file").toStdString();
+    ASSERT_TRUE(WriteFileAtomically(blocked, "not a folder"));
+    EXPECT_EQ(ProvideNamedDataFolder(program(), blocked + "/data"), "");
+    EXPECT_EQ(ProvideNamedDataFolder(program(), ""), "");
+}
