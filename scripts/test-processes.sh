@@ -16,7 +16,8 @@ test_process_names='kibbo|Xvfb|sway|swaybg|wayland_input|xmessage|xvfb-run'
 test_processes() {
   local pid
   for pid in $(ps -eo pid=,comm= | awk -v names="^($test_process_names)\$" '$2 ~ names { print $1 }'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "KIBBO_TEST_RUN=$KIBBO_TEST_RUN" && echo "$pid"
+    # A process may end between the listing and this look.
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "KIBBO_TEST_RUN=$KIBBO_TEST_RUN" && echo "$pid"
   done | sort
 }
 
