@@ -26,10 +26,8 @@ done
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LC_ALL=C.UTF-8
 unset LANGUAGE
-export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0"
-export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 source "$here/scripts/test-processes.sh"
+sanitizer_settings "$here"
 
 logs=$(mktemp -d "${TMPDIR:-/tmp}/kibbo-repeat.XXXXXX")
 loaders=()
@@ -61,8 +59,7 @@ for build in build build-asan; do
       key="$build $name"
       [ "$result" = Passed ] && passes[$key]=$((${passes[$key]:-0} + 1)) || passes[$key]=${passes[$key]:-0}
     done < <(sed -n 's/^ *[0-9]*\/[0-9]* *Test *#[0-9]*: \([^ ]*\) [ .*]*\([A-Za-z]*\).*/\1 \2/p' "$log")
-    for _ in $(seq 50); do leftovers "$before" >/dev/null || break; sleep 0.1; done
-    if leftovers "$before" >>"$log"; then
+    if settled_leftovers "$before" >>"$log"; then
       echo "run $run of $build left processes behind (see $log)"
       failed=1
     fi

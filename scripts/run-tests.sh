@@ -41,18 +41,12 @@ run_suite() {
 
 run_suite normal "$build"
 
-# The libraries below the game (Qt, fontconfig, SDL, FluidSynth) keep some
-# memory to the end on purpose; the suppressions name them, never our code.
-export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0"
-export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+sanitizer_settings "$here"
 run_suite asan "$build-asan"
 run_suite fuzz "$build-fuzz"
 
-# Whatever a test left running would otherwise go on after the suite. A
-# process whose end is under way gets a few seconds.
-for _ in $(seq 50); do leftovers "$before" >/dev/null || break; sleep 0.1; done
-if leftovers "$before"; then
+# Whatever a test left running would otherwise go on after the suite.
+if settled_leftovers "$before"; then
   summary+=("processes left behind by the tests: FAILED (listed above)")
   failed=1
 fi

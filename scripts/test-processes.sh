@@ -21,6 +21,15 @@ test_processes() {
   done | sort
 }
 
+# The sanitizer build's settings. The libraries below the game (Qt,
+# fontconfig, SDL, FluidSynth) keep some memory to the end on purpose; the
+# suppressions name them, never our code.
+sanitizer_settings() {
+  export LSAN_OPTIONS="suppressions=$1/tests/sanitizers/lsan.supp:print_suppressions=0"
+  export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+}
+
 # leftovers BEFORE: each such process that was not running before (BEFORE as
 # test_processes gave it then), described on a line; false when there is none.
 leftovers() {
@@ -30,4 +39,12 @@ leftovers() {
     found=0
   done
   return "$found"
+}
+
+# settled_leftovers BEFORE: leftovers, once a process whose end is under way
+# has had a few seconds.
+settled_leftovers() {
+  local _
+  for _ in $(seq 50); do leftovers "$1" >/dev/null || break; sleep 0.1; done
+  leftovers "$1"
 }

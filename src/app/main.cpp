@@ -96,26 +96,17 @@ int main(int argc, char* argv[])
             return 0;
         }
     }
-    bool traced = false;
-    bool recordsOnly = false;
+    // The data folder is needed before the application object (the window
+    // size is read from it); every other option is read after it, once Qt has
+    // taken its own (-platform, -style, ...).
     const char* namedData = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--trace") == 0) {
-            traced = true;
-        } else if (std::strcmp(argv[i], "--records") == 0) {
-            recordsOnly = true;
-        } else if (std::strcmp(argv[i], "--data") == 0) {
+        if (std::strcmp(argv[i], "--data") == 0) {
             if (i + 1 == argc) {
                 std::fprintf(stderr, "kibbo: --data needs a folder\n");
                 return 2;
             }
             namedData = argv[++i];
-        } else {
-            std::fprintf(stderr,
-                         "kibbo: unknown option '%s'; the options are --trace, --records, --data DIR, --help and "
-                         "--version\n",
-                         argv[i]);
-            return 2;
         }
     }
     if (!HasDisplay()) {
@@ -139,8 +130,22 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KIBBO_APP_ID));
     std::function<void(std::string_view)> trace;
-    if (traced)
-        trace = TraceLine;
+    bool recordsOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--trace") == 0) {
+            trace = TraceLine;
+        } else if (std::strcmp(argv[i], "--records") == 0) {
+            recordsOnly = true;
+        } else if (std::strcmp(argv[i], "--data") == 0) {
+            ++i;
+        } else {
+            std::fprintf(stderr,
+                         "kibbo: unknown option '%s'; the options are --trace, --records, --data DIR, --help and "
+                         "--version\n",
+                         argv[i]);
+            return 2;
+        }
+    }
     const std::string programFolder = kibbo::AssetFolder(programDir);
     auto single = std::make_unique<kibbo::SingleGame>(files.folder);
     const QByteArray request = recordsOnly ? "records" : "raise";
