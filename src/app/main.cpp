@@ -7,6 +7,8 @@
 #include "platform/ProgramPath.h"
 #include "platform/RuntimeFolder.h"
 #include "store/FileStore.h"
+#include "store/DataKeeper.h"
+#include "ui/DiskQueue.h"
 #include "ui/sound/SdlSound.h"
 #include "ui/MainForm.h"
 #include "ui/RecordsWindow.h"
@@ -70,9 +72,8 @@ std::string ProgramDirectory()
 // desktop's own; so the player's size is set before.
 void ScaleWindows(const kibbo::PlayerFiles& files)
 {
-    kibbo::RunAtOnce noSaves;
-    kibbo::FileStore store(files, noSaves);
-    const int scale = store.loadOptions().value.scale;
+    kibbo::RunAtOnce noWindowYet;
+    const int scale = kibbo::FileStore(files, noWindowYet).readOptions().value.scale;
     if (scale == 100)
         return;
     bool given = false;
@@ -170,14 +171,19 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (recordsOnly) {
-        // The records only read; a game started meanwhile may have the folder.
+        // The records window is no game: one started meanwhile may have the folder.
         single.reset();
-        // The records window never saves, so nothing is written beside it.
-        kibbo::RunAtOnce noSaves;
-        kibbo::FileStore store(files, noSaves);
+        // Its practice box is saved, and the history read, beside it.
+        kibbo::DiskQueue disk;
+        kibbo::FileStore store(files, disk);
+        kibbo::DataKeeper keeper(store);
+        keeper.load();
+        disk.drain();
         // It deletes itself when closed, which ends the program.
-        (new kibbo::RecordsWindow(store))->show();
-        return app.exec();
+        (new kibbo::RecordsWindow(keeper))->show();
+        const int status = app.exec();
+        disk.drain();
+        return status;
     }
     if (files.folder != kibbo::JoinProgramPath(programFolder, kibbo::kDataFolder))
         std::fprintf(stderr, "kibbo: your settings and scores are kept in %s\n", files.folder.c_str());

@@ -108,13 +108,13 @@ int Ranking(const std::vector<std::string>& args)
         }
     }
     const std::string& path = files.ranking;
-    // A command-line program has nothing to draw while it saves.
+    // A command-line program has nothing to draw while it reads and saves.
     kibbo::RunAtOnce runner;
     kibbo::FileStore store(files, runner);
 
     if (words.empty()) {
-        const kibbo::Loaded<kibbo::Ranking> read = store.loadRanking();
-        if (const auto problem = kibbo::RankingReadProblem(path, read.state))
+        const kibbo::Loaded<kibbo::Ranking> read = store.readRanking();
+        if (const auto problem = kibbo::RankingReadProblem(path, read.state, read.error))
             kibbo::ReportFileProblem(kTool, *problem);
         for (int i = 0; i < kibbo::kRankPlaces; ++i)
             std::printf("%d\t%d\t%s\n", i + 1, read.value.rankScore[i], Utf8(read.value.rankName[i]).c_str());
@@ -130,8 +130,7 @@ int Ranking(const std::vector<std::string>& args)
         return Fail("the ranking file cannot hold the name '" + words[2] + "' (no Shift-JIS form, or a line break)");
 
     // The same steps as the entry dialog's register and OK buttons.
-    kibbo::Registration registration;
-    store.registerScore(*score, name, [&registration](kibbo::Registration done) { registration = std::move(done); });
+    const kibbo::Registration registration = store.writeRegistration(*score, name);
     switch (registration.outcome.result) {
     case kibbo::SaveResult::Saved:
         if (registration.place == 0)
@@ -162,8 +161,8 @@ int History(const std::vector<std::string>& args)
     }
     kibbo::RunAtOnce runner;
     kibbo::FileStore store(files, runner);
-    const kibbo::Loaded<std::vector<kibbo::GameRecord>> read = store.loadHistory();
-    if (const auto problem = kibbo::HistoryReadProblem(files.history, read.state, read.skippedLines))
+    const kibbo::Loaded<std::vector<kibbo::GameRecord>> read = store.readHistory();
+    if (const auto problem = kibbo::HistoryReadProblem(files.history, read.state, read.skippedLines, read.error))
         kibbo::ReportFileProblem(kTool, *problem);
     for (const kibbo::GameRecord& game : read.value) {
         const std::string score = game.score ? std::to_string(*game.score) : std::string();
@@ -247,7 +246,7 @@ int main(int argc, char** argv)
     kibbo::RunAtOnce runner;
     kibbo::FileStore store(files, runner);
     // The game's own settings: standard spellings when there are none yet.
-    const kibbo::Loaded<kibbo::KeyPrefs> read = store.loadKeyPrefs(kibbo::KeyPrefs{});
+    const kibbo::Loaded<kibbo::KeyPrefs> read = store.readKeyPrefs(kibbo::KeyPrefs{});
     if (prefsFile && read.state != kibbo::ReadState::Loaded)
         return Fail(kibbo::CannotReadSpellings(*prefsFile));
     const kibbo::KeyPrefs& prefs = read.value;

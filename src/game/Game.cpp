@@ -4,7 +4,6 @@
 #include "prefs/Options.h"
 #include "scores/KeyStats.h"
 #include "scores/ScoreFiles.h"
-#include "store/FileProblems.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
 #include "typing/PracticeDogs.h"
@@ -103,11 +102,10 @@ std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount)
 Game::Game(Services services)
     : m_controls(services.controls)
     , m_sound(services.sound)
-    , m_store(services.store)
+    , m_data(services.data)
     , m_currentSeconds(std::move(services.currentSeconds))
     , m_trace(std::move(services.trace))
     , m_recordGame(std::move(services.recordGame))
-    , m_scoreSaved(std::move(services.scoreSaved))
     , m_milliseconds(std::move(services.milliseconds))
 {
 }
@@ -118,7 +116,7 @@ void Game::formLoad()
     m_state.dogIndex = static_cast<std::int16_t>(m_currentSeconds());
     m_state.screen = Screen::Title;
     m_controls.loadPicture(Control::Image6, kTitleWall);
-    const Options options = m_store.loadOptions().value;
+    const Options& options = m_data.options;
     setSoundLevels({options.music, options.effects, options.musicVolume, options.effectsVolume});
     optionsChanged();
 }
@@ -167,10 +165,9 @@ void Game::newGame()
 void Game::nextDog()
 {
     GameState& s = m_state;
-    // Reread every time, so a change in the settings applies from the next dog.
-    // (A file unchanged since the last dog is not parsed again.)
-    s.keyPref = m_store.loadKeyPrefs(s.keyPref).value;
-    const Options options = m_store.loadOptions().value;
+    // Taken at every dog, so a change in the settings applies from the next dog.
+    s.keyPref = m_data.keyPrefs;
+    const Options& options = m_data.options;
     s.anySpelling = options.anySpelling;
     s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;
     s.weakKeys = options.weakKeys;
@@ -207,7 +204,7 @@ std::int16_t Game::chooseDog()
     if (s.weakKeys && s.dogsShown % 2 == 1) {
         // Judged once a game, and every dog's share once for its spellings.
         if (!s.weakWeights)
-            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_store.loadRecentGames().value));
+            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_data.recentGames));
         if (s.weakShares.empty() || s.weakSharesFor != s.keyPref) {
             s.weakShares = WeakShares(*s.weakWeights, s.keyPref);
             s.weakSharesFor = s.keyPref;
@@ -253,7 +250,7 @@ void Game::showScreen(Screen screen)
 void Game::optionsChanged()
 {
     const Screen screen = m_state.screen;
-    const bool practising = m_store.loadOptions().value.weakKeys;
+    const bool practising = m_data.options.weakKeys;
     m_controls.setVisible(Control::PracticeNote, practising && (screen == Screen::Title || screen == Screen::Play));
 }
 
@@ -339,12 +336,14 @@ Outcome Game::keyPress(char16_t code)
     constexpr char16_t kEscape = u'\x1b';
     if (s.screen == Screen::Title && code == kEnter) {
         buttonUp(PictureButton::Start);
-        return Outcome::Nothing;
+        return Outcome::Started;
     }
     if (s.screen == Screen::GameOver || s.screen == Screen::Cleared) {
-        if (code == kEnter)
+        if (code == kEnter) {
             buttonUp(PictureButton::Restart);
-        else if (code == kEscape)
+            return Outcome::Started;
+        }
+        if (code == kEscape)
             buttonUp(PictureButton::Top);
         return Outcome::Nothing;
     }
@@ -530,27 +529,21 @@ void Game::clearGame()
     changeMusic(Tune::Fanfare);
     trace("clear\t" + std::to_string(result.score) + "\t" + std::to_string(result.speed) + "\t"
           + std::to_string(s.dogCount) + "\t" + std::to_string(s.missCount));
-    // The entry window reads the score from the last-score file, so it
-    // opens once the file is saved; the cleared screen does not wait for it.
-    m_store.saveLastScore(result.score, [this, result](SaveOutcome saved) { finishClear(result, std::move(saved)); });
     recordGame(Ending::Cleared, result.score);
 }
 
-void Game::finishClear(ClearResult result, SaveOutcome saved)
+const ClearResult& Game::finishClear(const SaveOutcome& lastScoreSave, const Ranking& ranking)
 {
     GameState& s = m_state;
-    result.scoreSaved = saved.saved();
-    result.lastScoreSave = std::move(saved);
-    // The ranking as saved now, after every registration asked for before.
-    const Loaded<Ranking> ranking = m_store.loadRanking();
+    ClearResult& result = m_lastClear;
+    result.scoreSaved = lastScoreSave.saved();
+    result.lastScoreSave = lastScoreSave;
     for (int i = 0; i < kRankPlaces; ++i)
-        s.rankScore[i] = ranking.value.rankScore[i];
+        s.rankScore[i] = ranking.rankScore[i];
     // Practice chose its dogs, so its score is no comparison with the
     // ranking's games.
     result.entersRanking = !result.practice && s.rankScore[kRankPlaces - 1] < result.score;
-    m_lastClear = result;
-    if (m_scoreSaved)
-        m_scoreSaved(m_lastClear);
+    return result;
 }
 
 void Game::trace(const std::string& line) const
@@ -576,11 +569,11 @@ ButtonOutcome Game::buttonUp(PictureButton button)
     switch (button) {
     case PictureButton::Start:
         beginPlay();
-        break;
+        return ButtonOutcome::Started;
     case PictureButton::Restart:
         newGame();
         beginPlay();
-        break;
+        return ButtonOutcome::Started;
     case PictureButton::Top:
         newGame();
         titleSetUp();
@@ -598,7 +591,6 @@ void Game::toggleMusic()
     m_levels.music = on;
     m_sound.setLevels(m_levels);
     trace(on ? "music\ton" : "music\toff");
-    saveSoundOption([on](Options& options) { options.music = on; });
 }
 
 void Game::toggleEffects()
@@ -607,17 +599,6 @@ void Game::toggleEffects()
     m_levels.effects = on;
     m_sound.setLevels(m_levels);
     trace(on ? "effects\ton" : "effects\toff");
-    saveSoundOption([on](Options& options) { options.effects = on; });
-}
-
-void Game::saveSoundOption(std::function<void(Options&)> change)
-{
-    // Nothing waits for the save; a failure is said where a player who
-    // reported it would look.
-    m_store.saveOptions(std::move(change), [](const SaveOutcome& outcome) {
-        if (!outcome.saved())
-            ReportFileProblem("kibbo", CannotWrite(outcome, Unsaved::Options));
-    });
 }
 
 void Game::setSoundLevels(const SoundLevels& levels)
@@ -629,7 +610,7 @@ void Game::setSoundLevels(const SoundLevels& levels)
 bool Game::pause()
 {
     GameState& s = m_state;
-    if (s.screen != Screen::Play || s.paused || !m_store.loadOptions().value.pause)
+    if (s.screen != Screen::Play || s.paused || !m_data.options.pause)
         return false;
     s.paused = true;
     // Nothing of the dog stays on screen to be read ahead.

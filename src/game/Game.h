@@ -7,6 +7,7 @@
 #include "game/PictureButtons.h"
 #include "game/SoundService.h"
 #include "scores/History.h"
+#include "store/PlayerData.h"
 #include "store/PlayerStore.h"
 
 #include <cstdint>
@@ -17,17 +18,19 @@
 namespace kibbo {
 
 // What a button release asks of the window beyond the controls it has set.
-enum class ButtonOutcome { Continue, Quit };
+enum class ButtonOutcome { Continue, Started, Quit };
 
-// What a tick or a key press did, for the window to follow up on.
-enum class Outcome { Nothing, DogDone, Cleared, GameOver };
+// What a tick or a key press did, for the window to follow up on: a game
+// started, a dog done (the next one is on screen), the game cleared (its
+// score is to be saved) or over.
+enum class Outcome { Nothing, Started, DogDone, Cleared, GameOver };
 
 // The result of the last cleared game.
 struct ClearResult {
     std::int32_t speed = 0; // characters per minute
     std::int32_t score = 0;
     bool scoreSaved = false;    // the last-score file holds this score
-    bool entersRanking = false; // beats the seventh place as saved, in a normal game
+    bool entersRanking = false; // beats the seventh place as saved, in a normal game; known once saved
     bool practice = false;      // dogs were chosen for the weak keys: no ranking
     SaveOutcome lastScoreSave;  // how saving the last score went
 };
@@ -39,23 +42,24 @@ std::int32_t TypingSpeed(std::int32_t typeCount, std::int32_t playSeconds);
 std::int32_t TotalScore(std::int32_t speed, std::int16_t missCount);
 
 // The game's rules: the state record and the main window's procedures. It
-// reaches the window, sound, the player's files and the clock only through the services
-// given to it.
+// reaches the window, sound, the player's data and the clock only through
+// the services given to it, and never the disk: the window saves what the
+// outcomes of its calls ask for. A copy is a game of its own on the same
+// services.
 class Game {
 public:
     struct Services {
         MainFormControls& controls;
         SoundService& sound;
-        PlayerStore& store;                  // the spellings, options, scores and history
+        // The spellings, options and recent games, as last read; each dog
+        // takes them as they are then.
+        const PlayerData& data;
         std::function<int()> currentSeconds; // seconds field of the local time
         // One line per game event, for --trace; nothing when empty.
         std::function<void(std::string_view)> trace = {};
         // Every game that ends, cleared, over or left, for the history; the
         // receiver stamps the time. Nothing when empty.
         std::function<void(GameRecord)> recordGame = {};
-        // A cleared game once its score is saved (or could not be): the
-        // entry window opens from here. Nothing when empty.
-        std::function<void(const ClearResult&)> scoreSaved = {};
         // A steady clock in milliseconds, to time each key; keys go untimed
         // when empty.
         std::function<std::int64_t()> milliseconds = {};
@@ -84,15 +88,18 @@ public:
     // The character of every key pressed in the main window. Judged only
     // while a game is played; on every other screen a key changes nothing.
     Outcome keyPress(char16_t code);
+    // The cleared game's score saved (or not) and the ranking as saved then:
+    // whether it enters the ranking.
+    const ClearResult& finishClear(const SaveOutcome& lastScoreSave, const Ranking& ranking);
 
     // Mouse down / up on one of the four picture buttons, any mouse button.
     void buttonDown(PictureButton button);
     ButtonOutcome buttonUp(PictureButton button);
 
-    // The options file changed: the practice caption follows it at once.
+    // The options changed: the practice caption follows them at once.
     void optionsChanged();
     // F2 and F3 on every screen, in play too: the music or the effects on
-    // or off at once, and so kept in the options file.
+    // or off at once. The window keeps the new levels in the options.
     void toggleMusic();
     void toggleEffects();
     // The sound options as the options window sets them, heard at once.
@@ -120,21 +127,18 @@ private:
     void showResults();
     void gameOver();
     void clearGame();
-    void finishClear(ClearResult result, SaveOutcome saved);
     void trace(const std::string& line) const;
     bool takenByFinishedDog(char16_t code);
     bool judge(char16_t code);
     void countMistype(char16_t code);
     void recordGame(Ending ending, std::optional<std::int32_t> score);
-    void saveSoundOption(std::function<void(Options&)> change);
 
     MainFormControls& m_controls;
     SoundService& m_sound;
-    PlayerStore& m_store;
+    const PlayerData& m_data;
     std::function<int()> m_currentSeconds;
     std::function<void(std::string_view)> m_trace;
     std::function<void(GameRecord)> m_recordGame;
-    std::function<void(const ClearResult&)> m_scoreSaved;
     std::function<std::int64_t()> m_milliseconds;
     GameState m_state;
     ClearResult m_lastClear;

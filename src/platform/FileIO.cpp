@@ -96,11 +96,18 @@ Loaded<std::string> ReadSmallFile(const std::string& path, std::size_t limit)
 {
     // Not blocking: a pipe put where a file belongs must not hang the game.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0)
-        return {{}, errno == ENOENT || errno == ENOTDIR ? ReadState::Missing : ReadState::Unreadable};
+    if (fd.get() < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            return {{}, ReadState::Missing};
+        return {{}, ReadState::Unreadable, 0, error};
+    }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return {{}, ReadState::Unreadable};
+    if (::fstat(fd.get(), &info) != 0)
+        return {{}, ReadState::Unreadable, 0, errno};
+    // A folder, a pipe or a device where the file belongs.
+    if (!S_ISREG(info.st_mode))
+        return {{}, ReadState::Unreadable, 0, S_ISDIR(info.st_mode) ? EISDIR : EINVAL};
     if (info.st_size > static_cast<off_t>(limit))
         return {{}, ReadState::TooLarge};
     // The size is checked again while reading: the file may grow meanwhile.
@@ -111,7 +118,7 @@ Loaded<std::string> ReadSmallFile(const std::string& path, std::size_t limit)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return {{}, ReadState::Unreadable};
+            return {{}, ReadState::Unreadable, 0, errno};
         }
         if (got == 0)
             break;
@@ -123,18 +130,21 @@ Loaded<std::string> ReadSmallFile(const std::string& path, std::size_t limit)
     return {std::move(bytes), ReadState::Loaded};
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     std::string temporary = path + ".saving-XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
-        return false;
+        return {errno};
+    errno = 0;
     const bool written = ::fchmod(fd.get(), ModeFor(path)) == 0 && WriteAll(fd.get(), bytes)
                          && ::fsync(fd.get()) == 0 && fd.close()
                          && ::rename(temporary.c_str(), path.c_str()) == 0;
     if (!written) {
+        // Each step that fails says why in errno.
+        const int error = errno != 0 ? errno : ENOSPC;
         ::unlink(temporary.c_str());
-        return false;
+        return {error};
     }
     // The rename itself is on the disk once the folder is flushed. The new
     // file is in place either way; a folder that cannot be flushed (some
@@ -142,7 +152,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     Descriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
-    return true;
+    return {};
 }
 
 } // namespace kibbo

@@ -27,12 +27,19 @@ inline constexpr std::size_t kSmallFileLimit = 16 * 1024;
 // of it must not replace it.
 Loaded<std::string> ReadSmallFile(const std::string& path, std::size_t limit = kSmallFileLimit);
 
+// How a write went: true when done, else the system's reason (errno).
+struct WriteResult {
+    int error = 0;
+
+    explicit operator bool() const { return error == 0; }
+};
+
 // Replaces a file in one step with exactly these bytes, made durable: they
 // are written to a new file beside it, flushed to the disk and renamed over
-// it. Returns false on any failure (full disk, quota, file size limit, I/O
-// error, the folder gone); the old file is then left byte for byte and
-// nothing else remains behind.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// it. Fails, with the reason, on any failure (full disk, quota, file size
+// limit, I/O error, the folder gone); the old file is then left byte for
+// byte and nothing else remains behind.
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Takes the next line off the front of bytes and returns it without its
 // line end (CR LF or a bare LF, as an editor may leave it).

@@ -20,6 +20,7 @@ struct Loaded {
     T value{};
     ReadState state = ReadState::Missing;
     int skippedLines = 0; // the history's damaged lines, left out of value
+    int error = 0;        // the system's reason (errno) when Unreadable
 };
 
 } // namespace kibbo

@@ -22,17 +22,24 @@ enum class Unsaved {
     Nothing,      // kibbo-tool: the file was left as it was
 };
 
-// "cannot write FILE; ..." for a save that did not happen.
+// "cannot write FILE (REASON); ..." for a save that did not happen, or
+// "cannot read FILE (REASON); ..." when the file it would replace cannot be
+// read.
 std::string CannotWrite(const SaveOutcome& outcome, Unsaved what);
 
 // What a read of the ranking or the history says to kibbo-tool's user;
 // nothing when the file read well (or is simply not there yet).
-std::optional<std::string> RankingReadProblem(const std::string& file, ReadState state);
-std::optional<std::string> HistoryReadProblem(const std::string& file, ReadState state, int skippedLines);
+// error is the system's reason for an unreadable file.
+std::optional<std::string> RankingReadProblem(const std::string& file, ReadState state, int error);
+std::optional<std::string> HistoryReadProblem(const std::string& file, ReadState state, int skippedLines, int error);
 // A spellings file named on the command line that cannot be read.
 std::string CannotReadSpellings(const std::string& file);
 
 // "PROGRAM: MESSAGE" on stderr.
 void ReportFileProblem(std::string_view program, const std::string& message);
+
+// For a save no window shows: a failure is said on stderr, where a player
+// who reports it would look.
+Completion<SaveOutcome> ReportFailure(Unsaved what);
 
 } // namespace kibbo

@@ -4,7 +4,10 @@
 #include "platform/FileIO.h"
 #include "platform/FolderLock.h"
 
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -24,9 +27,16 @@ std::optional<FileStamp> StampOf(const std::string& path)
     return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
 }
 
-SaveOutcome Outcome(bool written, const std::string& path)
+SaveOutcome Outcome(WriteResult written, const std::string& path)
 {
-    return {written ? SaveResult::Saved : SaveResult::WriteFailed, path};
+    return {written ? SaveResult::Saved : SaveResult::WriteFailed, path, written.error};
+}
+
+// A file that is there but cannot be read, so a save keeping part of it
+// would lose the rest.
+SaveOutcome NotReplaced(const std::string& path, const Loaded<std::string>& file)
+{
+    return {SaveResult::NotReplaced, path, file.error};
 }
 
 SaveOutcome WriteKeyPrefs(const PlayerFiles& files, const KeyPrefs& prefs)
@@ -43,7 +53,7 @@ SaveOutcome WriteOptions(const PlayerFiles& files, const std::function<void(Opti
     const Loaded<std::string> file = ReadSmallFile(files.options);
     // Keys that cannot be read cannot be kept.
     if (file.state == ReadState::Unreadable)
-        return {SaveResult::NotReplaced, files.options};
+        return NotReplaced(files.options, file);
     Options options = file.state == ReadState::Loaded ? ParseOptions(file.value) : Options{};
     change(options);
     return Outcome(WriteFileAtomically(files.options, FormatOptions(options)), files.options);
@@ -65,7 +75,7 @@ Registration WriteRegistration(const PlayerFiles& files, std::int32_t score, std
     // that knows nothing of its places.
     const Loaded<std::string> file = ReadSmallFile(files.ranking);
     if (file.state == ReadState::Unreadable) {
-        registration.outcome.result = SaveResult::NotReplaced;
+        registration.outcome = NotReplaced(files.ranking, file);
         return registration;
     }
     if (file.state == ReadState::Loaded)
@@ -103,7 +113,7 @@ SaveOutcome WriteGame(const PlayerFiles& files, const GameRecord& game)
     std::vector<GameRecord> games;
     // Games that cannot be read now are not to be replaced by this one.
     if (file.state == ReadState::Unreadable)
-        return {SaveResult::NotReplaced, path};
+        return NotReplaced(path, file);
     if (file.state == ReadState::Loaded) {
         games = ParseHistory(file.value).value;
     } else if (file.state == ReadState::TooLarge) {
@@ -111,10 +121,55 @@ SaveOutcome WriteGame(const PlayerFiles& files, const GameRecord& game)
         // for whoever made it, and the history starts again.
         const std::string aside = path + ".damaged";
         if (std::rename(path.c_str(), aside.c_str()) != 0)
-            return {SaveResult::WriteFailed, path};
+            return {SaveResult::WriteFailed, path, errno};
     }
     games.push_back(game);
     return Outcome(WriteFileAtomically(path, FormatHistory(std::move(games))), path);
+}
+
+// A read of one file: what could not be read comes back empty, with why.
+template <class T>
+Loaded<T> Read(const std::string& path, std::size_t limit, const std::function<Loaded<T>(const std::string&)>& parse)
+{
+    Loaded<std::string> file = ReadSmallFile(path, limit);
+    if (file.state != ReadState::Loaded)
+        return {T{}, file.state, 0, file.error};
+    return parse(file.value);
+}
+
+Loaded<std::string> ReadKeyPrefBytes(const PlayerFiles& files)
+{
+    return ReadSmallFile(files.keyPrefs);
+}
+
+Loaded<Options> ReadOptions(const PlayerFiles& files)
+{
+    return Read<Options>(files.options, kSmallFileLimit, [](const std::string& bytes) {
+        return Loaded<Options>{ParseOptions(bytes), ReadState::Loaded};
+    });
+}
+
+Loaded<Ranking> ReadRanking(const PlayerFiles& files)
+{
+    return Read<Ranking>(files.ranking, kSmallFileLimit, ParseRanking);
+}
+
+Loaded<std::int32_t> ReadLastScore(const PlayerFiles& files)
+{
+    return Read<std::int32_t>(files.lastScore, kSmallFileLimit, [](const std::string& bytes) {
+        const std::optional<std::int32_t> score = ParseLastScore(bytes);
+        return Loaded<std::int32_t>{score.value_or(0), score ? ReadState::Loaded : ReadState::Damaged};
+    });
+}
+
+Loaded<std::vector<GameRecord>> ReadHistory(const PlayerFiles& files)
+{
+    return Read<std::vector<GameRecord>>(files.history, kHistoryFileLimit, ParseHistory);
+}
+
+Loaded<std::vector<GameRecord>> ReadRecentGames(const PlayerFiles& files)
+{
+    return Read<std::vector<GameRecord>>(files.history, kHistoryFileLimit, ParseRecentHistory);
 }
 
 } // namespace
@@ -125,80 +180,61 @@ bool FileStamp::operator==(const FileStamp& other) const
            && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
 }
 
-FileStore::FileStore(PlayerFiles files, SaveRunner& runner)
+// Each file's stamp as last read; an unknown one is read at the next look.
+struct FileStore::Seen {
+    enum File { KeyPrefs, Options, Ranking, LastScore, History, Count };
+    struct Stamp {
+        bool known = false;
+        std::optional<FileStamp> stamp; // none for a file that was not there
+    };
+    std::array<Stamp, Count> files;
+
+    // Whether the file changed since it was last read, and from now on
+    // known as it is. Taken before the read: a file replaced in between
+    // looks changed at the next look and is read again then.
+    bool changed(File file, const std::string& path, bool always)
+    {
+        Stamp& seen = files[file];
+        const std::optional<FileStamp> now = StampOf(path);
+        const bool changed = always || !seen.known || seen.stamp != now;
+        seen = {true, now};
+        return changed;
+    }
+    // A save ended: what is there now, the save or the file it left, is
+    // read at the next look.
+    void forget(File file) { files[file].known = false; }
+};
+
+FileStore::FileStore(PlayerFiles files, DiskRunner& runner)
     : m_files(std::move(files))
     , m_runner(runner)
+    , m_seen(std::make_shared<Seen>())
 {
 }
 
-template <class T>
-Loaded<T> FileStore::cachedRead(const std::string& path, Cached<T>& cache, std::size_t limit,
-                                const std::function<Loaded<T>(const std::string& bytes)>& parse)
+namespace {
+
+FileReads ReadChanged(const PlayerFiles& files, FileStore::Seen& seen, bool all)
 {
-    // Taken before the read: a file replaced in between looks changed at the
-    // next read and is read again then.
-    const std::optional<FileStamp> stamp = StampOf(path);
-    if (stamp && cache.stamp == stamp)
-        return cache.read;
-    Loaded<std::string> file = ReadSmallFile(path, limit);
-    ++cache.reads;
-    cache.stamp = file.state == ReadState::Loaded ? stamp : std::nullopt;
-    if (file.state == ReadState::Loaded)
-        cache.read = parse(file.value);
-    else
-        cache.read = {T{}, file.state};
-    return cache.read;
+    using File = FileStore::Seen::File;
+    FileReads reads;
+    if (seen.changed(File::KeyPrefs, files.keyPrefs, all))
+        reads.keyPrefs = ReadKeyPrefBytes(files);
+    if (seen.changed(File::Options, files.options, all))
+        reads.options = ReadOptions(files);
+    if (seen.changed(File::Ranking, files.ranking, all))
+        reads.ranking = ReadRanking(files);
+    if (seen.changed(File::LastScore, files.lastScore, all))
+        reads.lastScore = ReadLastScore(files);
+    if (seen.changed(File::History, files.history, all))
+        reads.recentGames = ReadRecentGames(files);
+    return reads;
 }
 
-Loaded<KeyPrefs> FileStore::loadKeyPrefs(const KeyPrefs& current)
-{
-    const Loaded<std::string> bytes = cachedRead<std::string>(
-        m_files.keyPrefs, m_keyPrefs, kSmallFileLimit,
-        [](const std::string& read) { return Loaded<std::string>{read, ReadState::Loaded}; });
-    if (bytes.state != ReadState::Loaded)
-        return {current, bytes.state};
-    if (m_keyPrefsParsedRead != m_keyPrefs.reads || m_keyPrefsBase != current) {
-        m_keyPrefsParsed = {ParseKeyPrefs(bytes.value, current), ReadState::Loaded};
-        m_keyPrefsBase = current;
-        m_keyPrefsParsedRead = m_keyPrefs.reads;
-    }
-    return m_keyPrefsParsed;
-}
+} // namespace
 
-Loaded<Options> FileStore::loadOptions()
-{
-    return cachedRead<Options>(m_files.options, m_options, kSmallFileLimit, [](const std::string& bytes) {
-        return Loaded<Options>{ParseOptions(bytes), ReadState::Loaded};
-    });
-}
-
-Loaded<Ranking> FileStore::loadRanking()
-{
-    Loaded<Ranking> read = cachedRead<Ranking>(m_files.ranking, m_ranking, kSmallFileLimit, ParseRanking);
-    // Places that could not be read show as empty, as a damaged file's do.
-    if (read.state == ReadState::TooLarge || read.state == ReadState::Unreadable)
-        read.state = ReadState::Damaged;
-    return read;
-}
-
-Loaded<std::int32_t> FileStore::loadLastScore()
-{
-    return cachedRead<std::int32_t>(m_files.lastScore, m_lastScore, kSmallFileLimit, [](const std::string& bytes) {
-        const std::optional<std::int32_t> score = ParseLastScore(bytes);
-        return Loaded<std::int32_t>{score.value_or(0), score ? ReadState::Loaded : ReadState::Damaged};
-    });
-}
-
-Loaded<std::vector<GameRecord>> FileStore::loadHistory()
-{
-    return cachedRead<std::vector<GameRecord>>(m_files.history, m_history, kHistoryFileLimit, ParseHistory);
-}
-
-Loaded<std::vector<GameRecord>> FileStore::loadRecentGames()
-{
-    return cachedRead<std::vector<GameRecord>>(m_files.history, m_recentGames, kHistoryFileLimit, ParseRecentHistory);
-}
-
+// The work handed to the runner holds its own copy of the file names, so
+// that work still on its way never depends on the store that asked for it.
 template <class Result>
 void FileStore::submit(std::function<Result()> work, Completion<Result> done)
 {
@@ -210,32 +246,81 @@ void FileStore::submit(std::function<Result()> work, Completion<Result> done)
                  });
 }
 
+void FileStore::readAll(Completion<FileReads> done)
+{
+    submit<FileReads>([files = m_files, seen = m_seen] { return ReadChanged(files, *seen, true); }, std::move(done));
+}
+
+void FileStore::lookAgain(Completion<FileReads> done)
+{
+    submit<FileReads>([files = m_files, seen = m_seen] { return ReadChanged(files, *seen, false); }, std::move(done));
+}
+
+void FileStore::readRanking(Completion<Loaded<Ranking>> done)
+{
+    submit<Loaded<Ranking>>([files = m_files] { return ReadRanking(files); }, std::move(done));
+}
+
+void FileStore::readHistory(Completion<Loaded<std::vector<GameRecord>>> done)
+{
+    submit<Loaded<std::vector<GameRecord>>>([files = m_files] { return ReadHistory(files); }, std::move(done));
+}
+
+void FileStore::watch(std::function<void()> changed)
+{
+    m_runner.watch({m_files.folder, m_files.keyPrefs, m_files.options, m_files.ranking, m_files.lastScore,
+                    m_files.history},
+                   std::move(changed));
+}
+
 void FileStore::saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([files = m_files, prefs] { return WriteKeyPrefs(files, prefs); }, std::move(done));
+    submit<SaveOutcome>(
+        [files = m_files, seen = m_seen, prefs] {
+            seen->forget(Seen::KeyPrefs);
+            return WriteKeyPrefs(files, prefs);
+        },
+        std::move(done));
 }
 
 void FileStore::saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([files = m_files, change = std::move(change)] { return WriteOptions(files, change); },
-                        std::move(done));
+    submit<SaveOutcome>(
+        [files = m_files, seen = m_seen, change = std::move(change)] {
+            seen->forget(Seen::Options);
+            return WriteOptions(files, change);
+        },
+        std::move(done));
 }
 
 void FileStore::registerScore(std::int32_t score, std::u16string name, Completion<Registration> done)
 {
     submit<Registration>(
-        [files = m_files, score, name = std::move(name)] { return WriteRegistration(files, score, name); },
+        [files = m_files, seen = m_seen, score, name = std::move(name)] {
+            seen->forget(Seen::Ranking);
+            return WriteRegistration(files, score, name);
+        },
         std::move(done));
 }
 
 void FileStore::saveLastScore(std::int32_t score, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([files = m_files, score] { return WriteLastScore(files, score); }, std::move(done));
+    submit<SaveOutcome>(
+        [files = m_files, seen = m_seen, score] {
+            seen->forget(Seen::LastScore);
+            return WriteLastScore(files, score);
+        },
+        std::move(done));
 }
 
 void FileStore::appendGame(GameRecord game, Completion<SaveOutcome> done)
 {
-    submit<SaveOutcome>([files = m_files, game = std::move(game)] { return WriteGame(files, game); }, std::move(done));
+    submit<SaveOutcome>(
+        [files = m_files, seen = m_seen, game = std::move(game)] {
+            seen->forget(Seen::History);
+            return WriteGame(files, game);
+        },
+        std::move(done));
 }
 
 void FileStore::afterSaves(std::function<void()> then)
@@ -243,8 +328,39 @@ void FileStore::afterSaves(std::function<void()> then)
     m_runner.run([] {}, std::move(then));
 }
 
-// The work handed to the runner holds its own copy of the file names, so
-// that a save still on its way never depends on the store that asked for it.
+Loaded<KeyPrefs> FileStore::readKeyPrefs(const KeyPrefs& current) const
+{
+    const Loaded<std::string> bytes = ReadKeyPrefBytes(m_files);
+    if (bytes.state != ReadState::Loaded)
+        return {current, bytes.state, 0, bytes.error};
+    return {ParseKeyPrefs(bytes.value, current), ReadState::Loaded};
+}
+
+Loaded<Options> FileStore::readOptions() const
+{
+    return ReadOptions(m_files);
+}
+
+Loaded<Ranking> FileStore::readRanking() const
+{
+    return ReadRanking(m_files);
+}
+
+Loaded<std::int32_t> FileStore::readLastScore() const
+{
+    return ReadLastScore(m_files);
+}
+
+Loaded<std::vector<GameRecord>> FileStore::readHistory() const
+{
+    return ReadHistory(m_files);
+}
+
+Loaded<std::vector<GameRecord>> FileStore::readRecentGames() const
+{
+    return ReadRecentGames(m_files);
+}
+
 SaveOutcome FileStore::writeKeyPrefs(const KeyPrefs& prefs) const
 {
     return WriteKeyPrefs(m_files, prefs);

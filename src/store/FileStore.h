@@ -4,34 +4,39 @@
 #include "platform/PlayerFiles.h"
 #include "store/PlayerStore.h"
 
-#include <cstddef>
 #include <ctime>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include <sys/types.h>
 
 namespace kibbo {
 
-// Where a file store's saves are written: work is one save, run on the
+// Where a file store's reads and saves run: work is one of them, run on the
 // runner's thread in the order handed over; deliver hands its result to the
 // caller afterwards, on the caller's thread.
-class SaveRunner {
+class DiskRunner {
 public:
-    virtual ~SaveRunner() = default;
+    virtual ~DiskRunner() = default;
     virtual void run(std::function<void()> work, std::function<void()> deliver) = 0;
+    // Calls changed on the caller's thread whenever one of paths (files, or
+    // the folder they lie in) may have changed; nothing where the runner
+    // cannot watch.
+    virtual void watch(std::vector<std::string> paths, std::function<void()> changed) = 0;
 };
 
-// Runs each save at once and delivers its result before returning: for a
-// command-line program, which has nothing to draw meanwhile.
-class RunAtOnce final : public SaveRunner {
+// Runs each read and save at once and delivers its result before returning:
+// for a command-line program, which has nothing to draw meanwhile.
+class RunAtOnce final : public DiskRunner {
 public:
     void run(std::function<void()> work, std::function<void()> deliver) override
     {
         work();
         deliver();
     }
+    void watch(std::vector<std::string>, std::function<void()>) override {}
 };
 
 // What stat says of a file: when all of it is as at the last read, the file
@@ -50,23 +55,19 @@ struct FileStamp {
 // and replaces its file in one step (WriteFileAtomically), so that programs
 // on the same folder take turns and a crash leaves the old file whole.
 //
-// The load* functions and the store's cache belong to the thread that made
-// the store; the write* functions read afresh and may run on any thread.
+// The read* and write* functions do the work at once and may run on any
+// thread; the PlayerStore functions hand it to the runner.
 class FileStore final : public PlayerStore {
 public:
-    FileStore(PlayerFiles files, SaveRunner& runner);
+    FileStore(PlayerFiles files, DiskRunner& runner);
 
     const PlayerFiles& files() const { return m_files; }
-    // How often a file was actually read and parsed, not taken from the
-    // cache: for the tests of the cache.
-    int spellingsReads() const { return m_keyPrefs.reads; }
 
-    Loaded<KeyPrefs> loadKeyPrefs(const KeyPrefs& current) override;
-    Loaded<Options> loadOptions() override;
-    Loaded<Ranking> loadRanking() override;
-    Loaded<std::int32_t> loadLastScore() override;
-    Loaded<std::vector<GameRecord>> loadHistory() override;
-    Loaded<std::vector<GameRecord>> loadRecentGames() override;
+    void readAll(Completion<FileReads> done) override;
+    void lookAgain(Completion<FileReads> done) override;
+    void readRanking(Completion<Loaded<Ranking>> done) override;
+    void readHistory(Completion<Loaded<std::vector<GameRecord>>> done) override;
+    void watch(std::function<void()> changed) override;
 
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) override;
     void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) override;
@@ -74,6 +75,18 @@ public:
     void saveLastScore(std::int32_t score, Completion<SaveOutcome> done) override;
     void appendGame(GameRecord game, Completion<SaveOutcome> done) override;
     void afterSaves(std::function<void()> then) override;
+
+    // The spellings over `current`: a slot the file cannot supply (file
+    // missing, too short, a field that is no number or does not fit 16 bits)
+    // keeps the value it has there.
+    Loaded<KeyPrefs> readKeyPrefs(const KeyPrefs& current) const;
+    // Every option off where the file cannot say.
+    Loaded<Options> readOptions() const;
+    Loaded<Ranking> readRanking() const;
+    Loaded<std::int32_t> readLastScore() const;
+    Loaded<std::vector<GameRecord>> readHistory() const;
+    // The latest kRecentGames of them, at the cost of those alone.
+    Loaded<std::vector<GameRecord>> readRecentGames() const;
 
     // The saves themselves, each waiting until the disk has the file.
     SaveOutcome writeKeyPrefs(const KeyPrefs& prefs) const;
@@ -85,34 +98,18 @@ public:
     // record that would not read back (a malformed time or key) is not saved.
     SaveOutcome writeGame(const GameRecord& game) const;
 
-private:
-    // The last read of one file, kept while the file stays as it was.
-    template <class T>
-    struct Cached {
-        std::optional<FileStamp> stamp;
-        Loaded<T> read;
-        int reads = 0; // how often the file was read and parsed
-    };
+    struct Seen;
 
-    template <class T>
-    Loaded<T> cachedRead(const std::string& path, Cached<T>& cache, std::size_t limit,
-                         const std::function<Loaded<T>(const std::string& bytes)>& parse);
+private:
     template <class Result>
     void submit(std::function<Result()> work, Completion<Result> done);
+    template <class Result>
+    void save(std::function<Result()> work, Completion<Result> done);
 
     PlayerFiles m_files;
-    SaveRunner& m_runner;
-    // The spellings' bytes, and what they gave over the caller's last
-    // spellings: the same bytes over the same spellings give the same.
-    Cached<std::string> m_keyPrefs;
-    int m_keyPrefsParsedRead = -1;
-    KeyPrefs m_keyPrefsBase{};
-    Loaded<KeyPrefs> m_keyPrefsParsed;
-    Cached<Options> m_options;
-    Cached<Ranking> m_ranking;
-    Cached<std::int32_t> m_lastScore;
-    Cached<std::vector<GameRecord>> m_history;
-    Cached<std::vector<GameRecord>> m_recentGames;
+    DiskRunner& m_runner;
+    // The files as the runner last read them; only its work touches this.
+    std::shared_ptr<Seen> m_seen;
 };
 
 } // namespace kibbo

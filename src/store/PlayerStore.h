@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,12 @@ enum class SaveResult {
     NotReplaced,     // the file is there but unreadable, so a save keeping part of it would lose the rest
 };
 
-// How a save went, and which file it was about, for the message.
+// How a save went, which file it was about and, when the system refused,
+// its reason (errno), for the message.
 struct SaveOutcome {
     SaveResult result = SaveResult::WriteFailed;
     std::string file;
+    int error = 0;
 
     bool saved() const { return result == SaveResult::Saved; }
 };
@@ -37,33 +40,42 @@ struct Registration {
     Ranking ranking;
 };
 
+// What was read of the player's files; nothing for a file not read (or, when
+// looking again, unchanged since it was last read).
+struct FileReads {
+    // The bytes: they are parsed over the spellings in use, since a slot the
+    // file cannot supply keeps the value it has.
+    std::optional<Loaded<std::string>> keyPrefs;
+    std::optional<Loaded<Options>> options;
+    std::optional<Loaded<Ranking>> ranking;
+    std::optional<Loaded<std::int32_t>> lastScore;
+    // The latest kRecentGames of the history.
+    std::optional<Loaded<std::vector<GameRecord>>> recentGames;
+};
+
 template <class Result>
 using Completion = std::function<void(Result)>;
 
 // The player's files: the spellings, the options, the ranking, the last
-// score and the history. The game, its windows and kibbo-tool reach them
-// only through this.
-//
-// Reads answer at once. Saves never make the caller wait: each is handed on
-// in the order asked, and its completion is called with the result later, on
-// the caller's thread (or at once, where the store saves synchronously).
+// score and the history, on the disk. Nothing here makes the caller wait:
+// every read and save is handed on in the order asked, and its completion is
+// called with the result later, on the caller's thread (or at once, where
+// the store works synchronously).
 class PlayerStore {
 public:
     virtual ~PlayerStore() = default;
 
-    // The spellings over `current`: a slot the file cannot supply (file
-    // missing, too short, a field that is no number or does not fit 16 bits)
-    // keeps the value it has there.
-    virtual Loaded<KeyPrefs> loadKeyPrefs(const KeyPrefs& current) = 0;
-    // Every option off where the file cannot say.
-    virtual Loaded<Options> loadOptions() = 0;
+    // Every file.
+    virtual void readAll(Completion<FileReads> done) = 0;
+    // The files that changed since they were last read here.
+    virtual void lookAgain(Completion<FileReads> done) = 0;
     // Places that cannot be read are empty.
-    virtual Loaded<Ranking> loadRanking() = 0;
-    virtual Loaded<std::int32_t> loadLastScore() = 0;
+    virtual void readRanking(Completion<Loaded<Ranking>> done) = 0;
     // Oldest first; damaged lines are left out and counted.
-    virtual Loaded<std::vector<GameRecord>> loadHistory() = 0;
-    // The latest kRecentGames of them, at the cost of those alone.
-    virtual Loaded<std::vector<GameRecord>> loadRecentGames() = 0;
+    virtual void readHistory(Completion<Loaded<std::vector<GameRecord>>> done) = 0;
+    // Calls changed, on the caller's thread, whenever another program may
+    // have changed a file; nothing where the store cannot tell.
+    virtual void watch(std::function<void()> changed) = 0;
 
     virtual void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) = 0;
     // The options as the file holds them when the save runs, changed by
@@ -76,7 +88,7 @@ public:
     virtual void saveLastScore(std::int32_t score, Completion<SaveOutcome> done) = 0;
     virtual void appendGame(GameRecord game, Completion<SaveOutcome> done) = 0;
 
-    // Calls then once every save asked for so far has finished and its
+    // Calls then once everything asked for so far has finished and its
     // completion has run.
     virtual void afterSaves(std::function<void()> then) = 0;
 };

@@ -5,11 +5,10 @@
 #include "ui/FitLabel.h"
 
 #include "prefs/SpellingSlots.h"
-#include "store/FileProblems.h"
+#include "ui/SaveReport.h"
 
 #include <QGroupBox>
 #include <QKeySequence>
-#include <QPointer>
 #include <QStringList>
 
 #include <utility>
@@ -28,9 +27,9 @@ constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
 
 } // namespace
 
-Form1::Form1(PlayerStore& store)
+Form1::Form1(DataKeeper& keeper)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_store(store)
+    , m_keeper(keeper)
 {
     SetUpWindow(*this, {.name = "Form1",
                         .title = ToQString(kCaption),
@@ -128,16 +127,16 @@ void Form1::createControls()
 
 void Form1::loadKeyPrefs()
 {
-    // A missing or short file leaves the standard spelling in every slot it
-    // cannot supply.
-    m_keyPref = m_store.loadKeyPrefs(m_keyPref).value;
+    // A missing or short file left the standard spelling in every slot it
+    // could not supply.
+    m_keyPref = m_keeper.data().keyPrefs;
     for (int slot = 0; slot < kKeyPrefSlots; ++slot) {
         const int value = m_keyPref[static_cast<std::size_t>(slot)];
         // A value that is no position of the list (-1 among them) selects
         // nothing and leaves the box empty.
         combo(slot)->setCurrentIndex(value >= 0 && value < combo(slot)->count() ? value : -1);
     }
-    m_anySpelling->setChecked(m_store.loadOptions().value.anySpelling);
+    m_anySpelling->setChecked(m_keeper.data().options.anySpelling);
 }
 
 void Form1::apply(bool closeWhenSaved)
@@ -153,36 +152,27 @@ void Form1::apply(bool closeWhenSaved)
     // older choices after newer ones.
     m_command1->setEnabled(false);
     m_command2->setEnabled(false);
+    m_closeWhenSaved = closeWhenSaved;
     // The options only once the spellings are saved, as one setting.
-    const QPointer<Form1> window(this);
-    PlayerStore& store = m_store;
+    const Completion<SaveOutcome> show = ShowIn(this, &Form1::saved, Unsaved::KeySettings);
+    DataKeeper& keeper = m_keeper;
     const bool anySpelling = m_anySpelling->isChecked();
-    m_store.saveKeyPrefs(m_keyPref, [window, &store, anySpelling, closeWhenSaved](const SaveOutcome& prefs) {
-        if (!prefs.saved()) {
-            if (window)
-                window->saved(closeWhenSaved, prefs);
-            else
-                ReportFileProblem("kibbo", CannotWrite(prefs, Unsaved::KeySettings));
-            return;
-        }
-        const auto setAnySpelling = [anySpelling](Options& options) { options.anySpelling = anySpelling; };
-        store.saveOptions(setAnySpelling, [window, closeWhenSaved](const SaveOutcome& options) {
-            if (window)
-                window->saved(closeWhenSaved, options);
-            else if (!options.saved())
-                ReportFileProblem("kibbo", CannotWrite(options, Unsaved::KeySettings));
-        });
+    m_keeper.saveKeyPrefs(m_keyPref, [show, &keeper, anySpelling](const SaveOutcome& prefs) {
+        if (!prefs.saved())
+            show(prefs);
+        else
+            keeper.saveOptions([anySpelling](Options& options) { options.anySpelling = anySpelling; }, show);
     });
 }
 
-void Form1::saved(bool closeWhenSaved, const SaveOutcome& outcome)
+void Form1::saved(const SaveOutcome& outcome)
 {
     m_command1->setEnabled(true);
     m_command2->setEnabled(true);
     m_saveMessage->setVisible(!outcome.saved());
     // The dialog stays open when the file could not be written, so that the
     // choices are not lost.
-    if (outcome.saved() && closeWhenSaved)
+    if (outcome.saved() && m_closeWhenSaved)
         close();
 }
 

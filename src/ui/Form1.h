@@ -2,7 +2,7 @@
 #pragma once
 
 #include "prefs/KeyPrefs.h"
-#include "store/PlayerStore.h"
+#include "store/DataKeeper.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,17 +15,15 @@
 
 namespace kibbo {
 
-// The key settings dialog: one choice box per preference slot, loaded from
-// the player's spellings file when the dialog opens and saved back by Apply
-// and OK, with the any-spelling check box and its own file. The saves are
-// written beside the window; Apply and OK are given back, or OK closes the
-// dialog, when their result arrives. It runs
-// beside the game and never touches the game's own copy of the
-// preferences; the game reads the file again at its next dog.
+// The key settings dialog: one choice box per preference slot, showing the
+// spellings in use when the dialog opens and saving them by Apply and OK,
+// with the any-spelling check box and its own file. The game takes them from
+// its next dog; the saves are written beside the window, and Apply and OK
+// are given back, or OK closes the dialog, when their result arrives.
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(PlayerStore& store);
+    explicit Form1(DataKeeper& keeper);
 
     QComboBox* combo(int slot) const { return m_combo1[static_cast<std::size_t>(slot)]; }
     QPushButton* okButton() const { return m_command2; }
@@ -41,15 +39,16 @@ private:
     // Apply: the choices into keyPref, keyPref into the file. When the file
     // could not be written the dialog says so; otherwise OK closes it.
     void apply(bool closeWhenSaved);
-    void saved(bool closeWhenSaved, const SaveOutcome& outcome);
+    void saved(const SaveOutcome& outcome);
 
 signals:
     // The options button (Alt+O): the options window is the main window's.
     void optionsRequested();
 
 private:
-    PlayerStore& m_store;
+    DataKeeper& m_keeper;
     KeyPrefs m_keyPref{};
+    bool m_closeWhenSaved = false; // the save on its way is OK's
     std::array<QComboBox*, kKeyPrefSlots> m_combo1{};
     QPushButton* m_command1 = nullptr; // 適用 (Apply)
     QPushButton* m_command2 = nullptr; // OK

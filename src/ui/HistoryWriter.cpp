@@ -9,18 +9,15 @@
 
 namespace kibbo {
 
-HistoryWriter::HistoryWriter(PlayerStore& store)
-    : m_store(store)
+HistoryWriter::HistoryWriter(DataKeeper& keeper)
+    : m_keeper(keeper)
 {
 }
 
 void HistoryWriter::append(GameRecord game)
 {
     game.time = QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toStdString();
-    m_store.appendGame(std::move(game), [](const SaveOutcome& saved) {
-        if (!saved.saved())
-            ReportFileProblem("kibbo", CannotWrite(saved, Unsaved::HistoryGame));
-    });
+    m_keeper.appendGame(std::move(game), ReportFailure(Unsaved::HistoryGame));
 }
 
 } // namespace kibbo

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/PlayerStore.h"
+#include "store/DataKeeper.h"
 
 namespace kibbo {
 
@@ -10,12 +10,12 @@ namespace kibbo {
 // cannot be kept is said on stderr and costs the game nothing else.
 class HistoryWriter {
 public:
-    explicit HistoryWriter(PlayerStore& store);
+    explicit HistoryWriter(DataKeeper& keeper);
 
     void append(GameRecord game);
 
 private:
-    PlayerStore& m_store;
+    DataKeeper& m_keeper;
 };
 
 } // namespace kibbo

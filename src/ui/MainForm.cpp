@@ -46,17 +46,17 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
     , m_onWayland(IsWaylandPlatform(QGuiApplication::platformName()))
     , m_files(std::move(files))
     , m_pictures(m_programFolder)
-    , m_store(m_files, m_saves)
-    , m_history(m_store)
-    , m_scale(m_store.loadOptions().value.scale)
+    , m_store(m_files, m_disk)
+    , m_keeper(m_store)
+    , m_history(m_keeper)
     , m_trace(trace)
-    , m_game({*this, sound, m_store, std::move(currentSeconds), std::move(trace),
+    , m_game({*this, sound, m_keeper.data(), std::move(currentSeconds), std::move(trace),
               [this](GameRecord game) { m_history.append(std::move(game)); },
-              [this](const ClearResult& clear) { clearSaved(clear); },
               [] {
                   using namespace std::chrono;
                   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
               }})
+    , m_followUp(m_game, m_keeper, [this](const ClearResult& clear) { clearSaved(clear); })
 {
     SetUpWindow(*this, {.name = "MainForm",
                         .clientSize = {Pixels(kMainClientWidth) + 2 * kMainBorder,
@@ -64,6 +64,12 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
                         .font = ControlFont("MS UI Gothic", 15.75, false),
                         .backColour = nullptr,
                         .deleteOnClose = false});
+    // The player's files are read once, before the window is first shown;
+    // from then on they are in memory, and kept current beside the window.
+    m_keeper.load();
+    m_disk.drain();
+    m_keeper.changed = [this] { m_game.optionsChanged(); };
+    m_scale = m_keeper.data().options.scale;
     // The border line is the window's own background showing around the
     // client area.
     QPalette border = palette();
@@ -99,7 +105,7 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
 
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(100);
-    connect(&m_timer1, &QTimer::timeout, this, [this] { m_game.tick(); });
+    connect(&m_timer1, &QTimer::timeout, this, [this] { m_followUp(m_game.tick()); });
 
     // Decoded now, so that no tick waits for the disk.
     for (std::string_view frame : kWalkerFrames)
@@ -131,7 +137,7 @@ MainForm::~MainForm()
     delete m_form1.get();
     delete m_scoreBoard.get();
     delete m_options.get();
-    m_saves.drain();
+    m_disk.drain();
 }
 
 void MainForm::setCaption(Control c, std::u16string_view text)
@@ -252,7 +258,7 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
     }
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (!text.isEmpty())
-        m_game.keyPress(text.at(0).unicode());
+        m_followUp(m_game.keyPress(text.at(0).unicode()));
 }
 
 void MainForm::toggleSound(bool music)
@@ -261,6 +267,7 @@ void MainForm::toggleSound(bool music)
         m_game.toggleMusic();
     else
         m_game.toggleEffects();
+    m_followUp.soundToggled(music);
     if (m_options.get())
         m_options.get()->showSound(m_game.soundLevels());
 }
@@ -279,7 +286,7 @@ void MainForm::openScoreBoard(std::int32_t score)
 {
     // A window still open from an earlier game keeps its score: it only
     // comes to the front.
-    if (m_scoreBoard.open(m_store, score)) {
+    if (m_scoreBoard.open(m_keeper, score)) {
         // Beside the main window, so that the result screen stays in view.
         // On Wayland the compositor places it wherever it places windows
         // that belong to another; no program can put it beside.
@@ -303,34 +310,30 @@ void MainForm::connectMenu()
 {
     auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
     connect(button(Control::KeySettei), &QPushButton::clicked, this, [this] {
-        if (m_form1.open(m_store))
+        if (m_form1.open(m_keeper))
             connect(m_form1.get(), &Form1::optionsRequested, this, &MainForm::openOptions);
     });
     connect(button(Control::Howto), &QPushButton::clicked, this, [this] { m_form2.open(m_programFolder); });
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this, [this] {
-        if (m_scoreBoardStart.open(m_store))
+        if (m_scoreBoardStart.open(m_keeper.data().ranking))
             connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, [this] { openRecords(); });
     });
 }
 
 void MainForm::openRecords(std::function<void(QWidget& records)> opened)
 {
-    // Games that ended a moment ago are on their way to the file: the
-    // window opens once they are there.
-    m_store.afterSaves([this, opened = std::move(opened)] {
-        if (m_closing)
-            return;
-        m_records.open(m_store, [this] { m_game.optionsChanged(); });
-        if (opened && m_records.get())
-            opened(*m_records.get());
-    });
+    // Games that ended a moment ago are on their way to the file; the
+    // window's read of it comes after them.
+    m_records.open(m_keeper);
+    if (opened)
+        opened(*m_records.get());
 }
 
 void MainForm::openOptions()
 {
-    if (m_options.open(m_store, m_scale))
+    if (m_options.open(m_keeper, m_scale))
         connect(m_options.get(), &OptionsWindow::soundChanged, this,
                 [this](const SoundLevels& levels) { m_game.setSoundLevels(levels); });
 }
@@ -394,14 +397,17 @@ bool MainForm::handlePictureButtonEvent(PictureButton button, QEvent* event)
         if (button == PictureButton::Finish)
             control(ControlOf(button))->repaint();
         break;
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
         if (m_swallowRelease) {
             m_swallowRelease = false;
             break;
         }
-        if (m_game.buttonUp(button) == ButtonOutcome::Quit)
+        const ButtonOutcome outcome = m_game.buttonUp(button);
+        m_followUp(outcome);
+        if (outcome == ButtonOutcome::Quit)
             endProgram();
         break;
+    }
     default:
         break;
     }

@@ -2,14 +2,15 @@
 #pragma once
 
 #include "game/Controls.h"
+#include "game/FollowUp.h"
 #include "game/Game.h"
 #include "ui/Form1.h"
 #include "ui/ScoreBoard.h"
 #include "ui/ScoreBoardStart.h"
+#include "ui/DiskQueue.h"
 #include "ui/Form2.h"
 #include "ui/FrmAbout.h"
 #include "ui/HistoryWriter.h"
-#include "ui/SaveQueue.h"
 #include "ui/MainFormDesign.h"
 #include "ui/OptionsWindow.h"
 #include "ui/PictureCache.h"
@@ -27,9 +28,11 @@
 namespace kibbo {
 
 // The game's one window and its event shell: it turns the mouse, the keys
-// and Timer1 into calls of the Game it owns, shows what the rules set on its
-// controls (made by MainFormDesign), moves itself when dragged by the
-// background and opens the other windows. It only reads the rules' state.
+// and Timer1 into calls of the Game it owns, follows up on what they return
+// (the player's files are reached only through the disk queue, beside the
+// window), shows what the rules set on its controls (made by
+// MainFormDesign), moves itself when dragged by the background and opens
+// the other windows. It only reads the rules' state.
 class MainForm final : public QWidget, public MainFormControls {
     Q_OBJECT
 public:
@@ -55,13 +58,13 @@ public:
     ScoreBoard* scoreBoard() const { return m_scoreBoard.get(); }
     RecordsWindow* recordsWindow() const { return m_records.get(); }
     OptionsWindow* optionsWindow() const { return m_options.get(); }
-    // The player's files, and the queue that writes them beside the window.
-    PlayerStore& store() { return m_store; }
-    SaveQueue& saves() { return m_saves; }
+    // The player's data in memory, and the queue that reads and writes the
+    // files beside the window.
+    DataKeeper& keeper() { return m_keeper; }
+    DiskQueue& disk() { return m_disk; }
 
     // The records window, from the ranking viewer or from a second start
-    // with --records. It opens once the saves asked for so far are done;
-    // opened is then called with it.
+    // with --records; opened is called with it.
     void openRecords(std::function<void(QWidget& records)> opened = {});
     // The options window, from the key settings' options button.
     void openOptions();
@@ -109,8 +112,9 @@ private:
     QWidget* m_client = nullptr;
     MainFormControlSet m_controls{};
     QTimer m_timer1;
-    SaveQueue m_saves;
+    DiskQueue m_disk;
     FileStore m_store;
+    DataKeeper m_keeper;
     HistoryWriter m_history;
     // The window's size in per cent, as the game was started with it.
     int m_scale = 100;
@@ -120,6 +124,7 @@ private:
     // open no window.
     bool m_closing = false;
     Game m_game;
+    FollowUp m_followUp;
     SingleWindow<Form1> m_form1;
     SingleWindow<Form2> m_form2;
     SingleWindow<FrmAbout> m_frmAbout;

@@ -2,11 +2,10 @@
 #include "ui/OptionsWindow.h"
 
 #include "prefs/Options.h"
-#include "store/FileProblems.h"
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
+#include "ui/SaveReport.h"
 
-#include <QPointer>
 #include <QSignalBlocker>
 
 #include <utility>
@@ -32,9 +31,9 @@ QLabel* RedMessage(const char16_t* text, QWidget* parent)
 
 } // namespace
 
-OptionsWindow::OptionsWindow(PlayerStore& store, int runningScale)
+OptionsWindow::OptionsWindow(DataKeeper& keeper, int runningScale)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_store(store)
+    , m_keeper(keeper)
     , m_runningScale(runningScale)
 {
     SetUpWindow(*this, {.name = "FrmOptions",
@@ -118,7 +117,7 @@ void OptionsWindow::createControls()
 
 void OptionsWindow::load()
 {
-    const Options options = m_store.loadOptions().value;
+    const Options options = m_keeper.data().options;
     // Set up as the file says, without saving it back: the controls show
     // what they hold, and nothing is heard or written.
     m_loading = true;
@@ -174,13 +173,7 @@ void OptionsWindow::save(std::function<void(Options&)> change)
 {
     if (m_loading)
         return;
-    const QPointer<OptionsWindow> window(this);
-    m_store.saveOptions(std::move(change), [window](const SaveOutcome& outcome) {
-        if (window)
-            window->saved(outcome);
-        else if (!outcome.saved())
-            ReportFileProblem("kibbo", CannotWrite(outcome, Unsaved::Options));
-    });
+    m_keeper.saveOptions(std::move(change), ShowIn(this, &OptionsWindow::saved, Unsaved::Options));
 }
 
 void OptionsWindow::saved(const SaveOutcome& outcome)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/SoundService.h"
-#include "store/PlayerStore.h"
+#include "store/DataKeeper.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +23,7 @@ class OptionsWindow final : public QWidget {
     Q_OBJECT
 public:
     // runningScale is the size in per cent the game was started with.
-    OptionsWindow(PlayerStore& store, int runningScale);
+    OptionsWindow(DataKeeper& keeper, int runningScale);
 
     QCheckBox* music() const { return m_music; }
     QCheckBox* effects() const { return m_effects; }
@@ -53,7 +53,7 @@ private:
     void saved(const SaveOutcome& outcome);
     void showNextStartNote();
 
-    PlayerStore& m_store;
+    DataKeeper& m_keeper;
     const int m_runningScale;
     bool m_loading = false; // the controls are being set from the file
     QCheckBox* m_music = nullptr;

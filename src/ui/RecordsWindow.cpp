@@ -4,6 +4,7 @@
 #include "scores/History.h"
 #include "typing/Guide.h"
 #include "ui/ControlStyle.h"
+#include "ui/SaveReport.h"
 
 #include <QBarSeries>
 #include <QButtonGroup>
@@ -38,6 +39,7 @@ constexpr std::size_t kWorstKeyCount = 5;
 constexpr std::size_t kGamesUnderALabel = 5;
 
 const char16_t* const kTitle = u"最近 %1 ゲームの記録";
+const char16_t* const kLoading = u"記録を読み込んでいます…";
 const char16_t* const kNoGames = u"まだ記録はありません。ゲームを遊ぶと、ここに速さとミスの記録が出ます。";
 const char16_t* const kDamaged = u"記録の一部を読めませんでした";
 const char16_t* const kWorstCaption = u"ミスの多いキー：";
@@ -183,10 +185,9 @@ void LabelDays(QCategoryAxis& axis, const std::vector<GameRecord>& games)
 
 } // namespace
 
-RecordsWindow::RecordsWindow(PlayerStore& store, std::function<void()> optionsSaved)
+RecordsWindow::RecordsWindow(DataKeeper& keeper)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_store(store)
-    , m_optionsSaved(std::move(optionsSaved))
+    , m_keeper(keeper)
 {
     SetUpWindow(*this, {.name = "RecordsWindow",
                         .title = ToQString(u"記録"),
@@ -204,7 +205,7 @@ RecordsWindow::RecordsWindow(PlayerStore& store, std::function<void()> optionsSa
     m_note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_note->setGeometry(DesignRect(120, 480, kClientWidth - 240, 255));
 
-    m_message = new QLabel(this);
+    m_message = new QLabel(ToQString(kLoading), this);
     m_message->setObjectName(QStringLiteral("Message"));
     m_message->setAlignment(Qt::AlignCenter);
     m_message->setWordWrap(true);
@@ -217,8 +218,25 @@ RecordsWindow::RecordsWindow(PlayerStore& store, std::function<void()> optionsSa
     connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
     m_command1->setFocus();
 
-    loadHistory();
-    addKeyControls();
+    const QFont small = ControlFont("MS UI Gothic", 9, false);
+    m_practice = new QCheckBox(ToQString(kPracticeCaption), this);
+    m_practice->setObjectName(QStringLiteral("Practice"));
+    m_practice->setFont(small);
+    m_practice->setGeometry(DesignRect(600, kPracticeTop, 3000, 300));
+    m_practice->setChecked(m_keeper.data().options.weakKeys);
+    connect(m_practice, &QCheckBox::toggled, this, &RecordsWindow::savePractice);
+
+    m_practiceNote = new QLabel(this);
+    m_practiceNote->setObjectName(QStringLiteral("PracticeNote"));
+    m_practiceNote->setFont(small);
+    m_practiceNote->setWordWrap(true);
+    m_practiceNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_practiceNote->setGeometry(DesignRect(3720, kPracticeTop + 30, kClientWidth - 3720 - 240, 600));
+
+    m_keeper.readHistory([window = QPointer<RecordsWindow>(this)](const Loaded<std::vector<GameRecord>>& read) {
+        if (window)
+            window->showHistory(read);
+    });
 }
 
 QRect RecordsWindow::keyRect(char key)
@@ -325,57 +343,53 @@ void RecordsWindow::addKeyControls()
     m_weakLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_weakLabel->setFont(ControlFont("MS UI Gothic", 10.5, false));
 
-    m_practice = new QCheckBox(ToQString(kPracticeCaption), this);
-    m_practice->setObjectName(QStringLiteral("Practice"));
-    m_practice->setFont(small);
-    m_practice->setGeometry(DesignRect(600, kPracticeTop, 3000, 300));
-    m_practice->setChecked(m_store.loadOptions().value.weakKeys);
-    connect(m_practice, &QCheckBox::toggled, this, &RecordsWindow::savePractice);
-
-    m_practiceNote = new QLabel(this);
-    m_practiceNote->setObjectName(QStringLiteral("PracticeNote"));
-    m_practiceNote->setFont(small);
-    m_practiceNote->setWordWrap(true);
-    m_practiceNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_practiceNote->setGeometry(DesignRect(3720, kPracticeTop + 30, kClientWidth - 3720 - 240, 600));
     if (WeakKeyWeights(m_stats).empty())
         m_practiceNote->setText(ToQString(kNotJudgedYet));
+    // The history may arrive once the window is on screen, where new
+    // controls stay hidden until shown.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            child->show();
+    }
 }
 
 void RecordsWindow::savePractice(bool on)
 {
     // Held until the result arrives, so that saves cannot overtake each other.
     m_practice->setEnabled(false);
-    const QPointer<RecordsWindow> window(this);
-    std::function<void()> optionsSaved = m_optionsSaved;
-    m_store.saveOptions([on](Options& options) { options.weakKeys = on; },
-                        [window, on, optionsSaved](const SaveOutcome& outcome) {
-                            if (outcome.saved() && optionsSaved)
-                                optionsSaved();
-                            if (!window)
-                                return;
-                            window->m_practice->setEnabled(true);
-                            if (outcome.saved())
-                                return;
-                            // The box shows what the file holds.
-                            const QSignalBlocker quiet(window->m_practice);
-                            window->m_practice->setChecked(!on);
-                            window->m_practiceNote->setText(ToQString(kNotSaved));
-                        });
+    m_keeper.saveOptions([on](Options& options) { options.weakKeys = on; },
+                         ShowIn(this, &RecordsWindow::practiceSaved, Unsaved::Options));
 }
 
-void RecordsWindow::loadHistory()
+void RecordsWindow::practiceSaved(const SaveOutcome& outcome)
 {
-    const Loaded<std::vector<GameRecord>> read = m_store.loadHistory();
+    m_practice->setEnabled(true);
+    if (outcome.saved())
+        return;
+    // The box shows what the file holds: it was held while the save ran.
+    const QSignalBlocker quiet(m_practice);
+    m_practice->setChecked(!m_practice->isChecked());
+    m_practiceNote->setText(ToQString(kNotSaved));
+}
+
+void RecordsWindow::showHistory(const Loaded<std::vector<GameRecord>>& read)
+{
+    m_loaded = true;
     if (read.state != ReadState::Loaded && read.state != ReadState::Missing)
         m_note->setText(ToQString(kDamaged));
     m_note->setVisible(!m_note->text().isEmpty());
     if (read.value.empty()) {
         m_message->setText(ToQString(kNoGames));
+        addKeyControls();
         return;
     }
     m_message->hide();
-    const std::vector<GameRecord> games = RecentGames(read.value);
+    showGames(read.value);
+}
+
+void RecordsWindow::showGames(const std::vector<GameRecord>& history)
+{
+    const std::vector<GameRecord> games = RecentGames(history);
 
     m_speed = new QLineSeries;
     m_speed->setName(ToQString(kSpeedName));
@@ -444,13 +458,13 @@ void RecordsWindow::loadHistory()
     view->setGeometry(DesignRect(120, kChartTop, kClientWidth - 240, kChartHeight));
 
     std::int64_t total = 0;
-    const std::vector<KeyMisses> keys = MostMissedKeys(read.value);
+    const std::vector<KeyMisses> keys = MostMissedKeys(history);
     for (const KeyMisses& key : keys)
         total += key.count;
     for (const KeyMisses& key : keys)
         m_shares[key.key] = static_cast<double>(key.count) / static_cast<double>(total);
 
-    m_stats = KeyStatsOf(read.value);
+    m_stats = KeyStatsOf(history);
     m_keyboard = new KeyboardPicture(*this, this);
     m_keyboard->move((Pixels(kClientWidth) - kKeyboardWidth) / 2, Pixels(kKeyboardTop));
 
@@ -467,6 +481,7 @@ void RecordsWindow::loadHistory()
     worstLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     worstLabel->setFont(ControlFont("MS UI Gothic", 12, false));
     worstLabel->setGeometry(DesignRect(120, kWorstTop, kClientWidth - 240, 375));
+    addKeyControls();
 }
 
 } // namespace kibbo

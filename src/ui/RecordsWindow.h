@@ -2,7 +2,7 @@
 #pragma once
 
 #include "scores/KeyStats.h"
-#include "store/PlayerStore.h"
+#include "store/DataKeeper.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -25,13 +25,16 @@ namespace kibbo {
 // The records window: the speed and mistypes of the latest games as a chart,
 // a keyboard shaded by where the mistypes fell or by each key's time, and
 // the weakest keys, from the history file as it was when the window opened.
-// It reads the file once and never writes it; its one setting, weak-key
-// practice, goes to the options file.
+// The file is read beside the window, which shows it once it has arrived,
+// and never written; the window's one setting, weak-key practice, goes to
+// the options.
 class RecordsWindow final : public QWidget {
     Q_OBJECT
 public:
-    // optionsSaved is called once the practice setting is saved.
-    explicit RecordsWindow(PlayerStore& store, std::function<void()> optionsSaved = {});
+    explicit RecordsWindow(DataKeeper& keeper);
+
+    // The history has arrived and is shown.
+    bool loaded() const { return m_loaded; }
 
     // What the keyboard's shades show.
     enum class Shading { Mistypes, Time };
@@ -72,12 +75,14 @@ public:
     static QRect keyRect(char key);
 
 private:
-    void loadHistory();
+    void showHistory(const Loaded<std::vector<GameRecord>>& read);
+    void showGames(const std::vector<GameRecord>& history);
     void addKeyControls();
     void savePractice(bool on);
+    void practiceSaved(const SaveOutcome& outcome);
 
-    PlayerStore& m_store;
-    std::function<void()> m_optionsSaved;
+    DataKeeper& m_keeper;
+    bool m_loaded = false;
     QPushButton* m_command1 = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_note = nullptr;

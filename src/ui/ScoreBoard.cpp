@@ -4,9 +4,7 @@
 #include "ui/ControlStyle.h"
 #include "ui/FitLabel.h"
 
-#include "store/FileProblems.h"
-
-#include <QPointer>
+#include "ui/SaveReport.h"
 
 #include <utility>
 
@@ -32,9 +30,9 @@ QLabel* MakeCaption(QWidget* parent, const char16_t* text, QRect place, Qt::Alig
 
 } // namespace
 
-ScoreBoard::ScoreBoard(PlayerStore& store, std::int32_t clearedScore)
+ScoreBoard::ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_store(store)
+    , m_keeper(keeper)
     , m_rows(this, kFirstRowTop)
 {
     SetUpWindow(*this, {.name = "ScoreBoard",
@@ -94,7 +92,7 @@ void ScoreBoard::loadRanking()
 {
     // A missing file reads as seven empty places and a damaged one keeps
     // what could be read; the first OK writes a whole file either way.
-    m_ranking = m_store.loadRanking().value;
+    m_ranking = m_keeper.data().ranking.value;
     m_rows.show(m_ranking);
 }
 
@@ -103,7 +101,7 @@ void ScoreBoard::loadLastScore(std::int32_t clearedScore)
     // The game hands the score over through the last-score file. When it could
     // not write the file, what is there is an older game's score, which must
     // never be registered in place of this one.
-    const Loaded<std::int32_t> lastScore = m_store.loadLastScore();
+    const Loaded<std::int32_t>& lastScore = m_keeper.data().lastScore;
     if (lastScore.state == ReadState::Loaded && lastScore.value == clearedScore) {
         m_newScore = lastScore.value;
     } else {
@@ -140,20 +138,14 @@ void ScoreBoard::saveAndClose()
     // ranking as the file holds it now: another game on the same data folder
     // may have registered since this window read it.
     m_command1->setEnabled(false);
-    const QPointer<ScoreBoard> window(this);
-    m_store.registerScore(m_newScore, m_entryName, [window](const Registration& registration) {
-        if (window)
-            window->finishSave(registration.outcome.result);
-        else if (!registration.outcome.saved())
-            ReportFileProblem("kibbo", CannotWrite(registration.outcome, Unsaved::RankingEntry));
-    });
+    m_keeper.registerScore(m_newScore, m_entryName, ShowIn(this, &ScoreBoard::finishSave, Unsaved::RankingEntry));
 }
 
-void ScoreBoard::finishSave(SaveResult result)
+void ScoreBoard::finishSave(const Registration& registration)
 {
     // A failed save keeps the window open with OK, so that nothing is lost
     // and the player can try again once the folder is writable.
-    if (result != SaveResult::Saved) {
+    if (!registration.outcome.saved()) {
         showMessage(ToQString(kSaveFailed));
         m_command1->setEnabled(true);
         m_command1->setFocus();

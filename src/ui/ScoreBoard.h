@@ -2,7 +2,7 @@
 #pragma once
 
 #include "scores/ScoreFiles.h"
-#include "store/PlayerStore.h"
+#include "store/DataKeeper.h"
 #include "ui/RankRows.h"
 
 #include <QLabel>
@@ -18,13 +18,13 @@ namespace kibbo {
 // The high-score entry window: shows the new score beside the ranking as
 // saved, puts the player's name into its place on register and saves the
 // ranking on OK. It runs beside the game and keeps its own copy of the
-// ranking; the game learns of the new ranking only through the ranking file.
+// ranking until the save.
 class ScoreBoard final : public QWidget {
     Q_OBJECT
 public:
-    // clearedScore is the score the game
-    // has just written to the last-score file, used when that file says otherwise.
-    ScoreBoard(PlayerStore& store, std::int32_t clearedScore);
+    // clearedScore is the score the game has just saved as the last score,
+    // used when that file says otherwise.
+    ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore);
 
     QLineEdit* nameBox() const { return m_text1; }
     QPushButton* registerButton() const { return m_touroku; }
@@ -42,10 +42,10 @@ private:
     void loadLastScore(std::int32_t clearedScore);
     void registerEntry();
     void saveAndClose();
-    void finishSave(SaveResult result);
+    void finishSave(const Registration& registration);
     void showMessage(const QString& text);
 
-    PlayerStore& m_store;
+    DataKeeper& m_keeper;
     Ranking m_ranking;
     std::int32_t m_newScore = 0;
     std::u16string m_entryName; // as registered, saved by OK

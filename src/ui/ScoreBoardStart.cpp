@@ -18,12 +18,12 @@ constexpr int kFirstRowTop = 1080;
 
 const char16_t* const kNoRanking = u"まだランキングはありません";
 const char16_t* const kDamagedRanking = u"ランキングの一部を読めませんでした";
+const char16_t* const kUnreadableRanking = u"ランキングを読めませんでした";
 
 } // namespace
 
-ScoreBoardStart::ScoreBoardStart(PlayerStore& store)
+ScoreBoardStart::ScoreBoardStart(const Loaded<Ranking>& ranking)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_store(store)
     , m_rows(this, kFirstRowTop)
 {
     SetUpWindow(*this, {.name = "ScoreBoardStart",
@@ -33,7 +33,7 @@ ScoreBoardStart::ScoreBoardStart(PlayerStore& store)
                         .whiteButtons = true});
 
     createControls();
-    loadRanking();
+    loadRanking(ranking);
 }
 
 void ScoreBoardStart::createControls()
@@ -61,16 +61,17 @@ void ScoreBoardStart::createControls()
     connect(m_kiroku, &QPushButton::clicked, this, &ScoreBoardStart::recordsRequested);
 }
 
-void ScoreBoardStart::loadRanking()
+void ScoreBoardStart::loadRanking(const Loaded<Ranking>& read)
 {
     // What could be read is shown either way; the note only says why places
     // are empty.
-    const Loaded<Ranking> read = m_store.loadRanking();
     m_rows.show(read.value);
     if (read.state == ReadState::Missing)
         m_note->setText(ToQString(kNoRanking));
-    else if (read.state != ReadState::Loaded)
+    else if (read.state == ReadState::Damaged)
         m_note->setText(ToQString(kDamagedRanking));
+    else if (read.state != ReadState::Loaded)
+        m_note->setText(ToQString(kUnreadableRanking));
     m_note->setVisible(!m_note->text().isEmpty());
 }
 

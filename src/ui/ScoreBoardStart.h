@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/PlayerStore.h"
+#include "platform/Loaded.h"
+#include "scores/ScoreFiles.h"
 #include "ui/RankRows.h"
 
 #include <QLabel>
@@ -18,7 +19,8 @@ namespace kibbo {
 class ScoreBoardStart final : public QWidget {
     Q_OBJECT
 public:
-    explicit ScoreBoardStart(PlayerStore& store);
+    // ranking as last read.
+    explicit ScoreBoardStart(const Loaded<Ranking>& ranking);
 
     QPushButton* okButton() const { return m_command1; }
     QPushButton* recordsButton() const { return m_kiroku; }
@@ -34,9 +36,8 @@ signals:
 
 private:
     void createControls();
-    void loadRanking();
+    void loadRanking(const Loaded<Ranking>& read);
 
-    PlayerStore& m_store;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_kiroku = nullptr;
     QLabel* m_note = nullptr;

@@ -5,6 +5,7 @@
 #include "prefs/Options.h"
 #include "scores/History.h"
 #include "scores/ScoreFiles.h"
+#include "store/FileProblems.h"
 #include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <numeric>
 #include <random>
@@ -162,16 +164,16 @@ TEST(FileSafety, OversizedFilesAreNotRead)
     const std::string path = huge.toStdString();
     EXPECT_EQ(ReadSmallFile(path).state, ReadState::TooLarge);
     test::StoreAt store(test::StoreAt::AllAt(path));
-    const Loaded<Ranking> ranking = store->loadRanking();
-    EXPECT_EQ(ranking.state, ReadState::Damaged);
+    const Loaded<Ranking> ranking = store->readRanking();
+    EXPECT_EQ(ranking.state, ReadState::TooLarge);
     EXPECT_EQ(ranking.value.rankScore[0], 0);
     KeyPrefs prefs{};
     prefs[0] = 7;
-    const Loaded<KeyPrefs> read = store->loadKeyPrefs(prefs);
+    const Loaded<KeyPrefs> read = store->readKeyPrefs(prefs);
     EXPECT_EQ(read.state, ReadState::TooLarge);
     EXPECT_EQ(read.value[0], 7) << "an unread file changes no slot";
-    EXPECT_EQ(store->loadLastScore().state, ReadState::TooLarge);
-    EXPECT_EQ(store->loadOptions().state, ReadState::TooLarge);
+    EXPECT_EQ(store->readLastScore().state, ReadState::TooLarge);
+    EXPECT_EQ(store->readOptions().state, ReadState::TooLarge);
 
     // The bound itself: a file of exactly the limit is read, one byte more is
     // not; the same through the store, for every small file it reads.
@@ -183,22 +185,22 @@ TEST(FileSafety, OversizedFilesAreNotRead)
     EXPECT_EQ(ReadSmallFile(edge).value.size(), kSmallFileLimit);
     {
         test::StoreAt atEdge(test::StoreAt::AllAt(edge));
-        EXPECT_EQ(atEdge->loadKeyPrefs(KeyPrefs{}).state, ReadState::Loaded);
-        EXPECT_EQ(atEdge->loadKeyPrefs(KeyPrefs{}).value[0], 7);
-        EXPECT_EQ(atEdge->loadOptions().state, ReadState::Loaded);
-        EXPECT_EQ(atEdge->loadLastScore().state, ReadState::Loaded);
-        EXPECT_EQ(atEdge->loadLastScore().value, 7);
-        EXPECT_EQ(atEdge->loadRanking().value.rankScore[0], 7) << "read, though damaged after its first place";
+        EXPECT_EQ(atEdge->readKeyPrefs(KeyPrefs{}).state, ReadState::Loaded);
+        EXPECT_EQ(atEdge->readKeyPrefs(KeyPrefs{}).value[0], 7);
+        EXPECT_EQ(atEdge->readOptions().state, ReadState::Loaded);
+        EXPECT_EQ(atEdge->readLastScore().state, ReadState::Loaded);
+        EXPECT_EQ(atEdge->readLastScore().value, 7);
+        EXPECT_EQ(atEdge->readRanking().value.rankScore[0], 7) << "read, though damaged after its first place";
     }
     ASSERT_TRUE(WriteFileAtomically(edge, padded + "\n"));
     EXPECT_EQ(ReadSmallFile(edge).state, ReadState::TooLarge);
     {
         test::StoreAt overEdge(test::StoreAt::AllAt(edge));
-        EXPECT_EQ(overEdge->loadKeyPrefs(KeyPrefs{}).state, ReadState::TooLarge);
-        EXPECT_EQ(overEdge->loadKeyPrefs(KeyPrefs{}).value[0], 0);
-        EXPECT_EQ(overEdge->loadOptions().state, ReadState::TooLarge);
-        EXPECT_EQ(overEdge->loadLastScore().state, ReadState::TooLarge);
-        EXPECT_EQ(overEdge->loadRanking().value.rankScore[0], 0);
+        EXPECT_EQ(overEdge->readKeyPrefs(KeyPrefs{}).state, ReadState::TooLarge);
+        EXPECT_EQ(overEdge->readKeyPrefs(KeyPrefs{}).value[0], 0);
+        EXPECT_EQ(overEdge->readOptions().state, ReadState::TooLarge);
+        EXPECT_EQ(overEdge->readLastScore().state, ReadState::TooLarge);
+        EXPECT_EQ(overEdge->readRanking().value.rankScore[0], 0);
     }
     EXPECT_EQ(ReadSmallFile(dir.filePath("none").toStdString()).state, ReadState::Missing);
     EXPECT_EQ(ReadSmallFile(dir.path().toStdString()).state, ReadState::Unreadable) << "a folder";
@@ -265,7 +267,7 @@ TEST(FileSafety, ConcurrentRegistrationsKeepTheSevenBest)
             waitpid(child, &status, 0);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
-        const Loaded<Ranking> read = test::StoreAt(folder)->loadRanking();
+        const Loaded<Ranking> read = test::StoreAt(folder)->readRanking();
         ASSERT_EQ(read.state, ReadState::Loaded);
         for (int i = 0; i < kRankPlaces; ++i)
             EXPECT_EQ(read.value.rankScore[i], 1023 - i) << "round " << round << ", place " << i + 1;
@@ -288,7 +290,7 @@ TEST(FileSafety, RegistrationBelowTheSeventhChangesNothing)
     EXPECT_EQ(Bytes(path), before);
     const Registration in = store->writeRegistration(301, u"just");
     EXPECT_EQ(in.place, 7);
-    EXPECT_EQ(store->loadRanking().value.rankName[6], u"just");
+    EXPECT_EQ(store->readRanking().value.rankName[6], u"just");
 }
 
 // A player's file that is there but cannot be read is never replaced by a
@@ -302,16 +304,22 @@ TEST(FileSafety, UnreadableFilesAreNotReplaced)
     ASSERT_EQ(::symlink("loop", loop.c_str()), 0);
     EXPECT_EQ(ReadSmallFile(loop).state, ReadState::Unreadable);
     test::StoreAt looped(test::StoreAt::AllAt(loop));
-    EXPECT_EQ(looped->writeRegistration(900, u"x").outcome.result, SaveResult::NotReplaced);
+    const Registration registration = looped->writeRegistration(900, u"x");
+    EXPECT_EQ(registration.outcome.result, SaveResult::NotReplaced);
+    // Said as what it is, with the system's reason.
+    EXPECT_EQ(CannotWrite(registration.outcome, Unsaved::RankingEntry),
+              "cannot read " + loop + " (Too many levels of symbolic links); the score is not entered in the ranking");
+    EXPECT_EQ(RankingReadProblem(loop, ReadState::Unreadable, ELOOP),
+              "cannot read " + loop + " (Too many levels of symbolic links); its places show as 0");
     EXPECT_EQ(looped->writeOptions(test::SetAnySpelling(true)).result, SaveResult::NotReplaced);
     GameRecord game;
     game.time = "2026-12-07T10:00:00";
     EXPECT_EQ(looped->writeGame(game).result, SaveResult::NotReplaced);
-    EXPECT_EQ(looped->loadHistory().state, ReadState::Unreadable);
-    EXPECT_EQ(looped->loadRanking().state, ReadState::Damaged);
-    EXPECT_EQ(looped->loadKeyPrefs(KeyPrefs{}).state, ReadState::Unreadable);
-    EXPECT_EQ(looped->loadOptions().state, ReadState::Unreadable);
-    EXPECT_EQ(looped->loadLastScore().state, ReadState::Unreadable);
+    EXPECT_EQ(looped->readHistory().state, ReadState::Unreadable);
+    EXPECT_EQ(looped->readRanking().state, ReadState::Unreadable);
+    EXPECT_EQ(looped->readKeyPrefs(KeyPrefs{}).state, ReadState::Unreadable);
+    EXPECT_EQ(looped->readOptions().state, ReadState::Unreadable);
+    EXPECT_EQ(looped->readLastScore().state, ReadState::Unreadable);
     char target[16] = {};
     EXPECT_EQ(::readlink(loop.c_str(), target, sizeof target - 1), 4) << "still the same link";
 

@@ -3,6 +3,7 @@
 
 #include "store/PlayerStore.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -11,9 +12,10 @@
 
 namespace kibbo::test {
 
-// The player's files in memory. Saves finish at once unless held, when they
-// wait until the test runs them; failSaves makes every save fail as on a
-// full disk, leaving the files as they were.
+// The player's files in memory. Reads and saves finish at once unless held,
+// when they wait until the test runs them; failSaves makes every save fail
+// as on a full disk, leaving the files as they were. A look reads every
+// file, changed or not.
 class FakeStore final : public PlayerStore {
 public:
     // What the files hold; an empty optional is a missing file.
@@ -25,47 +27,55 @@ public:
 
     bool failSaves = false;
     bool holdSaves = false;
-    int keyPrefsReads = 0;
+    int looks = 0;
+    // What the store's watch would call on a change.
+    std::function<void()> changed;
 
-    // Runs every held save in the order asked, with its completion.
+    // Runs every held step in the order asked, with its completion.
     void runHeld()
     {
         while (!m_held.empty()) {
             std::vector<std::function<void()>> now = std::move(m_held);
             m_held.clear();
-            for (auto& save : now)
-                save();
+            for (auto& step : now)
+                step();
         }
     }
     std::size_t heldSaves() const { return m_held.size(); }
 
-    Loaded<KeyPrefs> loadKeyPrefs(const KeyPrefs& current) override
+    FileReads reads() const
     {
-        ++keyPrefsReads;
-        if (!keyPrefs)
-            return {current, ReadState::Missing};
-        return {*keyPrefs, ReadState::Loaded};
-    }
-    Loaded<Options> loadOptions() override
-    {
-        return options ? Loaded<Options>{*options, ReadState::Loaded} : Loaded<Options>{};
-    }
-    Loaded<Ranking> loadRanking() override { return ranking; }
-    Loaded<std::int32_t> loadLastScore() override
-    {
-        return lastScore ? Loaded<std::int32_t>{*lastScore, ReadState::Loaded} : Loaded<std::int32_t>{};
-    }
-    Loaded<std::vector<GameRecord>> loadHistory() override
-    {
-        return {history, history.empty() ? ReadState::Missing : ReadState::Loaded};
+        FileReads all;
+        all.keyPrefs = keyPrefs ? Loaded<std::string>{FormatKeyPrefs(*keyPrefs), ReadState::Loaded}
+                                : Loaded<std::string>{};
+        all.options = options ? Loaded<Options>{*options, ReadState::Loaded} : Loaded<Options>{};
+        all.ranking = ranking;
+        all.lastScore = lastScore ? Loaded<std::int32_t>{*lastScore, ReadState::Loaded} : Loaded<std::int32_t>{};
+        all.recentGames = Loaded<std::vector<GameRecord>>{RecentGames(history), ReadState::Loaded};
+        return all;
     }
 
-    Loaded<std::vector<GameRecord>> loadRecentGames() override
+    void readAll(Completion<FileReads> done) override
     {
-        Loaded<std::vector<GameRecord>> read = loadHistory();
-        read.value = RecentGames(read.value);
-        return read;
+        later([this, done = std::move(done)] { if (done) done(reads()); });
     }
+    void lookAgain(Completion<FileReads> done) override
+    {
+        ++looks;
+        later([this, done = std::move(done)] { if (done) done(reads()); });
+    }
+    void readRanking(Completion<Loaded<Ranking>> done) override
+    {
+        later([this, done = std::move(done)] { if (done) done(ranking); });
+    }
+    void readHistory(Completion<Loaded<std::vector<GameRecord>>> done) override
+    {
+        later([this, done = std::move(done)] {
+            if (done)
+                done({history, history.empty() ? ReadState::Missing : ReadState::Loaded});
+        });
+    }
+    void watch(std::function<void()> onChange) override { changed = std::move(onChange); }
 
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) override
     {
@@ -74,9 +84,9 @@ public:
     void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) override
     {
         save("options.ini", [this, change = std::move(change)] {
-            Options changed = options.value_or(Options{});
-            change(changed);
-            options = changed;
+            Options edited = options.value_or(Options{});
+            change(edited);
+            options = edited;
         }, std::move(done));
     }
     void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done) override
@@ -116,7 +126,7 @@ private:
             if (!failSaves)
                 change();
             if (done)
-                done({failSaves ? SaveResult::WriteFailed : SaveResult::Saved, file});
+                done({failSaves ? SaveResult::WriteFailed : SaveResult::Saved, file, failSaves ? ENOSPC : 0});
         });
     }
 

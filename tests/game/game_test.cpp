@@ -17,7 +17,7 @@ using kibbo::test::GameTest;
 TEST_F(GameTest, LoadStepDrawsFirstDogFromSeconds)
 {
     seconds = 37;
-    game.formLoad();
+    formLoad();
     EXPECT_EQ(game.state().clockHour, 13);
     EXPECT_EQ(game.state().dogIndex, 37);
     EXPECT_EQ(controls.at(Control::Image6).picture, kibbo::kTitleWall);
@@ -28,7 +28,7 @@ TEST_F(GameTest, LoadStepDrawsFirstDogFromSeconds)
 // NewGame mid-game puts everything back, the opening-music counter included.
 TEST_F(GameTest, NewGameResetsTheGame)
 {
-    game.formLoad();
+    formLoad();
     auto& s = game.mutableState();
     s.missCount = 4; s.missRun = 2; s.dogCount = 9; s.typGuide = u"abc";
     s.effectFile = Effect::Bark; s.musicFile = Tune::Opening;
@@ -59,9 +59,9 @@ TEST_F(GameTest, NewGameResetsTheGame)
 // NextDog shows the entry at dogIndex and arms its time limit.
 TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
 {
-    game.formLoad();
+    formLoad();
     game.mutableState().dogIndex = 223;
-    game.nextDog();
+    nextDog();
     EXPECT_EQ(controls.at(Control::TxtTyp0).caption, u"甲斐");
     EXPECT_EQ(controls.at(Control::TxtTyp1).caption, u"かい");
     EXPECT_EQ(controls.at(Control::TxtTyp2).caption, u"kai");
@@ -75,7 +75,7 @@ TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
     EXPECT_EQ(game.state().dogIndex, 223) << "NextDog never moves the index";
 
     game.mutableState().dogIndex = 322;
-    game.nextDog();
+    nextDog();
     EXPECT_EQ(controls.at(Control::TxtTyp0).caption, u"ニューギニア　シンギング　ドッグ");
     EXPECT_EQ(controls.at(Control::Image1).picture, "pics\\newguineasingingdog.gif");
     EXPECT_EQ(controls.at(Control::TxtTyp2).caption, game.state().typGuide);
@@ -84,15 +84,15 @@ TEST_F(GameTest, NextDogShowsTheEntryAtTheIndex)
 // A preference saved while a dog is shown applies from the next dog on.
 TEST_F(GameTest, PreferencesApplyFromTheNextDog)
 {
-    game.formLoad();
+    formLoad();
     game.mutableState().dogIndex = 5; // チワワ
-    game.nextDog();
+    nextDog();
     EXPECT_EQ(game.state().typGuide, u"tiwawa");
     kibbo::KeyPrefs prefs{};
     prefs[1] = 1;
     savePrefs(prefs);
     EXPECT_EQ(controls.at(Control::TxtTyp2).caption, u"tiwawa");
-    game.nextDog();
+    nextDog();
     EXPECT_EQ(game.state().typGuide, u"chiwawa");
     EXPECT_EQ(game.state().limitTick, 35);
 }
@@ -100,8 +100,8 @@ TEST_F(GameTest, PreferencesApplyFromTheNextDog)
 // Play shows the dog, street, clock and time limit; hides the menu and results.
 TEST_F(GameTest, BeginPlayShowsThePlayScreen)
 {
-    game.formLoad();
-    game.beginPlay();
+    formLoad();
+    beginPlay();
     EXPECT_EQ(controls.at(Control::Image6).picture, kibbo::kPlayWall);
     expectVisible({Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
                    Control::ScoreBtn, Control::Label1, Control::Label2, Control::Label4, Control::Label5,
@@ -120,7 +120,7 @@ TEST_F(GameTest, BeginPlayShowsThePlayScreen)
 // Every press clicks before any action; afterwards the bark is the effect.
 TEST_F(GameTest, PressClicksThenReleaseActs)
 {
-    game.formLoad();
+    formLoad();
     for (PictureButton b : {PictureButton::Start, PictureButton::Restart, PictureButton::Top,
                             PictureButton::Finish}) {
         sound.requests.clear();
@@ -133,7 +133,7 @@ TEST_F(GameTest, PressClicksThenReleaseActs)
     EXPECT_EQ(controls.at(Control::TopBtn).picture, kibbo::kTopButton.pressed);
     EXPECT_EQ(controls.at(Control::FinishBtn).picture, kibbo::kFinishButton.pressed);
 
-    EXPECT_EQ(game.buttonUp(PictureButton::Start), ButtonOutcome::Continue);
+    EXPECT_EQ(buttonUp(PictureButton::Start), ButtonOutcome::Started);
     EXPECT_EQ(controls.at(Control::StartBtn).picture, kibbo::kStartButton.released);
     EXPECT_FALSE(controls.at(Control::StartBtn).visible);
 }
@@ -142,15 +142,15 @@ TEST_F(GameTest, PressClicksThenReleaseActs)
 TEST_F(GameTest, RestartDuringPlayStartsANewGame)
 {
     seconds = 3;
-    game.formLoad();
+    formLoad();
     game.buttonDown(PictureButton::Start);
-    game.buttonUp(PictureButton::Start);
+    buttonUp(PictureButton::Start);
     game.mutableState().clockHour = 15;
     game.mutableState().missCount = 3;
     controls.setLeft(Control::Image3, 3000);
     seconds = 59;
     sound.requests.clear();
-    game.buttonUp(PictureButton::Restart);
+    buttonUp(PictureButton::Restart);
     EXPECT_EQ(game.state().clockHour, 13);
     EXPECT_EQ(game.state().missCount, 0);
     EXPECT_EQ(controls.left(Control::Image3), 1800);
@@ -163,10 +163,10 @@ TEST_F(GameTest, RestartDuringPlayStartsANewGame)
 // Back to the title: menu shown, play and results hidden, timer stopped, silence.
 TEST_F(GameTest, TopReturnsToASilentTitle)
 {
-    game.formLoad();
-    game.buttonUp(PictureButton::Start);
+    formLoad();
+    buttonUp(PictureButton::Start);
     sound.requests.clear();
-    EXPECT_EQ(game.buttonUp(PictureButton::Top), ButtonOutcome::Continue);
+    EXPECT_EQ(buttonUp(PictureButton::Top), ButtonOutcome::Continue);
     EXPECT_EQ(controls.at(Control::Image6).picture, kibbo::kTitleWall);
     expectVisible({Control::StartBtn, Control::KeySettei, Control::Howto, Control::VersionBtn,
                    Control::ScoreBtn, Control::RestartBtn, Control::FinishBtn},
@@ -183,17 +183,17 @@ TEST_F(GameTest, TopReturnsToASilentTitle)
 // Quit stops the music, then asks the window to end.
 TEST_F(GameTest, FinishStopsMusicAndQuits)
 {
-    game.formLoad();
-    game.buttonUp(PictureButton::Start);
+    formLoad();
+    buttonUp(PictureButton::Start);
     sound.requests.clear();
-    EXPECT_EQ(game.buttonUp(PictureButton::Finish), ButtonOutcome::Quit);
+    EXPECT_EQ(buttonUp(PictureButton::Finish), ButtonOutcome::Quit);
     EXPECT_EQ(sound.requests, std::vector<std::string>{"stop music"});
 }
 
 // With no effect chosen (after NewGame) nothing plays.
 TEST_F(GameTest, EmptyEffectPlaysNothing)
 {
-    game.formLoad();
+    formLoad();
     game.newGame();
     game.playEffect();
     EXPECT_TRUE(sound.requests.empty());

@@ -36,16 +36,16 @@ class PlayTest : public GameTest {
 protected:
     void startAt(int index)
     {
-        game.formLoad();
+        formLoad();
         game.mutableState().dogIndex = static_cast<std::int16_t>(index);
-        game.beginPlay();
+        beginPlay();
     }
 
     Outcome type(std::u16string_view keys)
     {
         Outcome last = Outcome::Nothing;
         for (char16_t k : keys)
-            last = game.keyPress(k);
+            last = keyPress(k);
         return last;
     }
 
@@ -55,7 +55,7 @@ protected:
     {
         Outcome last = Outcome::Nothing;
         for (int i = 0; i < n; ++i)
-            last = game.tick();
+            last = tick();
         return last;
     }
 
@@ -261,7 +261,7 @@ TEST_F(PlayTest, CurfewEndsTheGame)
     const std::u16string dogOnScreen = caption(Control::TxtTyp0);
     traced.clear();
     sound.requests.clear();
-    EXPECT_EQ(game.tick(), Outcome::GameOver);
+    EXPECT_EQ(tick(), Outcome::GameOver);
     EXPECT_EQ(s().screen, Screen::GameOver);
     EXPECT_EQ(s().limitTick, 1) << "the countdown did not run";
     EXPECT_EQ(caption(Control::TxtTyp0), dogOnScreen) << "no new dog";
@@ -283,7 +283,7 @@ TEST_F(PlayTest, CurfewEndsTheGame)
 
     // Nothing runs any more on the game-over screen.
     const GameState after = s();
-    EXPECT_EQ(game.tick(), Outcome::Nothing);
+    EXPECT_EQ(tick(), Outcome::Nothing);
     EXPECT_EQ(type(std::u16string(after.typGuide)), Outcome::Nothing);
     EXPECT_EQ(s().typeCount, after.typeCount);
     EXPECT_EQ(s().missCount, after.missCount);
@@ -404,27 +404,19 @@ TEST_F(PlayTest, UnwritableScoreIsReported)
 // ranking, when the save has finished.
 TEST_F(PlayTest, ClearDoesNotWaitForTheSave)
 {
-    std::vector<ClearResult> saved;
-    Game waiting({controls, sound, store, [] { return 0; }, {}, {},
-                  [&saved](const ClearResult& clear) { saved.push_back(clear); }});
-    waiting.formLoad();
-    waiting.mutableState().dogIndex = 223;
-    waiting.beginPlay();
-    waiting.mutableState().walkerLeft = 7380;
+    startAt(223);
+    placeWalker(7380);
     store.holdSaves = true;
-    for (char16_t k : std::u16string(waiting.state().typGuide))
-        waiting.keyPress(k);
-    ASSERT_EQ(waiting.state().screen, Screen::Cleared);
-    EXPECT_TRUE(saved.empty());
+    ASSERT_EQ(typeWholeGuide(), Outcome::Cleared);
+    EXPECT_TRUE(cleared.empty());
     EXPECT_FALSE(store.lastScore);
-    EXPECT_EQ(store.heldSaves(), 1u);
     store.runHeld();
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_TRUE(saved[0].scoreSaved);
-    EXPECT_TRUE(saved[0].entersRanking);
-    EXPECT_EQ(store.lastScore, saved[0].score);
-    EXPECT_EQ(waiting.lastClear().score, saved[0].score);
-    EXPECT_EQ(saved[0].lastScoreSave.file, "score.dat");
+    ASSERT_EQ(cleared.size(), 1u);
+    EXPECT_TRUE(cleared[0].scoreSaved);
+    EXPECT_TRUE(cleared[0].entersRanking);
+    EXPECT_EQ(store.lastScore, cleared[0].score);
+    EXPECT_EQ(game.lastClear().score, cleared[0].score);
+    EXPECT_EQ(cleared[0].lastScoreSave.file, "score.dat");
 }
 
 // The trace follows a game: start, each dog with its guide.
@@ -445,7 +437,7 @@ TEST_F(PlayTest, EscapeIsAMistypeWithoutThePauseOption)
     EXPECT_EQ(type(u"\x1b"), Outcome::Nothing);
     EXPECT_EQ(s().missCount, 1);
     EXPECT_FALSE(s().paused);
-    EXPECT_FALSE(game.pause()) << "nor does losing the keyboard pause";
+    EXPECT_FALSE(pause()) << "nor does losing the keyboard pause";
     EXPECT_EQ(std::count(traced.begin(), traced.end(), "pause"), 0);
 }
 
@@ -496,7 +488,7 @@ TEST_F(PauseTest, NothingRunsWhilePaused)
     EXPECT_EQ(s().missCount, 0) << "nor is the Enter that goes on";
     expectVisible({Control::TxtTyp0, Control::TxtTyp2, Control::Image1}, true);
     expectVisible({Control::PauseCaption}, false);
-    game.tick();
+    tick();
     EXPECT_EQ(s().limitTick, before.limitTick - 1);
     EXPECT_EQ(type(u"kai"), Outcome::DogDone);
 }
@@ -519,11 +511,11 @@ TEST_F(PauseTest, PauseIsNotTimedAsAKey)
 // play and only once.
 TEST_F(PauseTest, EscapeOrFocusPausesOnlyInPlay)
 {
-    game.formLoad();
-    EXPECT_FALSE(game.pause()) << "nothing to pause on the title";
-    game.beginPlay();
-    EXPECT_TRUE(game.pause());
-    EXPECT_FALSE(game.pause());
+    formLoad();
+    EXPECT_FALSE(pause()) << "nothing to pause on the title";
+    beginPlay();
+    EXPECT_TRUE(pause());
+    EXPECT_FALSE(pause());
     type(u"\x1b");
     EXPECT_FALSE(s().paused);
     EXPECT_EQ(std::count(traced.begin(), traced.end(), "pause"), 1);
@@ -542,7 +534,7 @@ TEST_F(PauseTest, PausesLeaveTheGameItsLength)
         if (i % 700 == 400)
             type(u"\r");
         const bool counts = !s().paused;
-        game.tick();
+        tick();
         played += counts ? 1 : 0;
     }
     EXPECT_EQ(s().screen, Screen::GameOver);
@@ -556,7 +548,7 @@ TEST_F(PauseTest, NewGameIsNotPaused)
     startAt(223);
     type(u"\x1b");
     sound.requests.clear();
-    game.buttonUp(PictureButton::Restart);
+    buttonUp(PictureButton::Restart);
     EXPECT_FALSE(s().paused);
     EXPECT_NE(std::find(sound.requests.begin(), sound.requests.end(), "resume music"), sound.requests.end());
     expectVisible({Control::TxtTyp0, Control::TxtTyp2, Control::Image1}, true);
@@ -573,10 +565,10 @@ TEST_F(PlayTest, SoundOptionsAndTheirKeys)
     store.options = options;
     startAt(223);
     EXPECT_EQ(sound.levels, (SoundLevels{true, false, 50, 100}));
-    game.toggleMusic();
+    toggleMusic();
     EXPECT_EQ(sound.levels, (SoundLevels{false, false, 50, 100}));
     EXPECT_EQ(traced.back(), "music\toff");
-    game.toggleEffects();
+    toggleEffects();
     EXPECT_EQ(sound.levels, (SoundLevels{false, true, 50, 100}));
     EXPECT_EQ(traced.back(), "effects\ton");
     ASSERT_TRUE(store.options);
@@ -617,14 +609,17 @@ TEST(DataRoot, PlayerFilesLiveInTheGivenFolder)
     ASSERT_TRUE(store.writeKeyPrefs(prefs).saved());
     test::FakeControls controls;
     test::RecordingSound sound;
-    Game game({controls, sound, store, [] { return 0; }});
+    DataKeeper keeper(store);
+    keeper.load();
+    Game game({controls, sound, keeper.data(), [] { return 0; }});
+    FollowUp followUp(game, keeper, {});
     game.formLoad();
     game.mutableState().dogIndex = 5; // チワワ
     game.beginPlay();
     EXPECT_EQ(game.state().typGuide, u"chiwawa");
     game.mutableState().walkerLeft = 7380;
     for (char16_t k : std::u16string(game.state().typGuide))
-        game.keyPress(k);
+        followUp(game.keyPress(k));
     ASSERT_EQ(game.state().screen, Screen::Cleared);
     EXPECT_TRUE(QFile::exists(player.filePath("data/score.dat")));
 }

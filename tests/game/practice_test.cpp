@@ -29,15 +29,15 @@ protected:
 
     void startAt(int index)
     {
-        game.formLoad();
+        formLoad();
         game.mutableState().dogIndex = static_cast<std::int16_t>(index);
-        game.beginPlay();
+        beginPlay();
     }
 
     void type(std::u16string_view keys)
     {
         for (char16_t k : keys)
-            game.keyPress(k);
+            keyPress(k);
     }
 
     const GameState& s() const { return game.state(); }
@@ -58,27 +58,27 @@ KeyPrefs AllOnes()
 // keys like any other, and so mistypes.
 TEST_F(PracticeTest, EnterAndEscapeOutsidePlay)
 {
-    game.formLoad();
-    game.keyPress(u'\x1b');
+    formLoad();
+    keyPress(u'\x1b');
     EXPECT_EQ(s().screen, Screen::Title) << "Escape on the title does nothing";
     sound.requests.clear();
-    game.keyPress(u'\r');
+    keyPress(u'\r');
     EXPECT_EQ(s().screen, Screen::Play);
     EXPECT_NE(std::find(sound.requests.begin(), sound.requests.end(), "music opening"), sound.requests.end());
     EXPECT_TRUE(controls.timer1Enabled);
 
-    game.keyPress(u'\r');
-    game.keyPress(u'\x1b');
+    keyPress(u'\r');
+    keyPress(u'\x1b');
     EXPECT_EQ(s().missCount, 2);
     EXPECT_EQ(s().screen, Screen::Play);
 
     // Over at 19:00: Enter plays the next game from a fresh start.
     for (int i = 0; i < 3600 && s().screen == Screen::Play; ++i)
-        game.tick();
+        tick();
     ASSERT_EQ(s().screen, Screen::GameOver);
-    game.keyPress(u'x');
+    keyPress(u'x');
     EXPECT_EQ(s().missCount, 2) << "no judging on an end screen";
-    game.keyPress(u'\r');
+    keyPress(u'\r');
     EXPECT_EQ(s().screen, Screen::Play);
     EXPECT_EQ(s().missCount, 0);
     EXPECT_EQ(s().clockHour, 13);
@@ -87,7 +87,7 @@ TEST_F(PracticeTest, EnterAndEscapeOutsidePlay)
     game.mutableState().walkerLeft = 7400;
     type(std::u16string(s().typGuide));
     ASSERT_EQ(s().screen, Screen::Cleared);
-    game.keyPress(u'\x1b');
+    keyPress(u'\x1b');
     EXPECT_EQ(s().screen, Screen::Title);
     EXPECT_FALSE(controls.timer1Enabled);
     EXPECT_EQ(sound.requests.back(), "stop music");
@@ -116,7 +116,7 @@ TEST_F(PracticeTest, AnySpellingTakesOtherSpellings)
     // Off again (read at the next dog): only the guide's own letters count.
     anySpelling(false);
     game.mutableState().dogIndex = 5;
-    game.nextDog();
+    nextDog();
     type(u"c");
     EXPECT_EQ(s().missCount, 2);
     EXPECT_EQ(shownGuide(), u"tiwawa");
@@ -154,14 +154,14 @@ TEST_F(PracticeTest, WholeGameInMixedSpellingsClears)
         // Every other dog in the other choice of every slot.
         const std::u16string keys = MakeGuide(reading, dogs % 2 ? AllOnes() : KeyPrefs{});
         for (char16_t k : keys) {
-            game.keyPress(k);
+            keyPress(k);
             ++letters;
             if (s().dogCount > dogs)
                 break; // a final ん is done at its first n
         }
         ++dogs;
         for (int t = 0; t < 5 && s().screen == Screen::Play; ++t)
-            game.tick();
+            tick();
     }
     ASSERT_EQ(s().screen, Screen::Cleared) << s().dogCount << " dogs, " << s().missCount << " mistypes";
     EXPECT_EQ(s().dogCount, 94);
@@ -198,7 +198,7 @@ TEST_F(PracticeTest, EveryEndingIsRecordedOnce)
     startAt(223);
     type(u"q");
     game.buttonDown(PictureButton::Restart);
-    game.buttonUp(PictureButton::Restart);
+    buttonUp(PictureButton::Restart);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].ending, Ending::Left);
     EXPECT_FALSE(records[0].score.has_value());
@@ -207,16 +207,16 @@ TEST_F(PracticeTest, EveryEndingIsRecordedOnce)
     EXPECT_FALSE(records[0].anySpelling);
 
     for (int i = 0; i < 3600 && s().screen == Screen::Play; ++i)
-        game.tick();
+        tick();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].ending, Ending::Over);
     EXPECT_EQ(records[1].seconds, 360);
     EXPECT_TRUE(records[1].missed.empty()) << "a new game starts afresh";
-    game.buttonUp(PictureButton::Top);
+    buttonUp(PictureButton::Top);
     EXPECT_EQ(records.size(), 2u) << "leaving an end screen ends no game";
 
-    game.buttonUp(PictureButton::Start);
-    game.buttonUp(PictureButton::Finish);
+    buttonUp(PictureButton::Start);
+    buttonUp(PictureButton::Finish);
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2].ending, Ending::Left);
 }
@@ -242,7 +242,7 @@ TEST_F(PracticeTest, NAfterAFinalNGoesToWhicheverDogItFits)
         type(keys);
         EXPECT_EQ(s().missCount, 0) << "typed as " << (typist.size() == 1 ? "n" : "nn");
         EXPECT_EQ(s().dogCount, 2);
-        game.buttonUp(PictureButton::Top);
+        buttonUp(PictureButton::Top);
     }
 }
 
@@ -260,14 +260,14 @@ TEST_F(PracticeTest, EachKeyIsTimedFromTheKeyBefore)
     type(u"x");
     now += 140;
     type(u"i");
-    game.buttonUp(PictureButton::Top);
+    buttonUp(PictureButton::Top);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].typed, (std::map<char, KeyTimes>{{'a', {1, std::nullopt}}, {'i', {1, 240}}, {'k', {1, std::nullopt}}}));
     EXPECT_EQ(records[0].mode, Mode::Normal);
 
     startAt(223);
     type(u"!");
-    game.buttonUp(PictureButton::Top);
+    buttonUp(PictureButton::Top);
     EXPECT_EQ(records[1].typed, (std::map<char, KeyTimes>{{'k', {0, std::nullopt}}}));
 }
 
@@ -287,18 +287,18 @@ protected:
         for (int dog = 0; dog < dogs; ++dog) {
             for (const char16_t letter : std::u16string(s().typGuide)) {
                 if (letter == kWeak) {
-                    game.keyPress(u'!');
+                    keyPress(u'!');
                     now += 600;
                 } else {
                     now += 150;
                 }
-                game.keyPress(letter);
+                keyPress(letter);
                 typedLetters += static_cast<char>(letter);
             }
             for (int i = 0; i < 7; ++i)
-                game.tick();
+                tick();
         }
-        game.buttonUp(PictureButton::Top);
+        buttonUp(PictureButton::Top);
         store.history.push_back(records.back());
     }
 
@@ -397,28 +397,28 @@ TEST_F(WeakLetterPlayer, APracticeClearEntersNoRanking)
 // records window at once.
 TEST_F(PracticeTest, PracticeCaptionFollowsTheOption)
 {
-    game.formLoad();
+    formLoad();
     EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
     Options options;
     options.weakKeys = true;
     store.options = options;
-    game.formLoad();
+    formLoad();
     EXPECT_TRUE(controls.at(Control::PracticeNote).visible) << "the title the game starts on";
     store.options.reset();
-    game.optionsChanged();
+    optionsChanged();
     EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
     store.options = options;
-    game.optionsChanged();
+    optionsChanged();
     EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
-    game.buttonUp(PictureButton::Start);
+    buttonUp(PictureButton::Start);
     EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
     for (int i = 0; i < 3600 && s().screen == Screen::Play; ++i)
-        game.tick();
+        tick();
     ASSERT_EQ(s().screen, Screen::GameOver);
     EXPECT_FALSE(controls.at(Control::PracticeNote).visible) << "the result lines have the window";
-    game.buttonUp(PictureButton::Top);
+    buttonUp(PictureButton::Top);
     EXPECT_TRUE(controls.at(Control::PracticeNote).visible);
     store.options.reset();
-    game.optionsChanged();
+    optionsChanged();
     EXPECT_FALSE(controls.at(Control::PracticeNote).visible);
 }

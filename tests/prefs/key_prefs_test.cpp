@@ -8,7 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <optional>
+#include <string>
 
 
 using kibbo::KeyPrefs;
@@ -50,7 +54,7 @@ TEST(KeyPrefsFile, RoundTrips)
     prefs[5] = 32767;
     prefs[6] = -32768;
     ASSERT_TRUE(store->writeKeyPrefs(prefs).saved());
-    const kibbo::Loaded<KeyPrefs> loaded = store->loadKeyPrefs(Filled(9));
+    const kibbo::Loaded<KeyPrefs> loaded = store->readKeyPrefs(Filled(9));
     ASSERT_EQ(loaded.state, kibbo::ReadState::Loaded);
     EXPECT_EQ(loaded.value, prefs);
 }
@@ -59,7 +63,7 @@ TEST(KeyPrefsFile, RoundTrips)
 TEST(KeyPrefsFile, MissingFileKeepsValues)
 {
     QTemporaryDir dir;
-    const kibbo::Loaded<KeyPrefs> read = kibbo::test::StoreAt(dir.path().toStdString())->loadKeyPrefs(Filled(1));
+    const kibbo::Loaded<KeyPrefs> read = kibbo::test::StoreAt(dir.path().toStdString())->readKeyPrefs(Filled(1));
     EXPECT_EQ(read.state, kibbo::ReadState::Missing);
     EXPECT_EQ(read.value, Filled(1));
 }
@@ -142,40 +146,52 @@ TEST(KeyPrefsFile, ValuesFromFileDriveTheGuide)
     saved[1] = -1;
     saved[2] = 2;
     ASSERT_TRUE(store->writeKeyPrefs(saved).saved());
-    const KeyPrefs prefs = store->loadKeyPrefs(KeyPrefs{}).value;
+    const KeyPrefs prefs = store->readKeyPrefs(KeyPrefs{}).value;
     EXPECT_EQ(kibbo::MakeGuide(u"しうぃちつ", prefs), u"shiuxititu");
 }
 
-// The spellings are asked for at every dog; a file unchanged since the last
-// read is not read again, a file replaced (or rewritten in place, at another
-// size) is, and a file gone reads as missing at once.
-TEST(KeyPrefsFile, AnUnchangedFileIsNotReadAgain)
+// Each dog uses the spellings as last read; a look after it reads the file
+// again only when it changed: replaced, rewritten in place (even at the same
+// size, which only its time tells), or gone.
+TEST(KeyPrefsFile, ALookReadsOnlyAChangedFile)
 {
     QTemporaryDir dir;
     kibbo::test::StoreAt store(dir.path().toStdString());
     const std::string path = store->files().keyPrefs;
+    const auto look = [&store] {
+        std::optional<kibbo::Loaded<std::string>> bytes;
+        store->lookAgain([&bytes](const kibbo::FileReads& reads) { bytes = reads.keyPrefs; });
+        return bytes;
+    };
     ASSERT_TRUE(store->writeKeyPrefs(Filled(1)).saved());
-    EXPECT_EQ(store->loadKeyPrefs(KeyPrefs{}).value, Filled(1));
-    EXPECT_EQ(store->loadKeyPrefs(Filled(1)).value, Filled(1));
-    EXPECT_EQ(store->spellingsReads(), 1);
+    store->readAll({});
+    EXPECT_FALSE(look());
 
     ASSERT_TRUE(store->writeKeyPrefs(Filled(2)).saved());
-    EXPECT_EQ(store->loadKeyPrefs(Filled(1)).value, Filled(2));
-    EXPECT_EQ(store->spellingsReads(), 2);
+    const auto replaced = look();
+    ASSERT_TRUE(replaced);
+    EXPECT_EQ(kibbo::ParseKeyPrefs(replaced->value, KeyPrefs{}), Filled(2));
+    EXPECT_FALSE(look());
 
-    // An editor writing in place: a short file keeps the caller's other slots.
+    // An editor writing in place, one spelling changed, the size the same.
     {
+        std::string bytes = replaced->value;
+        bytes[1] = '3';
         QFile file(QString::fromStdString(path));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(" 3 \r\n");
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.flush();
+        // As a person's edit comes, a moment later: within one tick of the
+        // clock the time would not differ either.
+        ASSERT_TRUE(file.setFileTime(QFileInfo(file).lastModified().addSecs(1), QFileDevice::FileModificationTime));
     }
-    const KeyPrefs shortFile = store->loadKeyPrefs(Filled(2)).value;
-    EXPECT_EQ(shortFile[0], 3);
-    EXPECT_EQ(shortFile[1], 2);
-    EXPECT_EQ(store->spellingsReads(), 3);
+    const auto inPlace = look();
+    ASSERT_TRUE(inPlace);
+    EXPECT_EQ(kibbo::ParseKeyPrefs(inPlace->value, KeyPrefs{})[0], 3);
 
     ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
-    const kibbo::Loaded<KeyPrefs> gone = store->loadKeyPrefs(Filled(4));
-    EXPECT_EQ(gone.state, kibbo::ReadState::Missing);
-    EXPECT_EQ(gone.value, Filled(4));
+    const auto gone = look();
+    ASSERT_TRUE(gone);
+    EXPECT_EQ(gone->state, kibbo::ReadState::Missing);
+    EXPECT_FALSE(look());
 }

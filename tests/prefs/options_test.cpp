@@ -34,10 +34,10 @@ TEST(OptionsFile, ReadsOnOnlyWhenSaidSo)
         EXPECT_EQ(ParseOptions(c.bytes).anySpelling, c.on) << c.bytes;
     QTemporaryDir dir;
     test::StoreAt store(dir.path().toStdString());
-    EXPECT_FALSE(store->loadOptions().value.anySpelling);
+    EXPECT_FALSE(store->readOptions().value.anySpelling);
     ASSERT_TRUE(WriteFileAtomically(store->files().options, "any_spelling=1\r\n" + std::string(kSmallFileLimit, '#')));
-    EXPECT_EQ(store->loadOptions().state, ReadState::TooLarge);
-    EXPECT_FALSE(store->loadOptions().value.anySpelling) << "an oversized file is not read";
+    EXPECT_EQ(store->readOptions().state, ReadState::TooLarge);
+    EXPECT_FALSE(store->readOptions().value.anySpelling) << "an oversized file is not read";
 }
 
 // Every other key reads its value only when it is one the option can take;

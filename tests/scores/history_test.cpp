@@ -67,7 +67,7 @@ protected:
     void write(const std::string& bytes) const { ASSERT_TRUE(WriteFileAtomically(path(), bytes)); }
     // Each through a store of its own, as separate programs would.
     bool append(const GameRecord& game) const { return test::StoreAt(m_dir.path().toStdString())->writeGame(game).saved(); }
-    HistoryRead load() const { return test::StoreAt(m_dir.path().toStdString())->loadHistory(); }
+    HistoryRead load() const { return test::StoreAt(m_dir.path().toStdString())->readHistory(); }
 
 private:
     QTemporaryDir m_dir;
@@ -259,7 +259,7 @@ TEST_F(HistoryFile, KeepsTheLatestThousandGames)
                                [](const GameRecord& a, const GameRecord& b) { return a.seconds < b.seconds; }));
     // Read from its end, the latest fifty are the same games.
     EXPECT_EQ(ParseRecentHistory(bytes()).value, RecentGames(read.value));
-    EXPECT_EQ(test::StoreAt(PlayerFiles::In(FolderOf(path())))->loadRecentGames().value, RecentGames(read.value));
+    EXPECT_EQ(test::StoreAt(PlayerFiles::In(FolderOf(path())))->readRecentGames().value, RecentGames(read.value));
 }
 
 // Only the last 50 games count; the most missed come first, equal counts in

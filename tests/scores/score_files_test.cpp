@@ -156,8 +156,8 @@ TEST(RankingFile, DamagedFilesKeepWhatTheyCan)
 
     EXPECT_EQ(ParseRanking("").state, ReadState::Damaged);
     test::StoreAt nowhere("/nonexistent");
-    EXPECT_EQ(nowhere->loadRanking().state, ReadState::Missing);
-    EXPECT_EQ(Scores(nowhere->loadRanking().value), std::vector<std::int32_t>(7, 0));
+    EXPECT_EQ(nowhere->readRanking().state, ReadState::Missing);
+    EXPECT_EQ(Scores(nowhere->readRanking().value), std::vector<std::int32_t>(7, 0));
 }
 
 // Lines beyond the fourteenth are ignored; LF-only files read too.
@@ -181,7 +181,7 @@ TEST(RankingFile, SaveAndLoadThroughTheFileSystem)
     test::StoreAt store(dir.path().toStdString());
     const std::string path = store->files().ranking;
     ASSERT_TRUE(WriteFileAtomically(path, FormatRanking(kLadder).value()));
-    const Loaded<Ranking> back = store->loadRanking();
+    const Loaded<Ranking> back = store->readRanking();
     EXPECT_EQ(back.state, ReadState::Loaded);
     EXPECT_EQ(Scores(back.value), Scores(kLadder));
 
@@ -190,7 +190,7 @@ TEST(RankingFile, SaveAndLoadThroughTheFileSystem)
     EXPECT_EQ(bad.outcome.result, SaveResult::NameNotStorable);
     EXPECT_EQ(bad.outcome.file, path);
     EXPECT_EQ(ReadWholeFile(path).value(), before);
-    EXPECT_EQ(store->loadRanking().value.rankName[0], u"a");
+    EXPECT_EQ(store->readRanking().value.rankName[0], u"a");
 
     EXPECT_EQ(test::StoreAt(dir.filePath("no/such/dir").toStdString())->writeRegistration(5, u"x").outcome.result,
               SaveResult::WriteFailed);
@@ -202,15 +202,15 @@ TEST(LastScore, WritesAndReadsOneLine)
     QTemporaryDir dir;
     test::StoreAt store(dir.path().toStdString());
     const std::string path = store->files().lastScore;
-    EXPECT_EQ(store->loadLastScore().state, ReadState::Missing);
+    EXPECT_EQ(store->readLastScore().state, ReadState::Missing);
     ASSERT_TRUE(store->writeLastScore(-1230).saved());
     EXPECT_EQ(ReadWholeFile(path).value(), "-1230 \r\n");
-    EXPECT_EQ(store->loadLastScore().value, -1230);
+    EXPECT_EQ(store->readLastScore().value, -1230);
     ASSERT_TRUE(store->writeLastScore(17250).saved());
     EXPECT_EQ(ReadWholeFile(path).value(), " 17250 \r\n");
-    EXPECT_EQ(store->loadLastScore().value, 17250);
+    EXPECT_EQ(store->readLastScore().value, 17250);
     ASSERT_TRUE(WriteFileAtomically(path, " 4294967296 \r\n"));
-    EXPECT_EQ(store->loadLastScore().state, ReadState::Damaged) << "beyond 32 bits is damage";
+    EXPECT_EQ(store->readLastScore().state, ReadState::Damaged) << "beyond 32 bits is damage";
 }
 
 // Shift-JIS as Windows writes it: the characters that differ from plain JIS round-trip.

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "platform/FileIO.h"
+#include "store/DataKeeper.h"
 #include "store/FileStore.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace kibbo::test {
@@ -36,10 +38,22 @@ public:
 
     FileStore& operator*() { return m_store; }
     FileStore* operator->() { return &m_store; }
+    // The player's data in memory over this store, current with the files
+    // as they are now, as the folder's watch would keep it.
+    DataKeeper& keeper()
+    {
+        if (!m_keeper) {
+            m_keeper.emplace(m_store);
+            m_keeper->load();
+        }
+        m_keeper->lookAgain();
+        return *m_keeper;
+    }
 
 private:
     RunAtOnce m_runner;
     FileStore m_store;
+    std::optional<DataKeeper> m_keeper;
 };
 
 } // namespace kibbo::test

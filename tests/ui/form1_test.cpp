@@ -46,7 +46,7 @@ protected:
     // Opens the dialog the way the menu does: created, then shown.
     void open()
     {
-        form = new Form1(**store);
+        form = new Form1(store->keeper());
         form->show();
     }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PlayerFiles.h"
+#include "store/DataKeeper.h"
 #include "store/FileStore.h"
 #include "support/StoreAt.h"
 #include "ui/HistoryWriter.h"
-#include "ui/SaveQueue.h"
+#include "ui/DiskQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,10 @@ TEST(HistoryWriter, WritesEveryGameInOrderWithItsTime)
     QTemporaryDir dir;
     const PlayerFiles files = PlayerFiles::In(dir.path().toStdString());
     {
-        SaveQueue saves;
+        DiskQueue saves;
         FileStore store(files, saves);
-        HistoryWriter writer(store);
+        DataKeeper keeper(store);
+        HistoryWriter writer(keeper);
         for (int i = 0; i < 5; ++i) {
             GameRecord game;
             game.ending = i == 4 ? Ending::Cleared : Ending::Left;
@@ -35,7 +37,7 @@ TEST(HistoryWriter, WritesEveryGameInOrderWithItsTime)
         }
         saves.drain();
     }
-    const Loaded<std::vector<GameRecord>> read = test::StoreAt(files)->loadHistory();
+    const Loaded<std::vector<GameRecord>> read = test::StoreAt(files)->readHistory();
     ASSERT_EQ(read.value.size(), 5u);
     EXPECT_EQ(read.skippedLines, 0);
     const QRegularExpression isoTime(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"));
@@ -51,9 +53,10 @@ TEST(HistoryWriter, WritesEveryGameInOrderWithItsTime)
 TEST(HistoryWriter, UnwritableFolderIsNoFailure)
 {
     QTemporaryDir dir;
-    SaveQueue saves;
+    DiskQueue saves;
     FileStore store(PlayerFiles::In(dir.filePath("gone").toStdString()), saves);
-    HistoryWriter writer(store);
+    DataKeeper keeper(store);
+    HistoryWriter writer(keeper);
     writer.append(GameRecord{});
     saves.drain();
     EXPECT_FALSE(QFile::exists(dir.filePath("gone")));
@@ -62,9 +65,9 @@ TEST(HistoryWriter, UnwritableFolderIsNoFailure)
 // The queue writes beside the caller in the order handed over and delivers
 // every result back on the caller's thread, only from its event loop (or a
 // drain), never within the call that handed the save over.
-TEST(SaveQueue, DeliversInOrderOnTheCallersThread)
+TEST(DiskQueue, DeliversInOrderOnTheCallersThread)
 {
-    SaveQueue saves;
+    DiskQueue saves;
     std::vector<int> written, delivered;
     std::vector<bool> besideTheCaller, onTheCaller;
     const Qt::HANDLE caller = QThread::currentThreadId();

@@ -105,7 +105,7 @@ TEST_F(MenuWiringTest, ClearIntoTheRankingOpensTheEntryOnce)
     const QString shown = first->newScoreLabel()->text();
 
     clearGame();
-    form->saves().drain();
+    form->disk().drain();
     EXPECT_EQ(form->scoreBoard(), first);
     EXPECT_EQ(first->newScoreLabel()->text(), shown) << "the open window keeps its score";
 }
@@ -122,7 +122,7 @@ TEST_F(MenuWiringTest, KeySettingAppliesFromTheNextDog)
     settings->combo(1)->setCurrentIndex(1); // ち as "CHI"
     settings->applyButton()->click();
     // The settings are saved beside the window.
-    form->saves().drain();
+    form->disk().drain();
     EXPECT_TRUE(settings->applyButton()->isEnabled()) << "given back with the result";
     auto guide = [this] { return qobject_cast<QLabel*>(form->control(Control::TxtTyp2))->text(); };
     EXPECT_EQ(guide(), "tiwawa");
@@ -153,11 +153,11 @@ TEST_F(MenuWiringTest, QuitRightAfterSavingLeavesEveryFileSaved)
 
     const std::string data = dir.path().toStdString() + "/data";
     kibbo::test::StoreAt store(data);
-    EXPECT_EQ(store->loadKeyPrefs(kibbo::KeyPrefs{}).value[1], 1);
-    EXPECT_TRUE(store->loadOptions().value.anySpelling);
-    EXPECT_EQ(store->loadRanking().value.rankName[0], u"Quitter");
-    EXPECT_EQ(store->loadLastScore().value, lastScore);
-    EXPECT_EQ(store->loadHistory().value.size(), 2u);
+    EXPECT_EQ(store->readKeyPrefs(kibbo::KeyPrefs{}).value[1], 1);
+    EXPECT_TRUE(store->readOptions().value.anySpelling);
+    EXPECT_EQ(store->readRanking().value.rankName[0], u"Quitter");
+    EXPECT_EQ(store->readLastScore().value, lastScore);
+    EXPECT_EQ(store->readHistory().value.size(), 2u);
 }
 
 // The options are two clicks from the title: the key settings, then their
@@ -185,10 +185,10 @@ TEST_F(MenuWiringTest, OptionsFromTheKeySettings)
     emit options->scale()->activated(3);
     EXPECT_EQ(sound.levels, (kibbo::SoundLevels{true, false, 40, 100}));
     EXPECT_TRUE(options->nextStartNote()->isVisibleTo(options));
-    form->saves().drain();
+    form->disk().drain();
     QCoreApplication::processEvents();
     kibbo::test::StoreAt store(dir.path().toStdString() + "/data");
-    const kibbo::Options saved = store->loadOptions().value;
+    const kibbo::Options saved = store->readOptions().value;
     EXPECT_EQ(saved.musicVolume, 40);
     EXPECT_FALSE(saved.effects);
     EXPECT_TRUE(saved.pause);
@@ -216,9 +216,9 @@ TEST_F(MenuWiringTest, FunctionKeysTurnTheSoundOnAndOff)
     EXPECT_TRUE(sound.levels.music);
     EXPECT_TRUE(options->music()->isChecked());
     EXPECT_EQ(form->game().state().missCount, 0);
-    form->saves().drain();
+    form->disk().drain();
     QCoreApplication::processEvents();
     kibbo::test::StoreAt store(dir.path().toStdString() + "/data");
-    EXPECT_TRUE(store->loadOptions().value.music);
-    EXPECT_FALSE(store->loadOptions().value.effects);
+    EXPECT_TRUE(store->readOptions().value.music);
+    EXPECT_FALSE(store->readOptions().value.effects);
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/ScoreFiles.h"
 #include "ui/ScoreBoard.h"
-#include "ui/SaveQueue.h"
+#include "ui/DiskQueue.h"
 #include "ui/ScoreBoardStart.h"
+#include "store/DataKeeper.h"
 #include "support/StoreAt.h"
 
 #include <gtest/gtest.h>
@@ -85,13 +86,17 @@ protected:
     }
 
     kibbo::PlayerFiles files() const { return kibbo::PlayerFiles::In(m_dir.path().toStdString() + "/data"); }
-    // A store of its own for each window, saving through the game's queue:
-    // each window reads the files as they are when it opens.
-    kibbo::FileStore& store(const kibbo::PlayerFiles& in)
+    // Data of its own for each window, read and saved through the game's
+    // queue: each window sees the files as they are when it opens.
+    kibbo::DataKeeper& keeper(const kibbo::PlayerFiles& in)
     {
-        return m_stores.emplace_back(in, m_saves);
+        kibbo::DataKeeper& keeper = m_keepers.emplace_back(m_stores.emplace_back(in, m_saves));
+        keeper.load();
+        m_saves.drain();
+        return keeper;
     }
-    kibbo::FileStore& store() { return store(files()); }
+    kibbo::DataKeeper& keeper() { return keeper(files()); }
+    const kibbo::Loaded<Ranking>& ranking() { return keeper().data().ranking; }
     QString dataPath(const char* name) const { return m_dir.path() + "/data/" + name; }
 
     void writeData(const char* name, const std::string& bytes) const
@@ -114,16 +119,17 @@ protected:
     Opened<ScoreBoard> openBoard(std::int32_t clearedScore)
     {
         writeData("score.dat", " " + std::to_string(clearedScore) + " \r\n");
-        return Opened<ScoreBoard>(new ScoreBoard(store(), clearedScore));
+        return Opened<ScoreBoard>(new ScoreBoard(keeper(), clearedScore));
     }
 
-    kibbo::Loaded<Ranking> reloaded() const { return kibbo::test::StoreAt(files())->loadRanking(); }
+    kibbo::Loaded<Ranking> reloaded() const { return kibbo::test::StoreAt(files())->readRanking(); }
 
 private:
     QTemporaryDir m_dir;
     // The stores outlive the queue, which writes every save before it goes.
     std::deque<kibbo::FileStore> m_stores;
-    kibbo::SaveQueue m_saves;
+    std::deque<kibbo::DataKeeper> m_keepers;
+    kibbo::DiskQueue m_saves;
 };
 
 std::u16string U16(const QString& text)
@@ -158,7 +164,7 @@ TEST_F(ScoreWindows, BoardOpensWithTheSavedRankingAndTheNewScore)
 TEST_F(ScoreWindows, BoardAndViewerHaveNoControlBox)
 {
     auto board = openBoard(650);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(ranking()));
     for (QWidget* window : {static_cast<QWidget*>(board.get()), static_cast<QWidget*>(viewer.get())}) {
         const Qt::WindowFlags flags = window->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
@@ -257,7 +263,7 @@ TEST_F(ScoreWindows, AwkwardNamesComeBackAsTyped)
     EXPECT_EQ(read.value.rankName[2], U16(names[0]));
     EXPECT_EQ(read.value.rankName[3], u"Aki");
 
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(ranking()));
     EXPECT_EQ(viewer->placeName(0), names[2]);
     EXPECT_EQ(viewer->placeName(2), names[0]);
 }
@@ -325,7 +331,7 @@ TEST_F(ScoreWindows, SaveThroughAFileFails)
     QFile plain(dataPath("notafolder"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    Opened<ScoreBoard> board(new ScoreBoard(store(kibbo::PlayerFiles::In(dataPath("notafolder").toStdString() + "/data")), 850));
+    Opened<ScoreBoard> board(new ScoreBoard(keeper(kibbo::PlayerFiles::In(dataPath("notafolder").toStdString() + "/data")), 850));
     Press(board->registerButton());
     const QString before = board->message();
     PressOk(board);
@@ -412,7 +418,7 @@ TEST_F(ScoreWindows, LastScoreFileThatDisagreesIsNotTrusted)
         QFile::remove(dataPath("score.dat"));
         if (c.lastScoreFile)
             writeData("score.dat", *c.lastScoreFile);
-        Opened<ScoreBoard> board(new ScoreBoard(store(), 850));
+        Opened<ScoreBoard> board(new ScoreBoard(keeper(), 850));
         EXPECT_EQ(board->newScoreLabel()->text(), "850");
         EXPECT_EQ(board->message().isEmpty(), !c.noted);
         Press(board->registerButton());
@@ -452,7 +458,7 @@ TEST_F(ScoreWindows, ViewerShowsTheFileAndOkCloses)
                              "-2147483648 \r\nFuu\r\n"
                              "-2147483648 \r\nGin\r\n";
     writeData("score.kib", file);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(ranking()));
 
     EXPECT_EQ(viewer->windowTitle(), "Form3");
     EXPECT_TRUE(viewer->windowFlags().testFlag(Qt::Tool));
@@ -475,7 +481,7 @@ TEST_F(ScoreWindows, ViewerShowsTheFileAndOkCloses)
 TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 {
     writeData("score.kib", kLadderFile);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(ranking()));
     auto board = openBoard(2000);
     board->nameBox()->setText("Top");
     Press(board->registerButton());
@@ -485,7 +491,7 @@ TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 
     EXPECT_EQ(viewer->placeScore(0), "900");
     EXPECT_EQ(viewer->placeName(0), "Aki");
-    Opened<ScoreBoardStart> again(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> again(new ScoreBoardStart(ranking()));
     EXPECT_EQ(again->placeScore(0), "2000");
     EXPECT_EQ(again->placeName(0), "Top");
 }
@@ -494,7 +500,7 @@ TEST_F(ScoreWindows, ViewerIsNotRefreshedWhileOpen)
 TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
 {
     {
-        Opened<ScoreBoardStart> missing(new ScoreBoardStart(store()));
+        Opened<ScoreBoardStart> missing(new ScoreBoardStart(ranking()));
         for (int k = 0; k < kRankPlaces; ++k) {
             EXPECT_EQ(missing->placeScore(k), "0");
             EXPECT_TRUE(missing->placeName(k).isEmpty());
@@ -502,7 +508,7 @@ TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
         EXPECT_FALSE(missing->note().isEmpty());
     }
     writeData("score.kib", " 900 \r\nAki\r\n 800 \r\n");
-    Opened<ScoreBoardStart> shortFile(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> shortFile(new ScoreBoardStart(ranking()));
     EXPECT_EQ(shortFile->placeName(0), "Aki");
     EXPECT_EQ(shortFile->placeScore(1), "800");
     EXPECT_EQ(shortFile->placeScore(2), "0");
@@ -514,7 +520,7 @@ TEST_F(ScoreWindows, ViewerShowsWhatItCouldRead)
 TEST_F(ScoreWindows, ControlsStandAtTheirDesignPlaces)
 {
     auto board = openBoard(850);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(ranking()));
 
     EXPECT_EQ(board->size(), QSize(5535 / 15, 4455 / 15));
     EXPECT_EQ(board->nameBox()->geometry(), QRect(1080 / 15, 480 / 15, 1215 / 15, 270 / 15));
@@ -568,7 +574,7 @@ TEST_F(ScoreWindows, PlacesHaveTheirColours)
     const QColor colours[kRankPlaces] = {{192, 0, 0},   {128, 64, 0},  {128, 128, 0}, {0, 128, 0},
                                          {0, 128, 128}, {0, 0, 128},   {128, 0, 128}};
     auto board = openBoard(850);
-    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(store()));
+    Opened<ScoreBoardStart> viewer(new ScoreBoardStart(ranking()));
     for (QWidget* window : {static_cast<QWidget*>(board.get()), static_cast<QWidget*>(viewer.get())})
         EXPECT_EQ(window->grab().toImage().pixelColor(2, 2), QColor(239, 174, 174));
     for (int k = 0; k < kRankPlaces; ++k) {

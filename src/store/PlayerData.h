@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/Loaded.h"
+#include "prefs/KeyPrefs.h"
+#include "prefs/Options.h"
+#include "scores/History.h"
+#include "scores/ScoreFiles.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace kibbo {
+
+// The player's data as the game last read it, held in memory: what the
+// rules and the windows read, at once and without the disk.
+struct PlayerData {
+    KeyPrefs keyPrefs{};
+    Options options;
+    Loaded<Ranking> ranking;
+    Loaded<std::int32_t> lastScore;
+    // The latest kRecentGames games of the history, for weak-key practice.
+    std::vector<GameRecord> recentGames;
+};
+
+} // namespace kibbo
