@@ -11,15 +11,19 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRect>
 #include <QSlider>
+#include <QString>
 
 #include <iterator>
+#include <string_view>
 
 namespace kibbo {
 

@@ -19,18 +19,9 @@ class PictureCache;
 // controls from such a table with CreateDesignControls; what no row can say
 // (signals, the tab order, the focus) the window adds in code.
 
-enum class DesignKind {
-    PushButton,
-    Label, // one line condensed to fit, or a wrapping text
-    Picture, // takes the size of its picture
-    PictureBox, // keeps its size, in a sunken frame
-    Line,
-    CheckBox,
-    ComboBox,
-    TextBox,
-    Slider, // across
-    GroupBox,
-};
+// A label is one line condensed to fit, or a wrapping text; a picture takes
+// the size of its picture, a picture box keeps its own in a sunken frame.
+enum class DesignKind { PushButton, Label, Picture, PictureBox, Line, CheckBox, ComboBox, TextBox, Slider, GroupBox };
 // Across, at the top; or across, halfway down.
 enum class DesignAlign { Left, Right, Centre, LeftMiddle, RightMiddle };
 
