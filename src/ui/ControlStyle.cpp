@@ -114,6 +114,11 @@ QFont ControlFont(std::string_view designName, double points, bool bold)
         font.setFamily(QStringLiteral("IPAPMincho"));
     else
         font.setFamily(QString::fromUtf8(designName.data(), static_cast<qsizetype>(designName.size())));
+    // A font the system lacks is stood in for by one of its kind.
+    if (designName == "FixedSys")
+        font.setStyleHint(QFont::Monospace);
+    else if (designName == "Arial Black")
+        font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;

@@ -70,7 +70,8 @@ void SetUpWindow(QWidget& window, const WindowSetUp& setUp);
 std::optional<QColor> ParseColourCode(std::string_view code);
 
 // The font a control is designed with, on this system: the design's Japanese
-// fonts are replaced by the installed IPA fonts of the same style. The size is
+// fonts are replaced by the installed IPA fonts of the same style, and a
+// font the system may lack falls back to one of its kind. The size is
 // set in pixels at 96 per inch, because the controls are laid out in pixels
 // and their text has to fit them whatever resolution the screen reports.
 QFont ControlFont(std::string_view designName, double points, bool bold);

@@ -2,11 +2,12 @@
 #include "ui/Form1.h"
 
 #include "ui/ControlStyle.h"
-#include "ui/FitLabel.h"
+#include "ui/DesignTable.h"
 
 #include "prefs/SpellingSlots.h"
 #include "ui/SaveReport.h"
 
+#include <QByteArray>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QStringList>
@@ -25,6 +26,32 @@ constexpr const char16_t* kCaption = u"ユーザーキー設定";
 // the slot before the next column's first.
 constexpr int kColumnFirstSlot[] = {0, 10, 22, 31, kKeyPrefSlots};
 
+using Kind = DesignKind;
+using Align = DesignAlign;
+
+constexpr DesignControl kDesign[] = {
+    // Beside the check box, before OK: the way from the title's menu to the
+    // options.
+    {"Options", Kind::PushButton, 2580, 5280, 975, 375, u"オプション"},
+    // Below the buttons' row on the left, where the grid leaves room.
+    {"AnySpelling", Kind::CheckBox, 240, 5280, 2295, 375, u"どの綴りでも入力できる"},
+    {"Command1", Kind::PushButton, 4920, 5280, 1215, 375, u"適用"},
+    {"Command2", Kind::PushButton, 3600, 5280, 1095, 375, u"OK"},
+};
+
+// Made first, so that the spelling boxes come first in the focus chain.
+constexpr DesignControl kFrame[] = {
+    {"Frame1", Kind::GroupBox, 240, 240, 6135, 4815, kCaption},
+};
+
+enum class Unnamed { SaveMessage };
+
+// In the grid's third column, under its nine slots, which is empty.
+constexpr DesignControl kSaveMessage[] = {
+    {Unnamed::SaveMessage, Kind::Label, 3000, 3720, 1335, 900, u"設定を保存できませんでした", kNoFont,
+     kMessageRedColour, Align::Left, false, true},
+};
+
 } // namespace
 
 Form1::Form1(DataKeeper& keeper)
@@ -41,24 +68,20 @@ Form1::Form1(DataKeeper& keeper)
 
 void Form1::createControls()
 {
-    auto* frame1 = new QGroupBox(ToQString(kCaption), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(DesignRect(240, 240, 6135, 4815));
-
-    const QFont kanaFont = ControlFont("MS UI Gothic", 12, false);
+    auto* frame1 = CreateDesignControls(kFrame, *this).get<QGroupBox>("Frame1");
     for (int column = 0; column < 4; ++column) {
         for (int slot = kColumnFirstSlot[column]; slot < kColumnFirstSlot[column + 1]; ++slot) {
             const SpellingSlot& choice = kSpellingSlots[static_cast<std::size_t>(slot)];
             const int top = 360 + 360 * (slot - kColumnFirstSlot[column]);
-
-            // Two kana are wider than the label at this size; they are
-            // narrowed to fit rather than cut off.
-            auto* kana = new FitLabel(ToQString(choice.kana), frame1);
-            kana->setGeometry(DesignRect(120 + 1440 * column, top, 375, 255));
-            kana->setFont(kanaFont);
-
-            auto* box = new QComboBox(frame1);
-            box->setObjectName(QStringLiteral("Combo1_%1").arg(slot));
+            const QByteArray name = QByteArrayLiteral("Combo1_") + QByteArray::number(slot);
+            const DesignControl slotDesign[] = {
+                {name.constData(), Kind::ComboBox, 480 + 1440 * column, top, 855, 300},
+                // Two kana are wider than the label at this size; they are
+                // narrowed to fit rather than cut off.
+                {nullptr, Kind::Label, 120 + 1440 * column, top, 375, 255, choice.kana, kGothic12, nullptr,
+                 Align::LeftMiddle},
+            };
+            auto* box = CreateDesignControls(slotDesign, *frame1).get<QComboBox>(name.constData());
             box->setEditable(true);
             // Typed text is never taken as a choice: it is not added to the
             // list, and no completion turns it into an entry behind the
@@ -70,42 +93,21 @@ void Form1::createControls()
             for (std::u16string_view spelling : choice.choices())
                 spellings << ToQString(spelling).toUpper();
             box->addItems(spellings);
-            box->setGeometry(DesignRect(480 + 1440 * column, top, 855, 300));
             m_combo1[static_cast<std::size_t>(slot)] = box;
         }
     }
 
-    m_command2 = new QPushButton(QStringLiteral("OK"), this);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(DesignRect(3600, 5280, 1095, 375));
+    const DesignWidgets made = CreateDesignControls(kDesign, *this);
+    m_command2 = made.get<QPushButton>("Command2");
     connect(m_command2, &QPushButton::clicked, this, [this] { apply(true); });
-
-    m_command1 = new QPushButton(ToQString(u"適用"), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(DesignRect(4920, 5280, 1215, 375));
+    m_command1 = made.get<QPushButton>("Command1");
     connect(m_command1, &QPushButton::clicked, this, [this] { apply(false); });
-
-    // Below the buttons' row on the left, where the grid leaves room.
-    m_anySpelling = new QCheckBox(ToQString(u"どの綴りでも入力できる"), this);
-    m_anySpelling->setObjectName(QStringLiteral("AnySpelling"));
-    m_anySpelling->setGeometry(DesignRect(240, 5280, 2295, 375));
-
-    // Beside it, before OK: the way from the title's menu to the options.
-    m_options = new QPushButton(ToQString(u"オプション"), this);
-    m_options->setObjectName(QStringLiteral("Options"));
-    m_options->setGeometry(DesignRect(2580, 5280, 975, 375));
+    m_anySpelling = made.get<QCheckBox>("AnySpelling");
+    m_options = made.get<QPushButton>("Options");
     m_options->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
     connect(m_options, &QPushButton::clicked, this, &Form1::optionsRequested);
 
-    // In the grid's third column, under its nine slots, which is empty.
-    m_saveMessage = new QLabel(ToQString(u"設定を保存できませんでした"), frame1);
-    m_saveMessage->setGeometry(DesignRect(3000, 3720, 1335, 900));
-    m_saveMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_saveMessage->setWordWrap(true);
-    QPalette red = m_saveMessage->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
-    m_saveMessage->setPalette(red);
-    m_saveMessage->hide();
+    m_saveMessage = CreateDesignControls(kSaveMessage, *frame1).get<QLabel>(Unnamed::SaveMessage);
 
     // Styled one by one: a style sheet on the whole window would restyle the
     // 43 boxes too and make the dialog slow to open.

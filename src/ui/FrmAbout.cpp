@@ -3,14 +3,13 @@
 
 #include "game/Assets.h"
 #include "ui/ControlStyle.h"
-#include "ui/FitLabel.h"
-#include "ui/LineWidget.h"
+#include "ui/DesignTable.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
+#include <QString>
 
+#include <string>
 #include <utility>
 
 #ifndef KIBBO_VERSION
@@ -25,6 +24,9 @@ constexpr int kClientLeft = 2340;
 constexpr int kClientTop = 1935;
 constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 3555;
+
+using Kind = DesignKind;
+using Align = DesignAlign;
 
 } // namespace
 
@@ -47,82 +49,45 @@ FrmAbout::FrmAbout(std::string programFolder, std::string dataFolder)
 
 void FrmAbout::createControls()
 {
-    // Made from the bottom of the stack up: later siblings are drawn above.
-    // The installed fonts run wider than the design's: a one-line label is
-    // condensed rather than wrapped or cut.
-    auto label = [this](const char* name, const char16_t* text, QRect rect, bool wraps = false) {
-        QLabel* l = wraps ? new QLabel(ToQString(text), this) : new FitLabel(ToQString(text), this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(rect);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setWordWrap(wraps);
-        QPalette black = l->palette();
-        black.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(black);
-        return l;
-    };
-
-    label("lblDisclaimer",
-          u"十分に動作確認を行っていますが、このアプリケーションにおいて起こる一切の不具合には責任を負いませんのでご注意ください。",
-          DesignRect(240, 2760, 3750, 585), true);
-
-    auto* lblVersion = label("lblVersion", u"Version " KIBBO_VERSION, DesignRect(3480, 480, 1485, 285));
-    QFont fixedSys = ControlFont("FixedSys", 9, false);
-    fixedSys.setStyleHint(QFont::Monospace);
-    lblVersion->setFont(fixedSys);
-    // The system's text colour, where the other labels are black.
-    lblVersion->setPalette(palette());
-
-    // The etched rule: a white line with a grey one over its upper edge.
-    auto* upper = new LineWidget(this, DesignPoint(105, 2460), DesignPoint(5654, 2460),
-                                 DesignColour("&H00FFFFFF&"), 2);
-    upper->setObjectName(QStringLiteral("Line1_0"));
-
-    auto* lblTitle = label("lblTitle", u"KIBBO", DesignRect(960, 120, 2205, 720));
-    QFont arialBlack = ControlFont("Arial Black", 24, true);
-    arialBlack.setStyleHint(QFont::SansSerif);
-    lblTitle->setFont(arialBlack);
-
-    label("lblDescription", u"作者: Kibbo開発者一同", DesignRect(360, 840, 2445, 210));
-
-    auto* lower = new LineWidget(this, DesignPoint(90, 2445), DesignPoint(5654, 2445),
-                                 DesignColour("&H00808080&"), 1);
-    lower->setObjectName(QStringLiteral("Line1_1"));
-
-    label("Label1", u"プログラム: 開発者", DesignRect(1080, 1080, 1725, 210));
-    label("Label2", u"イラスト: 自動生成", DesignRect(1080, 1320, 1725, 210));
-    label("Label3", u"バグ等ありましたらお知らせください", DesignRect(2760, 2160, 2805, 195));
-    label("Label4", u"Special Thanks ", DesignRect(360, 1560, 1245, 210));
-    label("Label5", u"皆様", DesignRect(1920, 1560, 405, 210));
-
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(DesignRect(4245, 2880, 1380, 345));
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* picture1 = new QLabel(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(DesignRect(240, 240, 495, 495));
-    picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (const QPixmap& icon = m_pictures.picture(kIcon); !icon.isNull())
-        picture1->setPixmap(icon);
-
-    auto textBox = [this](const char* name, const char16_t* text, QRect rect) {
-        auto* box = new QLineEdit(ToQString(text), this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(rect);
-        box->setReadOnly(true);
-        box->setCursorPosition(0);
-        return box;
-    };
-    auto* text1 = textBox("Text1", u"Kibbo タイピングゲーム", DesignRect(360, 1920, 2295, 270));
     // Where the player's own files are: the one thing a player may need to
     // look up here.
     const std::u16string where = u"データ: " + QString::fromStdString(m_dataFolder).toStdU16String();
-    auto* text2 = textBox("Text2", where.c_str(), DesignRect(360, 2160, 2295, 270));
+    // The labels are black, but for the version in the system's text colour.
+    const DesignControl design[] = {
+        {"Text2", Kind::TextBox, 360, 2160, 2295, 270, where},
+        {"Text1", Kind::TextBox, 360, 1920, 2295, 270, u"Kibbo タイピングゲーム"},
+        {"Picture1", Kind::PictureBox, 240, 240, 495, 495, {}, kNoFont, nullptr, Align::Left, true, false, nullptr,
+         kIcon},
+        {"cmdOK", Kind::PushButton, 4245, 2880, 1380, 345, u"OK"},
+        {"Label5", Kind::Label, 1920, 1560, 405, 210, u"皆様", kNoFont, kBlack},
+        {"Label4", Kind::Label, 360, 1560, 1245, 210, u"Special Thanks ", kNoFont, kBlack},
+        {"Label3", Kind::Label, 2760, 2160, 2805, 195, u"バグ等ありましたらお知らせください", kNoFont, kBlack},
+        {"Label2", Kind::Label, 1080, 1320, 1725, 210, u"イラスト: 自動生成", kNoFont, kBlack},
+        {"Label1", Kind::Label, 1080, 1080, 1725, 210, u"プログラム: 開発者", kNoFont, kBlack},
+        // The etched rule: a white line with a grey one over its upper edge.
+        {.id = "Line1_1", .kind = Kind::Line, .left = 90, .top = 2445, .width = 5654, .height = 2445,
+         .colour = "&H00808080&"},
+        {"lblDescription", Kind::Label, 360, 840, 2445, 210, u"作者: Kibbo開発者一同", kNoFont, kBlack},
+        {"lblTitle", Kind::Label, 960, 120, 2205, 720, u"KIBBO", kArialBlack24Bold, kBlack},
+        {.id = "Line1_0", .kind = Kind::Line, .left = 105, .top = 2460, .width = 5654, .height = 2460,
+         .colour = kWhite, .lineWidth = 2},
+        {"lblVersion", Kind::Label, 3480, 480, 1485, 285, u"Version " KIBBO_VERSION, kFixedSys9},
+        {"lblDisclaimer", Kind::Label, 240, 2760, 3750, 585,
+         u"十分に動作確認を行っていますが、このアプリケーションにおいて起こる一切の不具合には責任を負いませんのでご注意ください。",
+         kNoFont, kBlack, Align::Left, true, true},
+    };
+    const DesignWidgets made = CreateDesignControls(design, *this, &m_pictures);
 
+    m_cmdOK = made.get<QPushButton>("cmdOK");
+    m_cmdOK->setDefault(true);
+    connect(m_cmdOK, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* text1 = made.get<QLineEdit>("Text1");
+    auto* text2 = made.get<QLineEdit>("Text2");
+    for (QLineEdit* box : {text1, text2}) {
+        box->setReadOnly(true);
+        box->setCursorPosition(0);
+    }
     setTabOrder(m_cmdOK, text1);
     setTabOrder(text1, text2);
     m_cmdOK->setFocus();

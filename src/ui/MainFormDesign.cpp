@@ -5,10 +5,8 @@
 #include "game/PictureButtons.h"
 #include "ui/ControlStyle.h"
 #include "ui/DesignTable.h"
-#include "ui/FitLabel.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 #include <algorithm>
 #include <iterator>
@@ -22,11 +20,9 @@ constexpr const char* kResultColour = "&H00004080&";
 using Kind = DesignKind;
 using Align = DesignAlign;
 
-// The controls are known by Control; their pictures are put in later.
-using ControlSpec = DesignControl<Control>;
-
-// In stacking order from the top, as Control lists them.
-constexpr ControlSpec kDesign[] = {
+// In stacking order from the top, as Control lists them. The controls are
+// known by Control; their pictures are put in later.
+constexpr DesignControl kDesign[] = {
     {Control::ScoreBtn, Kind::PushButton, 3840, 5280, 1575, 375, u"得点ランキング", kGothic975, nullptr, Align::Centre, true},
     {Control::VersionBtn, Kind::PushButton, 3840, 4800, 1575, 375, u"バージョン情報", kGothic975, nullptr, Align::Centre, true},
     {Control::Howto, Kind::PushButton, 3840, 3840, 1575, 375, u"操作方法", kGothic975, nullptr, Align::Centre, true},
@@ -71,67 +67,27 @@ constexpr ControlSpec kDesign[] = {
 };
 
 static_assert(std::size(kDesign) == kControlCount);
-static_assert(std::ranges::none_of(kDesign, [](const ControlSpec& design) { return design.kind == Kind::Line; }),
+static_assert(std::ranges::none_of(kDesign, [](const DesignControl& design) { return design.kind == Kind::Line; }),
               "the main window has no lines");
-
-QWidget* CreateControl(const ControlSpec& design, QWidget& client)
-{
-    switch (design.kind) {
-    case Kind::PushButton: {
-        auto* button = new QPushButton(ToQString(design.caption), &client);
-        button->setStyleSheet(WhiteButtonStyle());
-        return button;
-    }
-    case Kind::Label: {
-        // Every label of the window is one line that must be read whole,
-        // in whatever font stands in for the design's.
-        auto* label = new FitLabel(ToQString(design.caption), &client);
-        label->setAlignment(AlignmentOf(design.align));
-        label->setWordWrap(false);
-        if (design.colour) {
-            QPalette text = label->palette();
-            text.setColor(QPalette::WindowText, DesignColour(design.colour));
-            label->setPalette(text);
-        }
-        return label;
-    }
-    case Kind::Picture: {
-        auto* picture = new QLabel(&client);
-        picture->setScaledContents(design.id == Control::Image2);
-        return picture;
-    }
-    case Kind::Line:
-        break;
-    }
-    return nullptr;
-}
 
 } // namespace
 
 MainFormControlSet CreateMainFormControls(QWidget& client)
 {
+    const DesignWidgets made = CreateDesignControls(kDesign, client);
     MainFormControlSet controls{};
-    // Later siblings are drawn above earlier ones, so the controls are made
-    // from the bottom of the stack up.
-    for (auto it = std::rbegin(kDesign); it != std::rend(kDesign); ++it) {
-        const ControlSpec& design = *it;
-        QWidget* widget = CreateControl(design, client);
-        // Labels and pictures never paint a background of their own: the
-        // pictures beneath show through.
-        widget->setAutoFillBackground(false);
-        widget->setAttribute(Qt::WA_InputMethodEnabled, false);
-        if (design.font.name)
-            widget->setFont(ControlFont(design.font.name, design.font.points, design.font.bold));
-        widget->setGeometry(DesignRect(design.left, design.top, design.width, design.height));
-        widget->setVisible(design.visible);
-        controls[static_cast<std::size_t>(design.id)] = widget;
-    }
+    for (int c = 0; c < kControlCount; ++c)
+        controls[static_cast<std::size_t>(c)] = made.at(static_cast<Control>(c));
 
     const auto at = [&](Control c) { return controls[static_cast<std::size_t>(c)]; };
     // The push buttons are native child windows in the design and stay above
     // every label and picture.
-    for (Control c : {Control::KeySettei, Control::Howto, Control::VersionBtn, Control::ScoreBtn})
+    for (Control c : {Control::KeySettei, Control::Howto, Control::VersionBtn, Control::ScoreBtn}) {
+        at(c)->setStyleSheet(WhiteButtonStyle());
         at(c)->raise();
+    }
+    // The street strip is stretched over its place.
+    made.get<QLabel>(Control::Image2)->setScaledContents(true);
     QWidget::setTabOrder(at(Control::KeySettei), at(Control::Howto));
     QWidget::setTabOrder(at(Control::Howto), at(Control::VersionBtn));
     QWidget::setTabOrder(at(Control::VersionBtn), at(Control::ScoreBtn));

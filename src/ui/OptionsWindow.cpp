@@ -3,7 +3,7 @@
 
 #include "prefs/Options.h"
 #include "ui/ControlStyle.h"
-#include "ui/FitLabel.h"
+#include "ui/DesignTable.h"
 #include "ui/SaveReport.h"
 
 #include <QSignalBlocker>
@@ -17,17 +17,31 @@ namespace {
 constexpr int kClientWidth = 5400; // twips
 constexpr int kClientHeight = 3960;
 
-QLabel* RedMessage(const char16_t* text, QWidget* parent)
-{
-    auto* label = new QLabel(ToQString(text), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setWordWrap(true);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
-    label->setPalette(red);
-    label->hide();
-    return label;
-}
+using Kind = DesignKind;
+using Align = DesignAlign;
+
+// The labels the window keeps, which have no names.
+enum class Unnamed { MusicValue, EffectsValue, NextStart, SaveMessage };
+
+constexpr DesignControl kDesign[] = {
+    {"OK", Kind::PushButton, 4080, 3360, 1095, 375, u"OK"},
+    {Unnamed::SaveMessage, Kind::Label, 240, 3360, 3600, 375, u"設定を保存できませんでした", kNoFont,
+     kMessageRedColour, Align::LeftMiddle, false, true},
+    {nullptr, Kind::Label, 240, 2400, 4920, 495,
+     u"F2 キーで音楽を、F3 キーで効果音を、ゲーム中でもいつでも入り切りできます", kNoFont, nullptr, Align::Left,
+     true, true},
+    {Unnamed::NextStart, Kind::Label, 240, 1980, 4920, 300, u"大きさは次に起動したときから変わります", kNoFont,
+     kMessageRedColour, Align::LeftMiddle, false, true},
+    {"Scale", Kind::ComboBox, 2040, 1560, 1215, 300},
+    {nullptr, Kind::Label, 240, 1560, 1695, 300, u"ウィンドウの大きさ", kNoFont, nullptr, Align::LeftMiddle},
+    {"Pause", Kind::CheckBox, 240, 1080, 4920, 300, u"Esc キーや別のウィンドウへの切り替えで一時停止する"},
+    {Unnamed::EffectsValue, Kind::Label, 4560, 660, 600, 300, {}, kNoFont, nullptr, Align::RightMiddle},
+    {"EffectsVolume", Kind::Slider, 2040, 660, 2415, 300},
+    {"Effects", Kind::CheckBox, 240, 660, 1695, 300, u"効果音"},
+    {Unnamed::MusicValue, Kind::Label, 4560, 240, 600, 300, {}, kNoFont, nullptr, Align::RightMiddle},
+    {"MusicVolume", Kind::Slider, 2040, 240, 2415, 300},
+    {"Music", Kind::CheckBox, 240, 240, 1695, 300, u"音楽"},
+};
 
 } // namespace
 
@@ -46,64 +60,43 @@ OptionsWindow::OptionsWindow(DataKeeper& keeper, int runningScale)
 
 void OptionsWindow::createControls()
 {
-    const auto volumeRow = [this](const char16_t* caption, int top, QCheckBox*& check, QSlider*& slider,
-                                  QLabel*& value) {
-        check = new QCheckBox(ToQString(caption), this);
-        check->setGeometry(DesignRect(240, top, 1695, 300));
-        slider = new QSlider(Qt::Horizontal, this);
+    const DesignWidgets made = CreateDesignControls(kDesign, *this);
+    m_music = made.get<QCheckBox>("Music");
+    m_musicVolume = made.get<QSlider>("MusicVolume");
+    m_musicValue = made.get<QLabel>(Unnamed::MusicValue);
+    m_effects = made.get<QCheckBox>("Effects");
+    m_effectsVolume = made.get<QSlider>("EffectsVolume");
+    m_effectsValue = made.get<QLabel>(Unnamed::EffectsValue);
+    m_pause = made.get<QCheckBox>("Pause");
+    m_scale = made.get<QComboBox>("Scale");
+    m_nextStart = made.get<QLabel>(Unnamed::NextStart);
+    m_saveMessage = made.get<QLabel>(Unnamed::SaveMessage);
+    m_ok = made.get<QPushButton>("OK");
+
+    const auto volumeRow = [this](QCheckBox* check, QSlider* slider, QLabel* value) {
         slider->setRange(0, 100);
         slider->setSingleStep(5);
         slider->setPageStep(10);
-        slider->setGeometry(DesignRect(2040, top, 2415, 300));
-        value = new QLabel(this);
-        value->setGeometry(DesignRect(4560, top, 600, 300));
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         connect(slider, &QSlider::valueChanged, value, qOverload<int>(&QLabel::setNum));
         connect(check, &QCheckBox::toggled, slider, &QWidget::setEnabled);
         connect(check, &QCheckBox::toggled, this, &OptionsWindow::soundEdited);
         connect(slider, &QSlider::valueChanged, this, &OptionsWindow::soundEdited);
         connect(slider, &QSlider::sliderReleased, this, &OptionsWindow::soundEdited);
     };
-    volumeRow(u"音楽", 240, m_music, m_musicVolume, m_musicValue);
-    volumeRow(u"効果音", 660, m_effects, m_effectsVolume, m_effectsValue);
-    m_music->setObjectName(QStringLiteral("Music"));
-    m_musicVolume->setObjectName(QStringLiteral("MusicVolume"));
-    m_effects->setObjectName(QStringLiteral("Effects"));
-    m_effectsVolume->setObjectName(QStringLiteral("EffectsVolume"));
+    volumeRow(m_music, m_musicVolume, m_musicValue);
+    volumeRow(m_effects, m_effectsVolume, m_effectsValue);
 
-    m_pause = new QCheckBox(ToQString(u"Esc キーや別のウィンドウへの切り替えで一時停止する"), this);
-    m_pause->setObjectName(QStringLiteral("Pause"));
-    m_pause->setGeometry(DesignRect(240, 1080, 4920, 300));
     connect(m_pause, &QCheckBox::toggled, this,
             [this](bool on) { save([on](Options& options) { options.pause = on; }); });
 
-    auto* sizeCaption = new FitLabel(ToQString(u"ウィンドウの大きさ"), this);
-    sizeCaption->setGeometry(DesignRect(240, 1560, 1695, 300));
-    sizeCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_scale = new QComboBox(this);
-    m_scale->setObjectName(QStringLiteral("Scale"));
     for (int percent : kWindowScales)
         m_scale->addItem(QStringLiteral("%1 %").arg(percent), percent);
-    m_scale->setGeometry(DesignRect(2040, 1560, 1215, 300));
     connect(m_scale, &QComboBox::activated, this, [this] {
         const int percent = m_scale->currentData().toInt();
         showNextStartNote();
         save([percent](Options& options) { options.scale = percent; });
     });
-    m_nextStart = RedMessage(u"大きさは次に起動したときから変わります", this);
-    m_nextStart->setGeometry(DesignRect(240, 1980, 4920, 300));
 
-    auto* keys = new QLabel(ToQString(u"F2 キーで音楽を、F3 キーで効果音を、ゲーム中でもいつでも入り切りできます"), this);
-    keys->setWordWrap(true);
-    keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    keys->setGeometry(DesignRect(240, 2400, 4920, 495));
-
-    m_saveMessage = RedMessage(u"設定を保存できませんでした", this);
-    m_saveMessage->setGeometry(DesignRect(240, 3360, 3600, 375));
-
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("OK"));
-    m_ok->setGeometry(DesignRect(4080, 3360, 1095, 375));
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder(m_music, m_musicVolume);

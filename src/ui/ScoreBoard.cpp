@@ -2,7 +2,7 @@
 #include "ui/ScoreBoard.h"
 
 #include "ui/ControlStyle.h"
-#include "ui/FitLabel.h"
+#include "ui/DesignTable.h"
 
 #include "ui/SaveReport.h"
 
@@ -20,13 +20,22 @@ const char16_t* const kNameRefused = u"この名前は保存できません";
 const char16_t* const kSaveFailed = u"ランキングを保存できませんでした";
 const char16_t* const kLastScoreNotSaved = u"前回の得点ファイルを保存できませんでした";
 
-QLabel* MakeCaption(QWidget* parent, const char16_t* text, QRect place, Qt::Alignment align)
-{
-    auto* label = new QLabel(ToQString(text), parent);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setGeometry(place);
-    return label;
-}
+using Kind = DesignKind;
+using Align = DesignAlign;
+
+constexpr DesignControl kDesign[] = {
+    // Between the name line and the ranking, in plain sight of both.
+    {"Message", Kind::Label, 240, 840, 5055, 255, u"", kNoFont, kMessageRedColour},
+    {"Command1", Kind::PushButton, 4560, 3960, 735, 375, u"OK", kNoFont, nullptr, Align::Left, false},
+    {"touroku", Kind::PushButton, 4680, 360, 615, 375, u"登録"},
+    {nullptr, Kind::Label, 3960, 480, 735, 255, u"Kibbo"},
+    // Like the ranking's scores, a long score is condensed, never cut.
+    {"Label4", Kind::Label, 3000, 480, 855, 255, {}, kSerif12Bold, nullptr, Align::Right},
+    {nullptr, Kind::Label, 2520, 480, 615, 255, u"得点"},
+    {"Text1", Kind::TextBox, 1080, 480, 1215, 270, u"Nanashi"},
+    {nullptr, Kind::Label, 240, 480, 735, 255, u"お名前"},
+    {nullptr, Kind::Label, 0, 120, 5535, 255, u"ハイスコアが更新されました！", kNoFont, nullptr, Align::Centre},
+};
 
 } // namespace
 
@@ -48,40 +57,16 @@ ScoreBoard::ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore)
 
 void ScoreBoard::createControls()
 {
-    MakeCaption(this, u"ハイスコアが更新されました！", DesignRect(0, 120, 5535, 255), Qt::AlignHCenter);
-    MakeCaption(this, u"お名前", DesignRect(240, 480, 735, 255), Qt::AlignLeft);
-
-    m_text1 = new QLineEdit(QStringLiteral("Nanashi"), this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(DesignRect(1080, 480, 1215, 270));
-
-    MakeCaption(this, u"得点", DesignRect(2520, 480, 615, 255), Qt::AlignLeft);
-    // Like the ranking's scores, a long score is condensed, never cut.
-    m_label4 = new FitLabel(this);
-    m_label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    m_label4->setGeometry(DesignRect(3000, 480, 855, 255));
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setFont(ControlFont("MS Serif", 12, true));
-    MakeCaption(this, u"Kibbo", DesignRect(3960, 480, 735, 255), Qt::AlignLeft);
-
-    m_touroku = new QPushButton(ToQString(u"登録"), this);
-    m_touroku->setObjectName(QStringLiteral("touroku"));
-    m_touroku->setGeometry(DesignRect(4680, 360, 615, 375));
+    const DesignWidgets made = CreateDesignControls(kDesign, *this);
+    m_text1 = made.get<QLineEdit>("Text1");
+    m_label4 = made.get<QLabel>("Label4");
+    m_touroku = made.get<QPushButton>("touroku");
     connect(m_touroku, &QPushButton::clicked, this, &ScoreBoard::registerEntry);
-
-    m_command1 = new QPushButton(QStringLiteral("OK"), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(DesignRect(4560, 3960, 735, 375));
-    m_command1->hide();
+    m_command1 = made.get<QPushButton>("Command1");
     connect(m_command1, &QPushButton::clicked, this, &ScoreBoard::saveAndClose);
-
-    // Between the name line and the ranking, in plain sight of both.
-    m_message = MakeCaption(this, u"", DesignRect(240, 840, 5055, 255), Qt::AlignLeft);
-    m_message->setObjectName(QStringLiteral("Message"));
+    m_message = made.get<QLabel>("Message");
+    // Said as written, never read as markup.
     m_message->setTextFormat(Qt::PlainText);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, DesignColour(kMessageRedColour));
-    m_message->setPalette(red);
 
     setTabOrder(m_text1, m_touroku);
     setTabOrder(m_touroku, m_command1);

@@ -3,6 +3,7 @@
 
 #include "scores/ScoreFiles.h"
 #include "ui/ControlStyle.h"
+#include "ui/DesignTable.h"
 
 #include <utility>
 
@@ -19,6 +20,15 @@ constexpr int kFirstRowTop = 1080;
 const char16_t* const kNoRanking = u"まだランキングはありません";
 const char16_t* const kDamagedRanking = u"ランキングの一部を読めませんでした";
 const char16_t* const kUnreadableRanking = u"ランキングを読めませんでした";
+
+constexpr DesignControl kDesign[] = {
+    // Left of OK, below the last row, and after OK in the tab order.
+    {"kiroku", DesignKind::PushButton, 3720, 3840, 735, 375, u"記録"},
+    {"Command1", DesignKind::PushButton, 4560, 3840, 735, 375, u"OK"},
+    // Between the title and the first row.
+    {"Note", DesignKind::Label, 120, 720, 5535, 255, {}, kNoFont, nullptr, DesignAlign::Centre},
+    {nullptr, DesignKind::Label, 120, 240, 5535, 375, u"得点ランキング", kNoFont, nullptr, DesignAlign::Centre},
+};
 
 } // namespace
 
@@ -38,27 +48,13 @@ ScoreBoardStart::ScoreBoardStart(const Loaded<Ranking>& ranking)
 
 void ScoreBoardStart::createControls()
 {
-    auto* title = new QLabel(ToQString(u"得点ランキング"), this);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setGeometry(DesignRect(120, 240, 5535, 375));
-
-    // Between the title and the first row.
-    m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("Note"));
-    m_note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_note->setGeometry(DesignRect(120, 720, 5535, 255));
-
-    m_command1 = new QPushButton(QStringLiteral("OK"), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(DesignRect(4560, 3840, 735, 375));
+    const DesignWidgets made = CreateDesignControls(kDesign, *this);
+    m_command1 = made.get<QPushButton>("Command1");
     connect(m_command1, &QPushButton::clicked, this, &QWidget::close);
     m_command1->setFocus();
-
-    // Left of OK, below the last row, and after OK in the tab order.
-    m_kiroku = new QPushButton(ToQString(u"記録"), this);
-    m_kiroku->setObjectName(QStringLiteral("kiroku"));
-    m_kiroku->setGeometry(DesignRect(3720, 3840, 735, 375));
+    m_kiroku = made.get<QPushButton>("kiroku");
     connect(m_kiroku, &QPushButton::clicked, this, &ScoreBoardStart::recordsRequested);
+    m_note = made.get<QLabel>("Note");
 }
 
 void ScoreBoardStart::loadRanking(const Loaded<Ranking>& read)
