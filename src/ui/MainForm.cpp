@@ -13,11 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QWindow>
 
 #include <chrono>
+#include <tuple>
 #include <cmath>
 #include <utility>
 
@@ -92,29 +91,24 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
 
     m_controls = CreateMainFormControls(*m_client);
     connectMenu();
+    // A Wayland compositor places every window itself: the game's other
+    // windows are kept over this one.
     if (m_onWayland) {
-        const auto keep = [this](QWidget& window) { keepWithMainWindow(window); };
-        m_form1.setPrepare(keep);
-        m_form2.setPrepare(keep);
-        m_frmAbout.setPrepare(keep);
-        m_scoreBoardStart.setPrepare(keep);
-        m_scoreBoard.setPrepare(keep);
-        m_records.setPrepare(keep);
-        m_options.setPrepare(keep);
+        const auto keep = [this](QWidget& window) { KeepOver(window, *this); };
+        std::apply([&keep](auto&... windows) { (windows.setPrepare(keep), ...); },
+                   std::tie(m_form1, m_form2, m_frmAbout, m_scoreBoardStart, m_scoreBoard, m_records, m_options));
     }
 
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(100);
     connect(&m_timer1, &QTimer::timeout, this, [this] { m_followUp(m_game.tick()); });
 
-    // Decoded now, so that no tick waits for the disk.
-    for (std::string_view frame : kWalkerFrames)
-        m_pictures.picture(frame);
-    // The other screens' large pictures are decoded once the title is on
-    // screen, so that neither the first paint nor a key or tick waits.
+    // Decoded now, so that no tick waits for the disk; the other screens'
+    // large pictures once the title is on screen, so that neither the first
+    // paint nor a key or tick waits.
+    m_pictures.decode(kWalkerFrames);
     QTimer::singleShot(250, this, [this] {
-        for (std::string_view file : {kPlayWall, kGameOverWall, kClearedWall, kStreetDusk, kStreetNight})
-            m_pictures.picture(file);
+        m_pictures.decode({kPlayWall, kGameOverWall, kClearedWall, kStreetDusk, kStreetNight});
     });
 
     LoadBuiltInPictures(*this);
@@ -142,10 +136,7 @@ MainForm::~MainForm()
 
 void MainForm::setCaption(Control c, std::u16string_view text)
 {
-    if (auto* label = qobject_cast<QLabel*>(control(c)))
-        label->setText(ToQString(text));
-    else if (auto* button = qobject_cast<QPushButton*>(control(c)))
-        button->setText(ToQString(text));
+    SetControlCaption(*control(c), text);
 }
 
 void MainForm::setVisible(Control c, bool visible)
@@ -155,19 +146,9 @@ void MainForm::setVisible(Control c, bool visible)
 
 void MainForm::loadPicture(Control c, std::string_view relativePath)
 {
-    auto* label = qobject_cast<QLabel*>(control(c));
-    if (!label)
-        return;
-    const QPixmap& pixmap = m_pictures.picture(relativePath);
-    if (pixmap.isNull()) {
-        label->clear();
-        return;
-    }
-    label->setPixmap(pixmap);
     // Image2 stretches its picture over the street; every other picture
     // control takes its picture's size.
-    if (c != Control::Image2)
-        label->resize(pixmap.deviceIndependentSize().toSize());
+    SetControlPicture(*control(c), m_pictures.picture(relativePath), c != Control::Image2);
 }
 
 void MainForm::setLeft(Control c, int twips)
@@ -189,24 +170,15 @@ void MainForm::setTimer1Enabled(bool enabled)
 void MainForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QRegion outline = RoundedWindowRegion(width() * kTwipsPerPixel, height() * kTwipsPerPixel,
-                                                kTwipsPerPixel, kTwipsPerPixel);
-    // Under X11 the mask shapes the window. A Wayland compositor takes it
-    // only for where clicks land; what is drawn is kept inside it here.
-    setMask(outline);
-    if (m_onWayland)
-        m_client->setMask(outline.translated(-m_client->pos()));
+    ShapeWindow(*this, *m_client, m_onWayland);
 }
 
 void MainForm::paintEvent(QPaintEvent* event)
 {
-    if (!m_onWayland) {
+    if (m_onWayland)
+        PaintInsideOutline(*this);
+    else
         QWidget::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    painter.setClipRegion(mask());
-    painter.fillRect(rect(), palette().color(QPalette::Window));
 }
 
 void MainForm::changeEvent(QEvent* event)
@@ -295,17 +267,6 @@ void MainForm::openScoreBoard(std::int32_t score)
     }
 }
 
-void MainForm::keepWithMainWindow(QWidget& window)
-{
-    // A Wayland compositor places every window itself and does not know
-    // which windows belong together unless told: the game's other windows
-    // are the main window's own, kept over it (and, on a tiling desktop,
-    // floating like it rather than filling the screen behind it).
-    window.winId();
-    if (window.windowHandle() && windowHandle())
-        window.windowHandle()->setTransientParent(windowHandle());
-}
-
 void MainForm::connectMenu()
 {
     auto button = [this](Control c) { return qobject_cast<QPushButton*>(control(c)); };
@@ -340,42 +301,14 @@ void MainForm::openOptions()
 
 bool MainForm::handleDragEvent(QWidget* surface, QEvent* event)
 {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    WindowDrag& s = m_drag;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        // A press that a push button left unused travels on to the client
-        // area beneath; only the bare background is a drag surface.
-        if (surface == m_client && m_client->childAt(mouse->position().toPoint()))
-            return true;
-        s.dragStartX = static_cast<std::int32_t>(std::nearbyint(mouse->position().x() * kTwipsPerPixel));
-        s.dragStartY = static_cast<std::int32_t>(std::nearbyint(mouse->position().y() * kTwipsPerPixel));
-        s.isDragging = 1;
-        // A Wayland window cannot place itself: the compositor moves it with
-        // the pointer, the grab offset kept, until the button is let go.
-        if (m_onWayland && windowHandle() && windowHandle()->startSystemMove() && m_trace)
-            m_trace("drag\tcompositor");
-        break;
-    case QEvent::MouseMove:
-        // On Wayland the compositor moves the window itself.
-        if (s.isDragging == 1 && !m_onWayland) {
-            // The window's left edge becomes Left - dragStartX + X, with X the
-            // pointer relative to the surface. Worked out from the pointer's
-            // screen position, which is the same sum, it stays right while the
-            // window system has not yet caught up with the previous move.
-            const QPointF surfaceOrigin = surface->mapTo(this, QPointF(0, 0));
-            const QPointF pointer = mouse->globalPosition() - surfaceOrigin;
-            move(Pixels(pointer.x() * kTwipsPerPixel - s.dragStartX),
-                 Pixels(pointer.y() * kTwipsPerPixel - s.dragStartY));
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        s.isDragging = 0;
-        break;
-    default:
-        break;
-    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // A press that a push button left unused travels on to the client area
+    // beneath; only the bare background is a drag surface.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && surface == m_client && m_client->childAt(mouse->position().toPoint()))
+        return true;
+    if (FollowDrag(*this, m_drag, *surface, *mouse, m_onWayland) && m_trace)
+        m_trace("drag\tcompositor");
     return true;
 }
 

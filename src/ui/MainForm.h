@@ -91,7 +91,6 @@ private:
 
     void connectMenu();
     void openScoreBoard(std::int32_t score);
-    void keepWithMainWindow(QWidget& window);
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);

@@ -7,6 +7,7 @@
 #include "ui/DesignTable.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 #include <iterator>
@@ -100,6 +101,28 @@ void LoadBuiltInPictures(MainFormControls& window)
     for (const PictureButtonSpec& button : kPictureButtons)
         window.loadPicture(button.control, button.pictures.released);
     window.loadPicture(Control::Image2, kStreetAfternoon);
+}
+
+void SetControlCaption(QWidget& control, std::u16string_view text)
+{
+    if (auto* label = qobject_cast<QLabel*>(&control))
+        label->setText(ToQString(text));
+    else if (auto* button = qobject_cast<QPushButton*>(&control))
+        button->setText(ToQString(text));
+}
+
+void SetControlPicture(QWidget& control, const QPixmap& picture, bool takeItsSize)
+{
+    auto* label = qobject_cast<QLabel*>(&control);
+    if (!label)
+        return;
+    if (picture.isNull()) {
+        label->clear();
+        return;
+    }
+    label->setPixmap(picture);
+    if (takeItsSize)
+        label->resize(picture.deviceIndependentSize().toSize());
 }
 
 } // namespace kibbo

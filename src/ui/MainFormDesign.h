@@ -3,9 +3,11 @@
 
 #include "game/Controls.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 namespace kibbo {
 
@@ -23,6 +25,12 @@ using MainFormControlSet = std::array<QWidget*, kControlCount>;
 // Makes every control of the design on the client area, in stacking order,
 // with the menu's focus order; the window keeps them by Control.
 MainFormControlSet CreateMainFormControls(QWidget& client);
+
+// A label's or a button's caption.
+void SetControlCaption(QWidget& control, std::u16string_view text);
+// A picture control's picture, the control sized to it unless it stretches
+// the picture over itself; a null picture leaves it empty.
+void SetControlPicture(QWidget& control, const QPixmap& picture, bool takeItsSize);
 
 // Puts in the pictures the window is created with: the released look of the
 // picture buttons and the afternoon street strip.

@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -24,6 +25,14 @@ public:
 
     // relativePath as the game writes it ("ani\wall.gif").
     const QPixmap& picture(std::string_view relativePath);
+    // Decodes these now, so that showing them later waits for nothing.
+    template <class Paths>
+    void decode(const Paths& relativePaths)
+    {
+        for (std::string_view path : relativePaths)
+            picture(path);
+    }
+    void decode(std::initializer_list<std::string_view> relativePaths) { decode<>(relativePaths); }
 
 private:
     void warnMissing(const std::string& path);

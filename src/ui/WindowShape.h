@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMouseEvent>
 #include <QRegion>
 #include <QStringView>
+#include <QWidget>
 
 #include <cstdint>
 
@@ -34,5 +36,24 @@ struct WindowDrag {
     std::int32_t dragStartY = 0;
     std::int32_t isDragging = 0; // only 1 means a drag is under way
 };
+
+// One mouse event on a drag surface of window: a press starts a drag, a move
+// moves the window with the pointer, a release ends the drag. A Wayland
+// window cannot place itself: there a press hands the move to the compositor,
+// and the result says whether it took it.
+bool FollowDrag(QWidget& window, WindowDrag& drag, const QWidget& surface, const QMouseEvent& mouse, bool onWayland);
+
+// Cuts the main window to its rounded outline. Under X11 the mask shapes
+// the window. A Wayland compositor takes it only for where clicks land, so
+// there the client area is cut to it too, and the border is painted inside
+// it (PaintInsideOutline).
+void ShapeWindow(QWidget& window, QWidget& client, bool onWayland);
+void PaintInsideOutline(QWidget& window);
+
+// A Wayland compositor places every window itself and does not know which
+// windows belong together unless told: window is owner's own, kept over it
+// (and, on a tiling desktop, floating like it rather than filling the screen
+// behind it).
+void KeepOver(QWidget& window, QWidget& owner);
 
 } // namespace kibbo
