@@ -97,6 +97,40 @@ TEST_F(GameTest, PreferencesApplyFromTheNextDog)
     EXPECT_EQ(game.state().limitTick, 35);
 }
 
+// The game's own settings are in memory at once, before the file is saved;
+// when the disk refuses them, the look after the save takes the file back,
+// so that the next dog has what the file holds.
+TEST_F(GameTest, OwnSettingsAtOnceAndAsTheFileHoldsThemAfterAFailedSave)
+{
+    savePrefs(kibbo::KeyPrefs{});
+    formLoad();
+    kibbo::KeyPrefs chi{};
+    chi[1] = 1;
+    store.holdSaves = true;
+    keeper.saveKeyPrefs(chi, {});
+    game.mutableState().dogIndex = 5; // チワワ
+    game.nextDog();
+    EXPECT_EQ(game.state().typGuide, u"chiwawa");
+    store.failSaves = true;
+    store.runHeld();
+    game.nextDog();
+    EXPECT_EQ(game.state().typGuide, u"tiwawa");
+}
+
+// A game is a value: a copy plays on alone, the original stands where it was.
+TEST_F(GameTest, ACopyPlaysOnAlone)
+{
+    formLoad();
+    game.mutableState().dogIndex = 223; // 甲斐, "kai"
+    beginPlay();
+    kibbo::Game copy = game;
+    EXPECT_EQ(copy.keyPress(u'k'), kibbo::Outcome::Nothing);
+    EXPECT_EQ(copy.state().typGuide, u"ai");
+    EXPECT_EQ(copy.state().typeCount, 1);
+    EXPECT_EQ(game.state().typGuide, u"kai");
+    EXPECT_EQ(game.state().typeCount, 0);
+}
+
 // Play shows the dog, street, clock and time limit; hides the menu and results.
 TEST_F(GameTest, BeginPlayShowsThePlayScreen)
 {
