@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // which a store's cache need not notice within one clock tick.
     kibbo::RunAtOnce runner;
     kibbo::FileStore store(ScratchFiles(), runner);
-    const kibbo::Loaded<std::int32_t> score = store.loadLastScore();
+    const kibbo::Loaded<std::int32_t> score = store.readLastScore();
     if (score.state == kibbo::ReadState::Loaded) {
         // A score read is one the game can write again and read back.
         Require(store.writeLastScore(score.value).saved(), "the scratch file can be replaced");
-        const kibbo::Loaded<std::int32_t> back = store.loadLastScore();
+        const kibbo::Loaded<std::int32_t> back = store.readLastScore();
         Require(back.state == kibbo::ReadState::Loaded && back.value == score.value,
                 "a last score read saves and reads back unchanged");
     }
