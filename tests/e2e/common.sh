@@ -85,12 +85,17 @@ stop_all() {
 on_exit() {
   local status=$?
   # A test stopped by a failing command (an X request to a window that is
-  # gone) says no more than that: the game's last words tell why.
-  if [ "$status" -ne 0 ] && [ -s "$work/trace.log" ]; then
+  # gone) says no more than that: the game's last words tell why. A game the
+  # test has already seen end (pid emptied) is no longer the question.
+  if [ "$status" -ne 0 ] && [ -n "${pid:-}" ] && [ -s "$work/trace.log" ]; then
     local state="is still running" ended=0
-    if [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid" 2>/dev/null || ended=$?
-      state="has ended with status $ended$([ "$ended" -gt 128 ] && echo " (signal $((ended - 128)))")"
+    if ! kill -0 "$pid" 2>/dev/null; then
+      # A game run under strace is strace's child, and strace ends as it did.
+      wait "${strace_pid:-$pid}" 2>/dev/null || ended=$?
+      # Not a command whose failure would end this handler before the
+      # processes below are ended.
+      state="has ended with status $ended"
+      [ "$ended" -le 128 ] || state+=" (signal $((ended - 128)))"
     fi
     echo "-- the game $state; the end of its trace:"
     tail -n 15 "$work/trace.log"
