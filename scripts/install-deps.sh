@@ -32,6 +32,8 @@ test=(
   # desktop, driven and photographed.
   xvfb xauth xdotool x11-utils imagemagick
   sway grim wtype libwayland-dev wayland-protocols jq
+  # Which thread of the game made which system call.
+  strace
   # The package checks.
   desktop-file-utils lintian
   # The release's own clang, whatever its version, for the sanitizer and

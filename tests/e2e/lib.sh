@@ -35,8 +35,28 @@ start_kibbo() {
   # Started from another directory: the program finds its files in its own.
   cd "$work"
   # A test that listens sets audio_driver=disk and SDL_DISKAUDIOFILE.
-  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${audio_driver:-dummy}" "$work/game/kibbo" --trace 2>"$work/trace.log" &
-  pid=$!
+  if [ -n "${calls_to:-}" ]; then
+    # A test that watches the game's system calls sets calls_to=PREFIX: the
+    # game runs under strace, each thread's calls in PREFIX.TID with every
+    # descriptor's file named. The shell strace starts says its number and
+    # becomes the game, so that pid is the game's own, as the window's is.
+    # The sanitizer build's leak check stops the threads as a debugger
+    # would, which a traced program cannot be: the same game untraced is
+    # checked for leaks in the other tests.
+    rm -f "$work/game.pid"
+    QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${audio_driver:-dummy}" \
+      ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+      strace -q -f -ff -y -o "$calls_to" -- \
+      sh -c 'echo $$ >"$1"; exec "$0" --trace' "$work/game/kibbo" "$work/game.pid" 2>"$work/trace.log" &
+    strace_pid=$!
+    started "$strace_pid" strace
+    game_pid_known() { [ -s "$work/game.pid" ]; }
+    poll game_pid_known || { echo "the game under strace did not start:"; cat "$work/trace.log"; exit 1; }
+    pid=$(cat "$work/game.pid")
+  else
+    QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER="${audio_driver:-dummy}" "$work/game/kibbo" --trace 2>"$work/trace.log" &
+    pid=$!
+  fi
   started "$pid" kibbo
   cd - >/dev/null
   poll find_main_window || { echo "no window of kibbo appeared"; cat "$work/trace.log"; exit 1; }
