@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Opens each menu window from the title screen with real clicks, twice (still
 # one window), closes the version window with Esc and with Enter, changes し
-# to "SHI" in the key settings and checks that the next game's guides use it.
+# to "SHI" in the key settings and checks that the next game's guides use it;
+# then rewrites ん's spelling in key.ini as another program would, in place,
+# and checks that the guides follow within the game.
 # Usage: menu_windows.sh PATH/TO/kibbo
 set -euo pipefail
 kibbo=$(realpath "$1")
@@ -85,3 +87,51 @@ if grep -a "^dog" "$work/trace.log" | cut -f3 | grep -q "si"; then
   echo "a guide still writes し as si:"; grep -a "^dog" "$work/trace.log" | grep si; exit 1
 fi
 echo "guides write し as shi: $(grep -a '^dog.*shi' "$work/trace.log" | head -n 1 | cut -f3)"
+
+# Spellings another program writes apply from the next dog, even written in
+# place with the same size, so that the file keeps its inode and its size
+# and only its time tells. While the し dog is on screen, ん's line goes
+# from 0 ("NN") to 1 ("N"); the dog after it may still be on its way, but
+# from the second on every guide with ん must write the new spelling.
+keys=$work/game/data/key.ini
+cp "$keys" "$work/before.ini"
+[ "$(sed -n 5p "$work/before.ini")" = "$(printf ' 0 \r')" ] || { echo "key.ini line 5 (ん) is not 0"; exit 1; }
+sed '5s/^ 0 / 1 /' "$work/before.ini" >"$work/after.ini"
+for prefs in before after; do
+  "$dist/kibbo-tool" catalogue --prefs "$work/$prefs.ini" | cut -f1,5 >"$work/$prefs.tsv"
+done
+guide_of() { awk -F'\t' -v i="$2" '$1 == i { print $2 }' "$work/$1.tsv"; }
+file_id() { stat -c '%i %s' "$keys"; }
+same_file=$(file_id)
+edited_at=$(grep -ac "^dog" "$work/trace.log")
+cat "$work/after.ini" >"$keys"
+[ "$(file_id)" = "$same_file" ] || { echo "the rewrite changed key.ini's inode or size"; exit 1; }
+# Each dog's guide against its guide under the old and the new spellings;
+# `checked` once a dog from the second after the edit on has ん.
+checked=
+check_dog() {
+  local line index guide old new after=$(($1 - edited_at))
+  line=$(grep -a "^dog" "$work/trace.log" | sed -n "$1p")
+  index=$(cut -f2 <<<"$line")
+  guide=$(cut -f3 <<<"$line")
+  old=$(guide_of before "$index")
+  new=$(guide_of after "$index")
+  [ "$old" != "$new" ] || return 0
+  if [ "$guide" = "$new" ]; then
+    [ "$after" -eq 1 ] || checked="dog $after after the edit writes ん as N: $guide"
+  elif [ "$guide" != "$old" ]; then
+    echo "dog $index's guide is $guide, neither $old nor $new"; exit 1
+  elif [ "$after" -gt 1 ]; then
+    echo "dog $after after the edit still writes ん as NN: $guide, not $new"; exit 1
+  fi
+}
+seen=$edited_at
+until [ -n "$checked" ]; do
+  xdotool type --window "$window" --delay 8 "$(last_event dog | cut -f3)"
+  poll lines_are "$work/trace.log" '^dog' -gt "$seen" || { echo "no next dog"; tail "$work/trace.log"; exit 1; }
+  lines=$(grep -ac "^dog" "$work/trace.log")
+  for ((n = seen + 1; n <= lines; n++)); do check_dog "$n"; done
+  seen=$lines
+  [ $((seen - edited_at)) -lt 30 ] || { echo "no dog with ん in 30 dogs after the edit"; exit 1; }
+done
+echo "key.ini rewritten in place: $checked"
