@@ -25,7 +25,8 @@ constexpr double kTargetMicroseconds = 100.0;
 // millisecond a key press may take.
 constexpr double kMatcherTargetMicroseconds = 1000.0;
 // A practice dog is chosen inside the key that finishes the one before; the
-// game's first also reads and judges the whole history, once, inside a frame.
+// game's first also judges the latest games' keys, once, inside a frame. The
+// games are in memory by then, read beside the window as the game started.
 constexpr double kPracticeDogTargetMicroseconds = 1000.0;
 constexpr double kFirstPracticeDogTargetMicroseconds = 16000.0;
 
@@ -133,10 +134,10 @@ BENCHMARK(BM_PracticeDog)->Unit(benchmark::kMicrosecond);
 
 void BM_FirstPracticeDog(benchmark::State& state)
 {
-    const std::string file = FullHistory();
+    const std::vector<kibbo::GameRecord> games = kibbo::ParseRecentHistory(FullHistory()).value;
     const std::vector<std::int16_t> recent = RecentThirty();
     for (auto _ : state) {
-        const auto weights = kibbo::WeakKeyWeights(kibbo::KeyStatsOf(kibbo::ParseRecentHistory(file).value));
+        const auto weights = kibbo::WeakKeyWeights(kibbo::KeyStatsOf(games));
         benchmark::DoNotOptimize(kibbo::WeakKeyDog(kibbo::WeakShares(weights, PreferenceSet(1)), recent));
     }
 }
