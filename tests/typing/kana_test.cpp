@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "typing/DogTable.h"
 #include "typing/KanaKeys.h"
+#include "typing/KanaMatcher.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+using kibbo::KanaKeyCount;
+using kibbo::KanaMatcher;
 using kibbo::KanaOfKey;
 using kibbo::KeyOfKana;
 using kibbo::KeyPress;
@@ -44,6 +47,26 @@ const Row kRows[] = {
 std::string Utf8(std::u16string_view text)
 {
     return QString::fromStdU16String(std::u16string(text)).toStdString();
+}
+
+// A reading typed through the keys: each expected kana looked up on the
+// layout, that key pressed and the kana it gives handed to the matcher,
+// the guide staying the end of the reading. The kana the keys gave, once the
+// dog is typed; none where a kana has no key or is refused.
+std::optional<std::u16string> TypeOnKeys(std::u16string_view reading)
+{
+    KanaMatcher matcher(reading);
+    std::u16string pressed;
+    while (!matcher.done()) {
+        const auto key = KeyOfKana(matcher.expected());
+        if (!key)
+            return std::nullopt;
+        const auto kana = KanaOfKey(key->keycode, key->shift);
+        if (!kana || !matcher.type(*kana) || !reading.ends_with(matcher.guide()))
+            return std::nullopt;
+        pressed += *kana;
+    }
+    return pressed;
 }
 
 } // namespace
@@ -107,4 +130,93 @@ TEST(KanaKeys, SpareKeys)
     EXPECT_EQ(KanaOfKey(49, true), u'ろ');
     EXPECT_EQ(kibbo::SpareKeys()[0].name, u"`");
     EXPECT_EQ(kibbo::SpareKeys()[1].name, u"Shift+`");
+}
+
+// Every catalogue dog is typed key by key to the end, never refused, in as
+// many keys as KanaKeyCount says: no reading holds a character without a key.
+TEST(KanaMatcher, TypesEveryCatalogueDog)
+{
+    for (std::size_t index = 0; index < kibbo::dogTable.size(); ++index) {
+        const auto reading = kibbo::dogTable[index].dogYomi;
+        const auto pressed = TypeOnKeys(reading);
+        ASSERT_TRUE(pressed) << index << " " << Utf8(reading);
+        EXPECT_EQ(pressed->size(), KanaKeyCount(reading)) << index;
+    }
+}
+
+// Every kana the readings may hold is its own key, or the kana just before
+// it in the code chart then ゛ (が after か), or the one two before then ゜
+// (ぱ after は); ヴ is う ゛. Only ゎ, ゐ and ゑ have no key.
+TEST(KanaMatcher, EveryKanaByItsKeys)
+{
+    std::u16string all = u"ヴー";
+    for (char16_t kana = u'ぁ'; kana <= u'ん'; ++kana)
+        all += kana;
+    for (char16_t kana : all) {
+        const std::u16string reading(1, kana);
+        const auto pressed = TypeOnKeys(reading);
+        if (std::u16string_view(u"ゎゐゑ").find(kana) != std::u16string_view::npos) {
+            EXPECT_EQ(pressed, std::nullopt) << Utf8(reading);
+            continue;
+        }
+        ASSERT_TRUE(pressed) << Utf8(reading);
+        const std::set<std::u16string> ways = {
+            reading,
+            {static_cast<char16_t>(kana - 1), kibbo::kVoicedMark},
+            {static_cast<char16_t>(kana - 2), kibbo::kSemiVoicedMark},
+            u"う゛",
+        };
+        EXPECT_TRUE(ways.contains(*pressed)) << Utf8(reading) << " typed " << Utf8(*pressed);
+        EXPECT_EQ(*pressed == u"う゛", kana == u'ヴ') << Utf8(reading);
+        EXPECT_EQ(pressed->size(), KanaKeyCount(reading)) << Utf8(reading);
+    }
+    EXPECT_EQ(TypeOnKeys(u"ばぱびぴ"), u"は゛は゜ひ゛ひ゜");
+    EXPECT_EQ(KanaKeyCount(u""), 0u);
+    EXPECT_EQ(KanaKeyCount(u"ヴぇったーふーん"), 9u);
+}
+
+// Kana typed one by one, each with whether it is right, the guide after it
+// and the kana expected next; a wrong one changes nothing.
+TEST(KanaMatcher, Steps)
+{
+    struct Step {
+        char16_t kana;
+        bool right;
+        std::u16string guide;
+        char16_t expected;
+    };
+    struct Case {
+        const char* name;
+        std::u16string reading;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"plain kana", u"ちわわ", {{u'ち', true, u"わわ", u'わ'}, {u'わ', true, u"わ", u'わ'}, {u'わ', true, u"", u'\0'}}},
+        {"a voiced kana waits whole for its mark", u"がく",
+         {{u'か', true, u"がく", u'゛'}, {u'゛', true, u"く", u'く'}, {u'く', true, u"", u'\0'}}},
+        {"ヴ and a small kana", u"ヴぁ", {{u'う', true, u"ヴぁ", u'゛'}, {u'゛', true, u"ぁ", u'ぁ'}, {u'ぁ', true, u"", u'\0'}}},
+        {"a half-voiced kana", u"ぱ", {{u'は', true, u"ぱ", u'゜'}, {u'゜', true, u"", u'\0'}}},
+        {"the wrong mark", u"ば", {{u'は', true, u"ば", u'゛'}, {u'゜', false, u"ば", u'゛'}, {u'゛', true, u"", u'\0'}}},
+        {"a mark with no kana before it", u"がか",
+         {{u'゛', false, u"がか", u'か'}, {u'か', true, u"がか", u'゛'}, {u'゛', true, u"か", u'か'}, {u'゛', false, u"か", u'か'}}},
+        {"a mark after a plain kana", u"はい", {{u'は', true, u"い", u'い'}, {u'゛', false, u"い", u'い'}}},
+        {"another kana while the mark is awaited", u"が",
+         {{u'か', true, u"が", u'゛'}, {u'か', false, u"が", u'゛'}, {u'が', false, u"が", u'゛'}}},
+        {"a voiced kana itself is no key", u"が", {{u'が', false, u"が", u'か'}}},
+        {"small kana are not their big ones", u"っゃ", {{u'つ', false, u"っゃ", u'っ'}, {u'っ', true, u"ゃ", u'ゃ'}, {u'や', false, u"ゃ", u'ゃ'}}},
+        {"keys with no kana, and punctuation", u"あ", {{u'\0', false, u"あ", u'あ'}, {u'、', false, u"あ", u'あ'}, {u'a', false, u"あ", u'あ'}}},
+        {"done", u"ー", {{u'ー', true, u"", u'\0'}, {u'ー', false, u"", u'\0'}, {u'\0', false, u"", u'\0'}}},
+    };
+    for (const Case& c : cases) {
+        KanaMatcher matcher(c.reading);
+        EXPECT_EQ(matcher.guide(), c.reading) << c.name;
+        std::u16string typed;
+        for (const Step& step : c.steps) {
+            typed += step.kana;
+            EXPECT_EQ(matcher.type(step.kana), step.right) << c.name << " after " << Utf8(typed);
+            EXPECT_EQ(matcher.guide(), step.guide) << c.name << " after " << Utf8(typed);
+            EXPECT_EQ(matcher.expected(), step.expected) << c.name << " after " << Utf8(typed);
+            EXPECT_EQ(matcher.done(), step.guide.empty()) << c.name << " after " << Utf8(typed);
+        }
+    }
 }
