@@ -173,13 +173,15 @@ void Print(const Figure& slow, const Figure& local)
 }
 
 // Watches for a file to hold given bytes on a thread of its own, so that
-// looking costs the window's thread nothing.
+// looking costs the window's thread nothing. It looks only now and then: on
+// the slow folder every look is a round through the file system's own
+// process, which would otherwise take the cores the window needs.
 class FileWatch {
 public:
     FileWatch(std::string path, std::function<bool(const std::string&)> done)
         : m_thread([this, path = std::move(path), done = std::move(done)] {
             while (!m_stop && !done(kibbo::ReadWholeFile(path).value_or("")))
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
             m_seen = true;
         })
     {
