@@ -44,7 +44,7 @@ public:
 
     // The five weakest judged keys, weakest first, as their key caps show them.
     QStringList weakKeys() const { return m_weakKeys; }
-    QString weakKeysText() const { return m_weakLabel->text(); }
+    QString weakKeysText() const { return m_weakLabel ? m_weakLabel->text() : QString(); }
     QCheckBox* practiceBox() const { return m_practice; }
     // Why practice changes nothing yet; empty once keys are judged.
     QString practiceNote() const { return m_practiceNote->text(); }
