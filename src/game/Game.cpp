@@ -175,7 +175,8 @@ void Game::nextDog()
     m_controls.setCaption(Control::Label3, u"制限時間");
     s.stepWidth = 60;
 
-    const std::int16_t shown = chooseDog();
+    const DogChoice choice = chooseDog();
+    const std::int16_t shown = choice.dog;
     const DogEntry& dog = dogTable.at(static_cast<std::size_t>(shown));
     m_controls.setCaption(Control::TxtTyp0, dog.dogName);
     m_controls.setCaption(Control::TxtTyp1, dog.dogYomi);
@@ -191,13 +192,15 @@ void Game::nextDog()
     m_controls.loadPicture(Control::Image1, DogPicture(dog.dogPic));
     // The dog's first key is reading, not typing: it goes untimed.
     s.lastKeyMs.reset();
-    trace("dog\t" + std::to_string(shown) + "\t" + Utf8(guide) + (shown == s.dogIndex ? "" : "\tpractice"));
+    // Said by the choice itself: practice may choose the very dog the sweep
+    // stands at.
+    trace("dog\t" + std::to_string(shown) + "\t" + Utf8(guide) + (choice.practice ? "\tpractice" : ""));
 }
 
-std::int16_t Game::chooseDog()
+Game::DogChoice Game::chooseDog()
 {
     GameState& s = m_state;
-    std::int16_t dog = s.dogIndex;
+    DogChoice choice{s.dogIndex, false};
     // Every second dog trains the weak keys; the others still come from the
     // sweep, so that practice meets the whole catalogue over time. The
     // sweep itself runs on untouched.
@@ -210,15 +213,15 @@ std::int16_t Game::chooseDog()
             s.weakSharesFor = s.keyPref;
         }
         if (const std::optional<std::int16_t> chosen = WeakKeyDog(s.weakShares, s.recentDogs)) {
-            dog = *chosen;
+            choice = {*chosen, true};
             s.practiceUsed = true;
         }
     }
     ++s.dogsShown;
-    s.recentDogs.push_back(dog);
+    s.recentDogs.push_back(choice.dog);
     if (s.recentDogs.size() > kPracticeFreshDogs)
         s.recentDogs.erase(s.recentDogs.begin());
-    return dog;
+    return choice;
 }
 
 void Game::beginPlay()

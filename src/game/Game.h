@@ -120,7 +120,12 @@ public:
 
 private:
     void showScreen(Screen screen);
-    std::int16_t chooseDog();
+    // The dog a set-up shows: the sweep's, or one chosen for practice.
+    struct DogChoice {
+        std::int16_t dog;
+        bool practice;
+    };
+    DogChoice chooseDog();
     void timeKey(char letter);
     void moveWalker(int by);
     void changeMusic(Tune tune);

@@ -372,6 +372,27 @@ TEST_F(WeakLetterPlayer, PracticeBringsDogsRichInTheWeakLetter)
     EXPECT_LE(chosen, 3 * 20);
 }
 
+// The trace names a dog practice chose even where the sweep stands at that
+// very dog: a copy of the game finds the dog practice takes, and the game
+// itself meets it with the sweep there.
+TEST_F(WeakLetterPlayer, APracticeDogIsSaidWhereTheSweepStandsAtIt)
+{
+    for (int g = 0; g < 3; ++g)
+        playGame(40, g * 71);
+    practice(true);
+    startAt(0);
+    Game ahead = game;
+    for (const char16_t letter : std::u16string(ahead.state().typGuide))
+        ahead.keyPress(letter);
+    ASSERT_TRUE(traced.back().ends_with("\tpractice"));
+    const int chosen = std::stoi(traced.back().substr(4));
+
+    game.mutableState().dogIndex = static_cast<std::int16_t>(chosen);
+    type(std::u16string(s().typGuide));
+    EXPECT_EQ(traced.back().substr(0, traced.back().find('\t', 4)), "dog\t" + std::to_string(chosen));
+    EXPECT_TRUE(traced.back().ends_with("\tpractice")) << traced.back();
+}
+
 // A practice game that clears shows and keeps its score but offers no
 // ranking place, however high it is.
 TEST_F(WeakLetterPlayer, APracticeClearEntersNoRanking)
