@@ -87,6 +87,21 @@ click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+closed() { [ -z "$(window_named "$1")" ]; }
+opened() { [ -n "$(window_named "$1")" ]; }
+
+# In the open records window RECORDS, over the ranking viewer:
+# 「苦手なキーを練習する」 (600,8760 twips) on and seen in options.ini, then the
+# records' OK (8445,9840) and the viewer's (4560,3840).
+practice_on_from_records() {
+  click_at "$1" 48 594
+  poll grep -aq "^weak_keys=1" "$work/game/data/options.ini" || { echo "practice is not in options.ini"; return 1; }
+  click_at "$1" 587 668
+  poll closed "記録" || { echo "the records window did not close"; return 1; }
+  click_at "$(window_named Form3)" 328 268
+  poll closed "Form3" || { echo "the ranking viewer did not close"; return 1; }
+}
+
 # The number of lines of a file that match a pattern passes a test, as in
 # `poll lines_are "$work/trace.log" '^dog' -gt 3`: the count is taken anew on
 # every try, where `poll test "$(grep -c ...)"` would count only once.

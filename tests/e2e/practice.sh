@@ -13,8 +13,6 @@ shots=${KIBBO_E2E_SHOTS:-$work/shots}
 mkdir -p "$shots"
 
 start_kibbo
-closed() { [ -z "$(window_named "$1")" ]; }
-opened() { [ -n "$(window_named "$1")" ]; }
 
 # Key settings (menu button at 309,301): tick the box under the grid, OK.
 click_at "$window" 309 301

@@ -14,8 +14,6 @@ mkdir -p "$shots"
 weak=k
 
 start_kibbo
-closed() { [ -z "$(window_named "$1")" ]; }
-opened() { [ -n "$(window_named "$1")" ]; }
 dogs_seen() { grep -ac "^dog" "$work/trace.log" || true; }
 
 # Types each dog's guide after the first `seen` dogs of the trace, the weak
@@ -70,19 +68,14 @@ records=$(window_named "記録")
 xdotool windowmove "$records" 640 0
 sleep 0.5
 import -window "$records" "$shots/records-mistypes.png"
-# 「打つ時間」 (5040,7620 twips), then 「苦手なキーを練習する」 (600,8760).
+# 「打つ時間」 (5040,7620 twips), then practice on.
 click_at "$records" 350 518
 sleep 0.5
 import -window "$records" "$shots/records-time.png"
 cmp -s "$shots/records-mistypes.png" "$shots/records-time.png" && { echo "the shading did not change"; exit 1; }
-click_at "$records" 48 594
-poll grep -aq "^weak_keys=1" "$work/game/data/options.ini" || { echo "practice is not in options.ini"; exit 1; }
-click_at "$records" 587 668
-poll closed "記録" || { echo "the records window did not close"; exit 1; }
-# The viewer's OK (4560,3840 twips); the pointer back over the game, so that
-# no window but the game's can take the keys.
-click_at "$(window_named Form3)" 328 268
-poll closed "Form3" || { echo "the ranking viewer did not close"; exit 1; }
+practice_on_from_records "$records" || exit 1
+# The pointer back over the game, so that no window but the game's can take
+# the keys.
 xdotool mousemove --window "$window" 300 200
 sleep 0.3
 import -window "$window" "$shots/title-practice.png"

@@ -102,8 +102,6 @@ type_dogs() {
   done
   poll lines_are "$work/trace.log" '^dog' -gt "$seen" || { echo "the last dog was not done"; exit 1; }
 }
-closed() { [ -z "$(window_named "$1")" ]; }
-opened() { [ -n "$(window_named "$1")" ]; }
 
 # Enter on the cleared screen starts the next game; F2 and F3 switch the
 # music and the effects during it; Top_btn (where Start_btn was) leaves it.
@@ -123,8 +121,7 @@ poll lines_are "$work/game/data/history.csv" ',left,' -eq 1 || { echo "the game 
 echo "the next game started with Enter, $(last_event music), $(last_event effects)"
 
 # Practice on from the records window: the ranking viewer (menu at
-# 309,365), its 記録 (272,268), 「苦手なキーを練習する」 (600,8760 twips), the
-# records' OK (8445,9840) and the viewer's (4560,3840).
+# 309,365) and its 記録 (272,268).
 click_at "$window" 309 365
 poll opened "Form3" || { echo "no ranking viewer"; exit 1; }
 click_at "$(window_named Form3)" 272 268
@@ -133,12 +130,7 @@ records=$(window_named "記録")
 xdotool windowmove "$records" 640 0
 aside() { [ "$(xdotool getwindowgeometry "$records" | sed -n 's/.*Position: \([0-9]*\),.*/\1/p')" -ge 620 ]; }
 poll aside || { echo "the records window did not move aside"; exit 1; }
-click_at "$records" 48 594
-poll grep -aq "^weak_keys=1" "$work/game/data/options.ini" || { echo "practice is not in options.ini"; exit 1; }
-click_at "$records" 587 668
-poll closed "記録" || { echo "the records window did not close"; exit 1; }
-click_at "$(window_named Form3)" 328 268
-poll closed "Form3" || { echo "the ranking viewer did not close"; exit 1; }
+practice_on_from_records "$records" || exit 1
 
 # A practice game, left with Top_btn, then the quit button (Finish_btn).
 xdotool mousemove --window "$window" 300 200

@@ -33,26 +33,27 @@ protected:
         keeper.changed = [this] { game.optionsChanged(); };
     }
 
-    Outcome keyPress(char16_t key)
+    // A call as the window makes it: after a look, and followed up.
+    template <class Call>
+    auto followed(Call call)
     {
         keeper.lookAgain();
-        const Outcome outcome = game.keyPress(key);
+        const auto outcome = call();
         followUp(outcome);
         return outcome;
+    }
+
+    Outcome keyPress(char16_t key)
+    {
+        return followed([&] { return game.keyPress(key); });
     }
     Outcome tick()
     {
-        keeper.lookAgain();
-        const Outcome outcome = game.tick();
-        followUp(outcome);
-        return outcome;
+        return followed([&] { return game.tick(); });
     }
     ButtonOutcome buttonUp(PictureButton button)
     {
-        keeper.lookAgain();
-        const ButtonOutcome outcome = game.buttonUp(button);
-        followUp(outcome);
-        return outcome;
+        return followed([&] { return game.buttonUp(button); });
     }
     void formLoad()
     {
