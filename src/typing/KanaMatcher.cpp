@@ -55,12 +55,16 @@ char16_t KanaMatcher::expected() const
     return m_awaitingMark ? strokes.mark : strokes.plain;
 }
 
-std::size_t KanaKeyCount(std::u16string_view reading)
+std::u16string KanaStrokes(std::u16string_view reading)
 {
-    std::size_t count = 0;
-    for (char16_t kana : reading)
-        count += StrokesOf(kana).mark ? 2 : 1;
-    return count;
+    std::u16string strokes;
+    for (char16_t kana : reading) {
+        const Strokes of = StrokesOf(kana);
+        strokes += of.plain;
+        if (of.mark)
+            strokes += of.mark;
+    }
+    return strokes;
 }
 
 } // namespace kibbo

@@ -34,7 +34,8 @@ private:
     bool m_awaitingMark = false;
 };
 
-// How many kana keys a reading takes.
-std::size_t KanaKeyCount(std::u16string_view reading);
+// The kana keys a reading is typed with, in order: each kana's plain kana,
+// and its mark after a voiced or half-voiced one.
+std::u16string KanaStrokes(std::u16string_view reading);
 
 } // namespace kibbo
