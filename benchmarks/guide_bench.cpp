@@ -110,7 +110,7 @@ std::string FullHistory()
 }
 
 // Every judged key's weight, as a full history gives them.
-std::map<char, double> FullWeights()
+std::map<kibbo::KeyChar, double> FullWeights()
 {
     return kibbo::WeakKeyWeights(kibbo::KeyStatsOf(kibbo::ParseHistory(FullHistory()).value));
 }

@@ -34,7 +34,8 @@ namespace {
 constexpr int kUsageError = 2;
 
 const char* const kUsage = "usage: kibbo-tool catalogue [--prefs FILE] | guide [--prefs FILE] READING..."
-                           " | ranking [--data DIR] | ranking add SCORE NAME [--data DIR] | history [--data DIR]";
+                           " | ranking [--kana] [--data DIR] | ranking add SCORE NAME [--kana] [--data DIR]"
+                           " | history [--data DIR]";
 
 // A format that the number of recent games fills in; the number of keys
 // listed is written in it as a word.
@@ -42,8 +43,8 @@ static_assert(kibbo::kListedMissedKeys == 10, "the help says \"the ten keys\"");
 constexpr const char* kHelp =
     "usage: kibbo-tool catalogue [--prefs FILE]\n"
     "       kibbo-tool guide [--prefs FILE] READING...\n"
-    "       kibbo-tool ranking [--data DIR]\n"
-    "       kibbo-tool ranking add SCORE NAME [--data DIR]\n"
+    "       kibbo-tool ranking [--kana] [--data DIR]\n"
+    "       kibbo-tool ranking add SCORE NAME [--kana] [--data DIR]\n"
     "       kibbo-tool history [--data DIR]\n"
     "       kibbo-tool --help | --version\n"
     "The typing game's dog catalogue, romaji guides, ranking and history from the command line.\n"
@@ -55,7 +56,9 @@ constexpr const char* kHelp =
     "                    keys most missed over the last %zu games with their counts;\n"
     "                    then every key measured in those games: presses, mistypes,\n"
     "                    mistype rate and mean time (recent games weighing more) and\n"
-    "                    its rank from weakest to strongest (- until it has %d presses)\n"
+    "                    its rank from weakest to strongest (- until it has %d presses);\n"
+    "                    the same for games typed in kana after a line \"kana\"\n"
+    "  --kana            the ranking of games typed in kana\n"
     "  --prefs FILE      the spellings of FILE (a spellings file as the game saves it) instead of the game's own\n"
     "  --data DIR        the ranking or history in DIR instead of the game's data folder\n"
     "Exit status: 0 done, 1 the ranking could not be written, 2 wrong use.\n"
@@ -95,25 +98,28 @@ std::optional<std::int32_t> ParseScore(const std::string& text)
 int Ranking(const std::vector<std::string>& args)
 {
     kibbo::PlayerFiles files = GameFiles();
+    kibbo::Input input = kibbo::Input::Romaji;
     std::vector<std::string> words;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--data") {
             if (i + 1 >= args.size())
                 return Fail("--data needs a folder");
             files = kibbo::PlayerFiles::In(args[++i]);
+        } else if (args[i] == "--kana") {
+            input = kibbo::Input::Kana;
         } else if (args[i].starts_with("--")) {
             return Fail("unknown option '" + args[i] + "'");
         } else {
             words.push_back(args[i]);
         }
     }
-    const std::string& path = files.ranking;
+    const std::string& path = input == kibbo::Input::Kana ? files.kanaRanking : files.ranking;
     // A command-line program has nothing to draw while it reads and saves.
     kibbo::RunAtOnce runner;
     kibbo::FileStore store(files, runner);
 
     if (words.empty()) {
-        const kibbo::Loaded<kibbo::Ranking> read = store.readRanking();
+        const kibbo::Loaded<kibbo::Ranking> read = store.readRanking(input);
         if (const auto problem = kibbo::RankingReadProblem(path, read.state, read.error))
             kibbo::ReportFileProblem(kTool, *problem);
         for (int i = 0; i < kibbo::kRankPlaces; ++i)
@@ -130,7 +136,7 @@ int Ranking(const std::vector<std::string>& args)
         return Fail("the ranking file cannot hold the name '" + words[2] + "' (no Shift-JIS form, or a line break)");
 
     // The same steps as the entry dialog's register and OK buttons.
-    const kibbo::Registration registration = store.writeRegistration(*score, name);
+    const kibbo::Registration registration = store.writeRegistration(*score, name, input);
     switch (registration.outcome.result) {
     case kibbo::SaveResult::Saved:
         if (registration.place == 0)
@@ -171,22 +177,24 @@ int History(const std::vector<std::string>& args)
                     game.mistypes, game.seconds, game.anySpelling ? 1 : 0, kibbo::MissedText(game).c_str(),
                     kibbo::TypedText(game).c_str(), std::string(kibbo::ModeName(game.mode)).c_str());
     }
-    if (read.value.empty())
-        return 0;
-    std::printf("\n");
-    const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.value);
-    for (std::size_t i = 0; i < keys.size() && i < kibbo::kListedMissedKeys; ++i)
-        std::printf("%c\t%d\n", keys[i].key, keys[i].count);
-    const std::vector<kibbo::KeyStat> stats = kibbo::KeyStatsOf(read.value);
-    if (stats.empty())
-        return 0;
-    std::printf("\nkey\tpresses\tmistypes\tmistype_rate\tmean_ms\trank\n");
-    int rank = 0;
-    for (const kibbo::KeyStat& stat : stats) {
-        const std::string mean = stat.meanMs ? std::to_string(std::lround(*stat.meanMs)) : "-";
-        const std::string place = stat.judged ? std::to_string(++rank) : "-";
-        std::printf("%c\t%d\t%d\t%.1f%%\t%s\t%s\n", stat.key, stat.presses, stat.mistypes, stat.mistypeRate * 100,
-                    mean.c_str(), place.c_str());
+    for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
+        if (kibbo::RecentGames(read.value, input).empty())
+            continue;
+        std::printf(input == kibbo::Input::Kana ? "\nkana\n" : "\n");
+        const std::vector<kibbo::KeyMisses> keys = kibbo::MostMissedKeys(read.value, input);
+        for (std::size_t i = 0; i < keys.size() && i < kibbo::kListedMissedKeys; ++i)
+            std::printf("%s\t%d\n", kibbo::KeyText(keys[i].key).c_str(), keys[i].count);
+        const std::vector<kibbo::KeyStat> stats = kibbo::KeyStatsOf(read.value, input);
+        if (stats.empty())
+            continue;
+        std::printf("\nkey\tpresses\tmistypes\tmistype_rate\tmean_ms\trank\n");
+        int rank = 0;
+        for (const kibbo::KeyStat& stat : stats) {
+            const std::string mean = stat.meanMs ? std::to_string(std::lround(*stat.meanMs)) : "-";
+            const std::string place = stat.judged ? std::to_string(++rank) : "-";
+            std::printf("%s\t%d\t%d\t%.1f%%\t%s\t%s\n", kibbo::KeyText(stat.key).c_str(), stat.presses, stat.mistypes,
+                        stat.mistypeRate * 100, mean.c_str(), place.c_str());
+        }
     }
     return 0;
 }

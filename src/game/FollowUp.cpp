@@ -30,7 +30,7 @@ void FollowUp::operator()(Outcome outcome)
         // as saved then; the cleared screen waits for neither.
         m_keeper.saveLastScore(m_game.lastClear().score,
                                [this](const SaveOutcome& saved) { m_lastScoreSave = saved; });
-        m_keeper.readRanking([this](const Loaded<Ranking>& ranking) {
+        m_keeper.readRanking(m_game.lastClear().input, [this](const Loaded<Ranking>& ranking) {
             const ClearResult& clear = m_game.finishClear(m_lastScoreSave, ranking.value);
             if (m_scoreSaved)
                 m_scoreSaved(clear);

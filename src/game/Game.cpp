@@ -23,9 +23,12 @@ std::u16string Decimal(int value)
     return {digits.begin(), digits.end()};
 }
 
-std::string Utf8(std::u16string_view ascii)
+std::string Utf8(std::u16string_view text)
 {
-    return {ascii.begin(), ascii.end()};
+    std::string bytes;
+    for (const char16_t c : text)
+        bytes += KeyText(c);
+    return bytes;
 }
 
 // Which controls each screen shows: title, play, game over, cleared. The
@@ -168,7 +171,10 @@ void Game::nextDog()
     // Taken at every dog, so a change in the settings applies from the next dog.
     s.keyPref = m_data.keyPrefs;
     const Options& options = m_data.options;
-    s.anySpelling = options.anySpelling;
+    if (s.dogsShown == 0)
+        s.input = options.kanaInput ? Input::Kana : Input::Romaji;
+    // Other spellings are a romaji matter.
+    s.anySpelling = options.anySpelling && s.input == Input::Romaji;
     s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;
     s.weakKeys = options.weakKeys;
     m_controls.setTimer1Enabled(true);
@@ -180,21 +186,29 @@ void Game::nextDog()
     const DogEntry& dog = dogTable.at(static_cast<std::size_t>(shown));
     m_controls.setCaption(Control::TxtTyp0, dog.dogName);
     m_controls.setCaption(Control::TxtTyp1, dog.dogYomi);
+    // The romaji guide sets the time in kana too, so that a dog gives the
+    // same time whatever the input.
     const std::u16string guide = MakeGuide(dog.dogYomi, s.keyPref);
     s.limitTick = static_cast<std::int16_t>(5 * guide.size());
-    m_controls.setCaption(Control::TxtTyp2, guide);
     s.typGuide = guide;
     if (s.anySpelling)
         s.matcher.emplace(dog.dogYomi, s.keyPref);
     else
         s.matcher.reset();
+    if (s.input == Input::Kana) {
+        s.kanaMatcher.emplace(dog.dogYomi);
+        s.typGuide = s.kanaMatcher->guide();
+    } else {
+        s.kanaMatcher.reset();
+    }
+    m_controls.setCaption(Control::TxtTyp2, s.typGuide);
     m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
     m_controls.loadPicture(Control::Image1, DogPicture(dog.dogPic));
     // The dog's first key is reading, not typing: it goes untimed.
     s.lastKeyMs.reset();
     // Said by the choice itself: practice may choose the very dog the sweep
     // stands at.
-    trace("dog\t" + std::to_string(shown) + "\t" + Utf8(guide) + (choice.practice ? "\tpractice" : ""));
+    trace("dog\t" + std::to_string(shown) + "\t" + Utf8(s.typGuide) + (choice.practice ? "\tpractice" : ""));
 }
 
 Game::DogChoice Game::chooseDog()
@@ -207,9 +221,9 @@ Game::DogChoice Game::chooseDog()
     if (s.weakKeys && s.dogsShown % 2 == 1) {
         // Judged once a game, and every dog's share once for its spellings.
         if (!s.weakWeights)
-            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_data.recentGames));
+            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_data.recentGames, s.input));
         if (s.weakShares.empty() || s.weakSharesFor != s.keyPref) {
-            s.weakShares = WeakShares(*s.weakWeights, s.keyPref);
+            s.weakShares = WeakShares(*s.weakWeights, s.keyPref, s.input);
             s.weakSharesFor = s.keyPref;
         }
         if (const std::optional<std::int16_t> chosen = WeakKeyDog(s.weakShares, s.recentDogs)) {
@@ -330,9 +344,13 @@ Outcome Game::tick()
     return outcome;
 }
 
-Outcome Game::keyPress(char16_t code)
+Outcome Game::keyPress(char16_t code, std::optional<char16_t> kana)
 {
     GameState& s = m_state;
+    if (s.input == Input::Kana && kana)
+        code = *kana;
+    if (code == 0)
+        return Outcome::Nothing;
     // A typist's hands are on the keys: Enter starts a game from the title
     // and the next one from an end screen, Escape goes back to the title.
     constexpr char16_t kEnter = u'\r';
@@ -367,9 +385,9 @@ Outcome Game::keyPress(char16_t code)
         return Outcome::Nothing;
     }
     const std::size_t shownBefore = s.typGuide.size();
-    const char showing = static_cast<char>(s.typGuide.front());
+    const KeyChar showing = s.kanaMatcher ? s.kanaMatcher->expected() : s.typGuide.front();
     if (!judge(code)) {
-        countMistype(code);
+        countMistype(showing, code);
         ++s.missCount;
         ++s.missRun;
         if (s.missRun > 5) {
@@ -424,6 +442,12 @@ bool Game::takenByFinishedDog(char16_t code)
 bool Game::judge(char16_t code)
 {
     GameState& s = m_state;
+    if (s.kanaMatcher) {
+        if (!s.kanaMatcher->type(code))
+            return false;
+        s.typGuide = s.kanaMatcher->guide();
+        return true;
+    }
     if (!s.matcher) {
         if (code != s.typGuide.front())
             return false;
@@ -436,10 +460,10 @@ bool Game::judge(char16_t code)
     return true;
 }
 
-void Game::timeKey(char letter)
+void Game::timeKey(KeyChar key)
 {
     GameState& s = m_state;
-    KeyTally& tally = s.typedKeys[letter];
+    KeyTally& tally = s.typedKeys[key];
     ++tally.count;
     if (!m_milliseconds)
         return;
@@ -452,17 +476,17 @@ void Game::timeKey(char letter)
     s.lastKeyMs = now;
 }
 
-void Game::countMistype(char16_t code)
+void Game::countMistype(KeyChar expected, char16_t code)
 {
-    // The guide only ever holds ASCII letters and marks.
-    const char expected = static_cast<char>(m_state.typGuide.front());
     ++m_state.missedKeys[expected];
-    // A key that is no printable ASCII (Backspace, a kana) is written by its
-    // code, so that a trace line stays one line of plain text.
+    // A key that is no printable ASCII (Backspace, a kana in a romaji game)
+    // is written by its code, so that a trace line stays one line of plain
+    // text; a kana game's kana keys are written as the kana.
     char typed[8] = {static_cast<char>(code)};
     if (code < u' ' || code >= 0x7f)
         std::snprintf(typed, sizeof typed, "U+%04X", static_cast<unsigned>(code));
-    trace("miss\t" + std::string(1, expected) + "\t" + typed);
+    const bool kanaKey = m_state.input == Input::Kana && KeyOfKana(code);
+    trace("miss\t" + KeyText(expected) + "\t" + (kanaKey ? KeyText(code) : std::string(typed)));
 }
 
 void Game::recordGame(Ending ending, std::optional<std::int32_t> score)
@@ -488,7 +512,7 @@ void Game::recordGame(Ending ending, std::optional<std::int32_t> score)
     // A key only ever missed was asked for too.
     for (const auto& [key, count] : s.missedKeys)
         record.typed.try_emplace(key);
-    record.mode = s.practiceUsed ? Mode::Practice : Mode::Normal;
+    record.mode = ModeOf(s.input, s.practiceUsed);
     m_recordGame(std::move(record));
 }
 
@@ -525,6 +549,7 @@ void Game::clearGame()
     m_controls.setCaption(Control::Label16, Decimal(result.speed));
     result.score = TotalScore(result.speed, s.missCount);
     result.practice = s.practiceUsed;
+    result.input = s.input;
     m_controls.setCaption(Control::Label19, Decimal(result.score));
 
     m_lastClear = result;

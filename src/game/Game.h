@@ -32,6 +32,7 @@ struct ClearResult {
     bool scoreSaved = false;    // the last-score file holds this score
     bool entersRanking = false; // beats the seventh place as saved, in a normal game; known once saved
     bool practice = false;      // dogs were chosen for the weak keys: no ranking
+    Input input = Input::Romaji; // whose ranking the score is for
     SaveOutcome lastScoreSave;  // how saving the last score went
 };
 
@@ -85,9 +86,12 @@ public:
 
     // Timer1, every 100 ms of play.
     Outcome tick();
-    // The character of every key pressed in the main window. Judged only
-    // while a game is played; on every other screen a key changes nothing.
-    Outcome keyPress(char16_t code);
+    // The character of every key pressed in the main window, and the kana
+    // its place on the keyboard types (KanaOfKey), if any: a game typed in
+    // kana judges that kana, a romaji game the character; a key with no
+    // character (code 0) counts only for its kana. Judged only while a game
+    // is played; on every other screen a key changes nothing.
+    Outcome keyPress(char16_t code, std::optional<char16_t> kana = std::nullopt);
     // The cleared game's score saved (or not) and the ranking as saved then:
     // whether it enters the ranking.
     const ClearResult& finishClear(const SaveOutcome& lastScoreSave, const Ranking& ranking);
@@ -126,7 +130,7 @@ private:
         bool practice;
     };
     DogChoice chooseDog();
-    void timeKey(char letter);
+    void timeKey(KeyChar key);
     void moveWalker(int by);
     void changeMusic(Tune tune);
     void showResults();
@@ -135,7 +139,7 @@ private:
     void trace(const std::string& line) const;
     bool takenByFinishedDog(char16_t code);
     bool judge(char16_t code);
-    void countMistype(char16_t code);
+    void countMistype(KeyChar expected, char16_t code);
     void recordGame(Ending ending, std::optional<std::int32_t> score);
 
     MainFormControls& m_controls;

@@ -3,7 +3,9 @@
 
 #include "game/Assets.h"
 #include "prefs/KeyPrefs.h"
+#include "scores/History.h"
 #include "scores/ScoreFiles.h"
+#include "typing/KanaMatcher.h"
 #include "typing/RomajiMatcher.h"
 
 #include <array>
@@ -24,7 +26,7 @@ inline constexpr int kWalkerStartLeft = 1800;
 inline constexpr int kWalkerHomeLeft = 7400;
 inline constexpr int kWalkerBackLimit = 1200;
 
-// One guide letter's correct presses in the game so far.
+// One key's correct presses in the game so far.
 struct KeyTally {
     std::int32_t count = 0;
     std::int32_t timed = 0; // presses whose time counts
@@ -77,11 +79,17 @@ struct GameState {
     // take ("n" after a final ん, for a dog that starts with n): the key
     // after it tells which dog it was for.
     std::optional<RomajiMatcher> beforeSharedKey;
-    // Mistypes of this game by the guide letter showing when they came.
-    std::map<char, std::int32_t> missedKeys;
-    // Correct presses by the guide letter showing, and when the dog's last
-    // accepted key came (none before its first).
-    std::map<char, KeyTally> typedKeys;
+    // Kana input (the options file, read as a game's first dog is set up and
+    // kept for the game, whose ranking and records it decides): the keys
+    // typed are kana, judged by kanaMatcher, and typGuide is the reading.
+    Input input = Input::Romaji;
+    std::optional<KanaMatcher> kanaMatcher;
+    // Mistypes of this game by the key expected when they came: the guide
+    // letter showing, or the kana key.
+    std::map<KeyChar, std::int32_t> missedKeys;
+    // Correct presses by the key expected, and when the dog's last accepted
+    // key came (none before its first).
+    std::map<KeyChar, KeyTally> typedKeys;
     std::optional<std::int64_t> lastKeyMs;
 
     // Weak-key practice (weak_keys in the options file, read at every dog):
@@ -91,7 +99,7 @@ struct GameState {
     std::int32_t dogsShown = 0;         // dogs set up this game
     std::vector<std::int16_t> recentDogs; // the entries last shown, at most kPracticeFreshDogs
     // Read from the history once a game, when first needed.
-    std::optional<std::map<char, double>> weakWeights;
+    std::optional<std::map<KeyChar, double>> weakWeights;
     // Every entry's WeakShare under those weights and these spellings.
     std::vector<double> weakShares;
     KeyPrefs weakSharesFor{};

@@ -12,6 +12,7 @@ PlayerFiles PlayerFiles::In(const std::string& dataFolder)
     return {folder,
             prefix + "key.ini",
             prefix + "score.kib",
+            prefix + "score-kana.kib",
             prefix + "score.dat",
             prefix + "options.ini",
             prefix + "history.csv"};

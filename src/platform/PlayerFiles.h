@@ -17,6 +17,7 @@ struct PlayerFiles {
     std::string folder;    // the data folder itself; its lock guards every save below
     std::string keyPrefs;  // the spelling chosen for each kana slot
     std::string ranking;   // the seven best scores and names
+    std::string kanaRanking; // the same for games typed in kana
     std::string lastScore; // the score of the last cleared game
     std::string options;   // choices beyond the spellings, key=value lines
     std::string history;   // one line per game played, the latest 1,000

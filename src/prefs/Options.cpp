@@ -33,14 +33,16 @@ std::optional<int> ReadScale(std::string_view text)
     return value && std::ranges::find(kWindowScales, *value) != std::end(kWindowScales) ? value : std::nullopt;
 }
 
-// Every known key and where its value goes. A flag reads "1" as on and "0"
-// as off, anything else as its default (so any_spelling, off by default, is
-// on only for exactly "1", as it has always read).
+// Every known key and where its value goes. A flag reads its `on` value as
+// on and its `off` value as off, anything else as its default (so
+// any_spelling, off by default, is on only for exactly "1", as it has always
+// read).
 struct Key {
     std::string_view name;
     bool Options::*flag = nullptr;
     int Options::*number = nullptr;
     std::optional<int> (*read)(std::string_view) = nullptr;
+    std::string_view off = "0", on = "1";
 };
 
 constexpr Key kKeys[] = {
@@ -52,6 +54,7 @@ constexpr Key kKeys[] = {
     {"effects_volume", nullptr, &Options::effectsVolume, ReadPercent},
     {"pause", &Options::pause},
     {"scale", nullptr, &Options::scale, ReadScale},
+    {"input", &Options::kanaInput, nullptr, nullptr, "romaji", "kana"},
 };
 
 const Key* KnownKey(std::string_view name)
@@ -67,7 +70,7 @@ void Read(const Key& key, std::string_view value, Options& options)
 {
     const Options defaults;
     if (key.flag)
-        options.*key.flag = value == "1" || (value != "0" && defaults.*key.flag);
+        options.*key.flag = value == key.on || (value != key.off && defaults.*key.flag);
     else
         options.*key.number = key.read(value).value_or(defaults.*key.number);
 }
@@ -75,7 +78,7 @@ void Read(const Key& key, std::string_view value, Options& options)
 std::string Written(const Key& key, const Options& options)
 {
     if (key.flag)
-        return options.*key.flag ? "1" : "0";
+        return std::string(options.*key.flag ? key.on : key.off);
     return std::to_string(options.*key.number);
 }
 

@@ -29,6 +29,10 @@ struct Options {
     bool pause = false;
     // The window's size in per cent: one of kWindowScales.
     int scale = 100;
+    // input=kana: keys are read by their place on the keyboard and judged as
+    // the kana printed on them; input=romaji (the default) types the guide's
+    // letters.
+    bool kanaInput = false;
 
     // The known keys the file held, so that a save writes back a value set
     // to its default rather than dropping the line; a key never held is

@@ -3,6 +3,7 @@
 
 #include "platform/FileIO.h"
 #include "typing/Guide.h"
+#include "typing/KanaKeys.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,7 +20,7 @@ constexpr std::string_view kOlderHeader = "time,ending,score,speed,dogs,mistypes
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kFieldCount = 11;
 constexpr std::size_t kOlderFieldCount = 9;
-constexpr std::string_view kModeNames[] = {"normal", "practice"};
+constexpr std::string_view kModeNames[] = {"normal", "practice", "kana", "kana-practice"};
 
 struct NamedEnding {
     Ending ending;
@@ -68,21 +69,37 @@ bool IsLocalTime(std::string_view time)
            && IsDigits(time, 17, 2, 0, 60);
 }
 
+// The key a UTF-8 item starts with, and its length in bytes: a guide letter,
+// or a kana key's character (three bytes).
+std::optional<std::pair<KeyChar, std::size_t>> ReadKey(std::string_view item)
+{
+    if (!item.empty() && IsGuideKey(item[0]))
+        return std::pair{static_cast<KeyChar>(item[0]), std::size_t{1}};
+    const auto byte = [&item](std::size_t i) { return static_cast<unsigned char>(item[i]); };
+    if (item.size() < 3 || (byte(0) & 0xF0) != 0xE0 || (byte(1) & 0xC0) != 0x80 || (byte(2) & 0xC0) != 0x80)
+        return std::nullopt;
+    const auto key = static_cast<KeyChar>(((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F));
+    if (!KeyOfKana(key))
+        return std::nullopt;
+    return std::pair{key, std::size_t{3}};
+}
+
 // "key:value" items separated by single spaces, each key once; readValue
 // reads what follows the key's colon.
 template <class Value, class ReadValue>
-std::optional<std::map<char, Value>> ReadKeyItems(std::string_view text, ReadValue readValue)
+std::optional<std::map<KeyChar, Value>> ReadKeyItems(std::string_view text, ReadValue readValue)
 {
-    std::map<char, Value> items;
+    std::map<KeyChar, Value> items;
     while (!text.empty()) {
         const std::size_t space = text.find(' ');
         const std::string_view item = text.substr(0, space);
-        if (item.size() < 3 || item[1] != ':' || !IsGuideKey(item[0]) || items.contains(item[0]))
+        const auto key = ReadKey(item);
+        if (!key || item.size() < key->second + 2 || item[key->second] != ':' || items.contains(key->first))
             return std::nullopt;
-        const std::optional<Value> value = readValue(item.substr(2));
+        const std::optional<Value> value = readValue(item.substr(key->second + 1));
         if (!value)
             return std::nullopt;
-        items[item[0]] = *value;
+        items[key->first] = *value;
         if (space == std::string_view::npos)
             break;
         text.remove_prefix(space + 1);
@@ -93,13 +110,13 @@ std::optional<std::map<char, Value>> ReadKeyItems(std::string_view text, ReadVal
     return items;
 }
 
-std::optional<std::map<char, std::int32_t>> ReadMissed(std::string_view text)
+std::optional<std::map<KeyChar, std::int32_t>> ReadMissed(std::string_view text)
 {
     return ReadKeyItems<std::int32_t>(text, [](std::string_view count) { return ReadNumber(count, 1); });
 }
 
 // "count" or "count:ms".
-std::optional<std::map<char, KeyTimes>> ReadTyped(std::string_view text)
+std::optional<std::map<KeyChar, KeyTimes>> ReadTyped(std::string_view text)
 {
     return ReadKeyItems<KeyTimes>(text, [](std::string_view value) -> std::optional<KeyTimes> {
         const std::size_t colon = value.find(':');
@@ -193,18 +210,45 @@ std::string_view ModeName(Mode mode)
     return kModeNames[static_cast<std::size_t>(mode)];
 }
 
+Input InputOf(Mode mode)
+{
+    return mode == Mode::Kana || mode == Mode::KanaPractice ? Input::Kana : Input::Romaji;
+}
+
+bool IsPractice(Mode mode)
+{
+    return mode == Mode::Practice || mode == Mode::KanaPractice;
+}
+
+Mode ModeOf(Input input, bool practice)
+{
+    if (input == Input::Kana)
+        return practice ? Mode::KanaPractice : Mode::Kana;
+    return practice ? Mode::Practice : Mode::Normal;
+}
+
+std::string KeyText(KeyChar key)
+{
+    if (key < 0x80)
+        return std::string(1, static_cast<char>(key));
+    if (key < 0x800)
+        return {static_cast<char>(0xC0 | (key >> 6)), static_cast<char>(0x80 | (key & 0x3F))};
+    return {static_cast<char>(0xE0 | (key >> 12)), static_cast<char>(0x80 | ((key >> 6) & 0x3F)),
+            static_cast<char>(0x80 | (key & 0x3F))};
+}
+
 namespace {
 
 // "key:value" items separated by single spaces, in the order of the keys;
 // the writing side of ReadKeyItems.
 template <class Value, class WriteValue>
-std::string KeyItemsText(const std::map<char, Value>& items, WriteValue writeValue)
+std::string KeyItemsText(const std::map<KeyChar, Value>& items, WriteValue writeValue)
 {
     std::string text;
     for (const auto& [key, value] : items) {
         if (!text.empty())
             text += ' ';
-        text += key;
+        text += KeyText(key);
         text += ':';
         text += writeValue(value);
     }
@@ -273,7 +317,7 @@ std::optional<GameRecord> ParseGameLine(std::string_view line)
     const std::optional<std::int32_t> dogs = ReadNumber(f[4], 0);
     const std::optional<std::int32_t> mistypes = ReadNumber(f[5], 0);
     const std::optional<std::int32_t> seconds = ReadNumber(f[6], 0);
-    std::optional<std::map<char, std::int32_t>> missed = ReadMissed(f[8]);
+    std::optional<std::map<KeyChar, std::int32_t>> missed = ReadMissed(f[8]);
     if (!speed || !dogs || !mistypes || !seconds || (f[7] != "0" && f[7] != "1") || !missed)
         return std::nullopt;
     game.speed = *speed;
@@ -284,7 +328,7 @@ std::optional<GameRecord> ParseGameLine(std::string_view line)
     game.missed = std::move(*missed);
     if (f.size() == kOlderFieldCount)
         return game;
-    std::optional<std::map<char, KeyTimes>> typed = ReadTyped(f[9]);
+    std::optional<std::map<KeyChar, KeyTimes>> typed = ReadTyped(f[9]);
     const std::optional<Mode> mode = ModeNamed(f[10]);
     if (!typed || !mode)
         return std::nullopt;
@@ -331,15 +375,31 @@ Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes)
 {
     SkipByteOrderMark(bytes);
     Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
+    // Games of each input, so that a player who also types the other way
+    // keeps as many recent games for the keys' figures. A line of an input
+    // already complete is passed over by its last field, unparsed, so that
+    // a long history of one input costs little more than a short one.
+    std::size_t romaji = 0, kana = 0;
+    const auto full = [&](std::string_view line) {
+        if (line.ends_with('"'))
+            line.remove_suffix(1);
+        const bool kanaLine = line.ends_with(",kana") || line.ends_with(",\"kana") || line.ends_with("kana-practice");
+        return (kanaLine ? kana : romaji) >= kRecentGames;
+    };
     std::size_t end = bytes.size();
-    while (end > 0 && read.value.size() < kRecentGames) {
+    while (end > 0 && (romaji < kRecentGames || kana < kRecentGames)) {
         const std::size_t newline = bytes.rfind('\n', end - 1);
         const std::size_t start = newline == std::string_view::npos ? 0 : newline + 1;
         std::string_view line = bytes.substr(start, end - start);
         end = newline == std::string_view::npos ? 0 : newline;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
+        if (full(line))
+            continue;
+        const std::size_t before = read.value.size();
         ReadGameLine(line, read);
+        if (read.value.size() > before)
+            ++(InputOf(read.value.back().mode) == Input::Kana ? kana : romaji);
     }
     std::reverse(read.value.begin(), read.value.end());
     return read;
@@ -358,16 +418,21 @@ std::string FormatHistory(std::vector<GameRecord> games)
     return bytes;
 }
 
-std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games)
+std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games, Input input)
 {
-    const std::size_t from = games.size() > kRecentGames ? games.size() - kRecentGames : 0;
-    return {games.begin() + static_cast<std::ptrdiff_t>(from), games.end()};
+    std::vector<GameRecord> recent;
+    for (auto game = games.rbegin(); game != games.rend() && recent.size() < kRecentGames; ++game) {
+        if (InputOf(game->mode) == input)
+            recent.push_back(*game);
+    }
+    std::reverse(recent.begin(), recent.end());
+    return recent;
 }
 
-std::vector<KeyMisses> MostMissedKeys(const std::vector<GameRecord>& games)
+std::vector<KeyMisses> MostMissedKeys(const std::vector<GameRecord>& games, Input input)
 {
-    std::map<char, std::int64_t> totals;
-    for (const GameRecord& game : RecentGames(games)) {
+    std::map<KeyChar, std::int64_t> totals;
+    for (const GameRecord& game : RecentGames(games, input)) {
         for (const auto& [key, count] : game.missed)
             totals[key] += count;
     }

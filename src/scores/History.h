@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Loaded.h"
+#include "typing/KanaKeys.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,14 +32,15 @@ namespace kibbo {
 //           1 when any common spelling was accepted, else 0
 // missed    key:count pairs separated by single spaces, one per guide
 //           letter that was showing when a wrong key came; keys are a-z,
-//           '-', ',' and '.'
+//           '-', ',' and '.', or in a kana game the kana keys (か, ゛, ぁ)
 // typed     key:count:ms, one per guide letter shown in the game that was
 //           typed or missed: how many times it was typed correctly and the
 //           mean milliseconds those presses took, each from the key before
 //           it in the same dog (a dog's first key and gaps over
 //           kLongestKeyGap are left out, so ":ms" is missing when no press
 //           was timed); single spaces between
-// mode      normal, or practice when dogs were chosen for the weak keys
+// mode      normal, or practice when dogs were chosen for the weak keys;
+//           kana and kana-practice for the same typed on the kana keys
 //
 // Lines written before typed and mode were kept end after missed; they
 // read as normal games with no key measured.
@@ -58,12 +60,20 @@ inline constexpr std::size_t kRecentGames = 50;
 inline constexpr std::size_t kListedMissedKeys = 10;
 
 enum class Ending { Cleared, Over, Left };
-enum class Mode { Normal, Practice };
+enum class Mode { Normal, Practice, Kana, KanaPractice };
+
+Input InputOf(Mode mode);
+bool IsPractice(Mode mode);
+Mode ModeOf(Input input, bool practice);
+
+// A key as the history names it: a guide letter, or the kana, mark or small
+// kana a kana key types.
+using KeyChar = char16_t;
 
 // A gap between two keys longer than this is reading, not typing.
 inline constexpr std::int32_t kLongestKeyGap = 2000;
 
-// One guide letter's correct presses in a game.
+// One key's correct presses in a game.
 struct KeyTimes {
     std::int32_t count = 0;
     std::optional<std::int32_t> meanMs; // none when no press was timed
@@ -80,8 +90,8 @@ struct GameRecord {
     std::int32_t mistypes = 0;
     std::int32_t seconds = 0;
     bool anySpelling = false;
-    std::map<char, std::int32_t> missed; // expected guide letter -> mistypes
-    std::map<char, KeyTimes> typed;      // every letter typed or missed; empty for an older line
+    std::map<KeyChar, std::int32_t> missed; // expected key -> mistypes
+    std::map<KeyChar, KeyTimes> typed;      // every key typed or missed; empty for an older line
     Mode mode = Mode::Normal;
 
     bool operator==(const GameRecord&) const = default;
@@ -89,12 +99,12 @@ struct GameRecord {
 
 // "cleared", "over" or "left", as the file writes it.
 std::string_view EndingName(Ending ending);
-// "normal" or "practice".
+// "normal", "practice", "kana" or "kana-practice".
 std::string_view ModeName(Mode mode);
 
 // The missed keys as the file's last field holds them before quoting:
 // "key:count" pairs in the order of the keys' characters, single spaces
-// between.
+// between, in UTF-8.
 std::string MissedText(const GameRecord& game);
 // The typed field before quoting, in the same manner.
 std::string TypedText(const GameRecord& game);
@@ -109,26 +119,30 @@ std::optional<GameRecord> ParseGameLine(std::string_view line);
 // counted, and the read is then Damaged.
 Loaded<std::vector<GameRecord>> ParseHistory(std::string_view bytes);
 
-// The latest kRecentGames games of the file, oldest first, read from its end
-// so that a long history costs no more than a short one; damaged lines met
-// on the way are skipped and counted as ParseHistory does.
+// The latest kRecentGames games of the file of each input, oldest first,
+// read from its end so that a long history costs little more than a short one;
+// damaged lines met on the way are skipped and counted as ParseHistory does.
 Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes);
 
 // The whole file for these games, the latest kHistoryGames of them.
 std::string FormatHistory(std::vector<GameRecord> games);
 
 struct KeyMisses {
-    char key = 0;
+    KeyChar key = 0;
     std::int32_t count = 0;
 
     bool operator==(const KeyMisses&) const = default;
 };
 
-// Every key missed over the last kRecentGames games, most missed first;
-// equal counts in the order of the keys' characters.
-std::vector<KeyMisses> MostMissedKeys(const std::vector<GameRecord>& games);
+// Every key missed over the last kRecentGames games typed on this input,
+// most missed first; equal counts in the order of the keys' characters.
+std::vector<KeyMisses> MostMissedKeys(const std::vector<GameRecord>& games, Input input);
 
-// The last kRecentGames games (all of them when fewer), oldest first.
-std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games);
+// The last kRecentGames games typed on this input (all of them when fewer),
+// oldest first.
+std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games, Input input);
+
+// A key in UTF-8, as the file and the tool write it.
+std::string KeyText(KeyChar key);
 
 } // namespace kibbo

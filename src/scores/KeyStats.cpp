@@ -49,10 +49,10 @@ double KeyWeakness(double mistypeRate, std::optional<double> meanMs, double typi
     return slowness + kMistypeCost * mistypeRate;
 }
 
-std::vector<KeyStat> KeyStatsOf(const std::vector<GameRecord>& games)
+std::vector<KeyStat> KeyStatsOf(const std::vector<GameRecord>& games, Input input)
 {
-    const std::vector<GameRecord> recent = RecentGames(games);
-    std::map<char, Sums> sums;
+    const std::vector<GameRecord> recent = RecentGames(games, input);
+    std::map<KeyChar, Sums> sums;
     for (std::size_t i = 0; i < recent.size(); ++i) {
         const GameRecord& game = recent[i];
         const double weight = std::exp2(-static_cast<double>(recent.size() - 1 - i) / kHalfLifeGames);
@@ -98,7 +98,7 @@ std::vector<KeyStat> KeyStatsOf(const std::vector<GameRecord>& games)
     return stats;
 }
 
-std::map<char, double> WeakKeyWeights(const std::vector<KeyStat>& stats)
+std::map<KeyChar, double> WeakKeyWeights(const std::vector<KeyStat>& stats)
 {
     std::vector<double> weaknesses;
     for (const KeyStat& stat : stats) {
@@ -106,7 +106,7 @@ std::map<char, double> WeakKeyWeights(const std::vector<KeyStat>& stats)
             weaknesses.push_back(stat.weakness);
     }
     const double median = Median(weaknesses);
-    std::map<char, double> weights;
+    std::map<KeyChar, double> weights;
     for (const KeyStat& stat : stats) {
         if (stat.judged && stat.weakness > median)
             weights[stat.key] = stat.weakness - median;

@@ -14,9 +14,9 @@ namespace kibbo {
 // fewer presses say more about chance than about the player.
 inline constexpr std::int32_t kJudgedPresses = 20;
 
-// How one guide letter went over the latest kRecentGames games.
+// How one key went over the latest kRecentGames games of its input.
 struct KeyStat {
-    char key = 0;
+    KeyChar key = 0;
     std::int32_t presses = 0;  // typed correctly or mistyped while it was showing
     std::int32_t mistypes = 0;
     double mistypeRate = 0;       // mistypes per press, recent games weighing more
@@ -31,13 +31,13 @@ struct KeyStat {
 // mistype rate and its mean time against the player's typical key.
 double KeyWeakness(double mistypeRate, std::optional<double> meanMs, double typicalMs);
 
-// Every key measured in the latest games (lines without key measurements
-// count for nothing here): the judged keys weakest first, then the others in
-// the order of their characters.
-std::vector<KeyStat> KeyStatsOf(const std::vector<GameRecord>& games);
+// Every key measured in the latest games typed on this input (lines without
+// key measurements count for nothing here): the judged keys weakest first,
+// then the others in the order of their characters.
+std::vector<KeyStat> KeyStatsOf(const std::vector<GameRecord>& games, Input input);
 
 // The judged keys weaker than the player's median key, each with how much
 // weaker: what practice chooses dogs for. Empty until keys are judged.
-std::map<char, double> WeakKeyWeights(const std::vector<KeyStat>& stats);
+std::map<KeyChar, double> WeakKeyWeights(const std::vector<KeyStat>& stats);
 
 } // namespace kibbo

@@ -58,7 +58,8 @@ void DataKeeper::looked(const FileReads& reads)
 
 void DataKeeper::take(const FileReads& reads)
 {
-    const bool any = reads.keyPrefs || reads.options || reads.ranking || reads.lastScore || reads.recentGames;
+    const bool any = reads.keyPrefs || reads.options || reads.ranking || reads.kanaRanking || reads.lastScore
+                     || reads.recentGames;
     // A slot the file cannot supply keeps the spelling in use.
     if (reads.keyPrefs && reads.keyPrefs->state == ReadState::Loaded)
         m_data.keyPrefs = ParseKeyPrefs(reads.keyPrefs->value, m_data.keyPrefs);
@@ -66,6 +67,8 @@ void DataKeeper::take(const FileReads& reads)
         m_data.options = reads.options->value;
     if (reads.ranking)
         m_data.ranking = *reads.ranking;
+    if (reads.kanaRanking)
+        m_data.kanaRanking = *reads.kanaRanking;
     if (reads.lastScore)
         m_data.lastScore = *reads.lastScore;
     if (reads.recentGames)
@@ -106,17 +109,17 @@ void DataKeeper::saveOptions(std::function<void(Options&)> change, Completion<Sa
                                                std::move(done)));
 }
 
-void DataKeeper::registerScore(std::int32_t score, std::u16string name, Completion<Registration> done)
+void DataKeeper::registerScore(Input input, std::int32_t score, std::u16string name, Completion<Registration> done)
 {
-    m_store.registerScore(score, std::move(name), mine<Registration>(
-                                                      [](DataKeeper& keeper, Registration& registration) {
-                                                          if (!registration.outcome.saved())
-                                                              return;
-                                                          keeper.m_data.ranking = {registration.ranking,
-                                                                                   ReadState::Loaded};
-                                                          keeper.notify();
-                                                      },
-                                                      std::move(done)));
+    m_store.registerScore(input, score, std::move(name),
+                          mine<Registration>(
+                              [input](DataKeeper& keeper, Registration& registration) {
+                                  if (!registration.outcome.saved())
+                                      return;
+                                  keeper.m_data.rankingOf(input) = {registration.ranking, ReadState::Loaded};
+                                  keeper.notify();
+                              },
+                              std::move(done)));
 }
 
 void DataKeeper::saveLastScore(std::int32_t score, Completion<SaveOutcome> done)
@@ -137,11 +140,11 @@ void DataKeeper::appendGame(GameRecord game, Completion<SaveOutcome> done)
     m_store.appendGame(std::move(game), std::move(done));
 }
 
-void DataKeeper::readRanking(Completion<Loaded<Ranking>> done)
+void DataKeeper::readRanking(Input input, Completion<Loaded<Ranking>> done)
 {
-    m_store.readRanking(mine<Loaded<Ranking>>(
-        [](DataKeeper& keeper, Loaded<Ranking>& ranking) {
-            keeper.m_data.ranking = ranking;
+    m_store.readRanking(input, mine<Loaded<Ranking>>(
+        [input](DataKeeper& keeper, Loaded<Ranking>& ranking) {
+            keeper.m_data.rankingOf(input) = ranking;
             keeper.notify();
         },
         std::move(done)));

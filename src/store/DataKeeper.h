@@ -37,12 +37,12 @@ public:
     // The game's own changes.
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done);
     void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done);
-    void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done);
+    void registerScore(Input input, std::int32_t score, std::u16string name, Completion<Registration> done);
     void saveLastScore(std::int32_t score, Completion<SaveOutcome> done);
     void appendGame(GameRecord game, Completion<SaveOutcome> done);
 
     // Reads beside the window of what memory does not hold whole.
-    void readRanking(Completion<Loaded<Ranking>> done);
+    void readRanking(Input input, Completion<Loaded<Ranking>> done);
     void readHistory(Completion<Loaded<std::vector<GameRecord>>> done);
     // Calls then once everything asked for so far is done.
     void afterSaves(std::function<void()> then);

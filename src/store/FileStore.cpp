@@ -59,10 +59,16 @@ SaveOutcome WriteOptions(const PlayerFiles& files, const std::function<void(Opti
     return Outcome(WriteFileAtomically(files.options, FormatOptions(options)), files.options);
 }
 
-Registration WriteRegistration(const PlayerFiles& files, std::int32_t score, std::u16string name)
+const std::string& RankingFile(const PlayerFiles& files, Input input)
 {
+    return input == Input::Kana ? files.kanaRanking : files.ranking;
+}
+
+Registration WriteRegistration(const PlayerFiles& files, Input input, std::int32_t score, std::u16string name)
+{
+    const std::string& path = RankingFile(files, input);
     Registration registration;
-    registration.outcome.file = files.ranking;
+    registration.outcome.file = path;
     if (!IsStorableName(name)) {
         registration.outcome.result = SaveResult::NameNotStorable;
         return registration;
@@ -73,9 +79,9 @@ Registration WriteRegistration(const PlayerFiles& files, std::int32_t score, std
     const FolderLock lock(files.folder);
     // A ranking that is there but cannot be read is not replaced by one
     // that knows nothing of its places.
-    const Loaded<std::string> file = ReadSmallFile(files.ranking);
+    const Loaded<std::string> file = ReadSmallFile(path);
     if (file.state == ReadState::Unreadable) {
-        registration.outcome = NotReplaced(files.ranking, file);
+        registration.outcome = NotReplaced(path, file);
         return registration;
     }
     if (file.state == ReadState::Loaded)
@@ -89,7 +95,7 @@ Registration WriteRegistration(const PlayerFiles& files, std::int32_t score, std
     if (!bytes)
         registration.outcome.result = SaveResult::NameNotStorable;
     else
-        registration.outcome = Outcome(WriteFileAtomically(files.ranking, *bytes), files.ranking);
+        registration.outcome = Outcome(WriteFileAtomically(path, *bytes), path);
     return registration;
 }
 
@@ -149,9 +155,9 @@ Loaded<Options> ReadOptions(const PlayerFiles& files)
     });
 }
 
-Loaded<Ranking> ReadRanking(const PlayerFiles& files)
+Loaded<Ranking> ReadRanking(const PlayerFiles& files, Input input)
 {
-    return Read<Ranking>(files.ranking, kSmallFileLimit, ParseRanking);
+    return Read<Ranking>(RankingFile(files, input), kSmallFileLimit, ParseRanking);
 }
 
 Loaded<std::int32_t> ReadLastScore(const PlayerFiles& files)
@@ -182,7 +188,7 @@ bool FileStamp::operator==(const FileStamp& other) const
 
 // Each file's stamp as last read; an unknown one is read at the next look.
 struct FileStore::Seen {
-    enum File { KeyPrefs, Options, Ranking, LastScore, History, Count };
+    enum File { KeyPrefs, Options, Ranking, KanaRanking, LastScore, History, Count };
     struct Stamp {
         bool known = false;
         std::optional<FileStamp> stamp; // none for a file that was not there
@@ -223,7 +229,9 @@ FileReads ReadChanged(const PlayerFiles& files, FileStore::Seen& seen, bool all)
     if (seen.changed(File::Options, files.options, all))
         reads.options = ReadOptions(files);
     if (seen.changed(File::Ranking, files.ranking, all))
-        reads.ranking = ReadRanking(files);
+        reads.ranking = ReadRanking(files, Input::Romaji);
+    if (seen.changed(File::KanaRanking, files.kanaRanking, all))
+        reads.kanaRanking = ReadRanking(files, Input::Kana);
     if (seen.changed(File::LastScore, files.lastScore, all))
         reads.lastScore = ReadLastScore(files);
     if (seen.changed(File::History, files.history, all))
@@ -256,9 +264,9 @@ void FileStore::lookAgain(Completion<FileReads> done)
     submit<FileReads>([files = m_files, seen = m_seen] { return ReadChanged(files, *seen, false); }, std::move(done));
 }
 
-void FileStore::readRanking(Completion<Loaded<Ranking>> done)
+void FileStore::readRanking(Input input, Completion<Loaded<Ranking>> done)
 {
-    submit<Loaded<Ranking>>([files = m_files] { return ReadRanking(files); }, std::move(done));
+    submit<Loaded<Ranking>>([files = m_files, input] { return ReadRanking(files, input); }, std::move(done));
 }
 
 void FileStore::readHistory(Completion<Loaded<std::vector<GameRecord>>> done)
@@ -268,8 +276,8 @@ void FileStore::readHistory(Completion<Loaded<std::vector<GameRecord>>> done)
 
 void FileStore::watch(std::function<void()> changed)
 {
-    m_runner.watch({m_files.folder, m_files.keyPrefs, m_files.options, m_files.ranking, m_files.lastScore,
-                    m_files.history},
+    m_runner.watch({m_files.folder, m_files.keyPrefs, m_files.options, m_files.ranking, m_files.kanaRanking,
+                    m_files.lastScore, m_files.history},
                    std::move(changed));
 }
 
@@ -293,12 +301,12 @@ void FileStore::saveOptions(std::function<void(Options&)> change, Completion<Sav
         std::move(done));
 }
 
-void FileStore::registerScore(std::int32_t score, std::u16string name, Completion<Registration> done)
+void FileStore::registerScore(Input input, std::int32_t score, std::u16string name, Completion<Registration> done)
 {
     submit<Registration>(
-        [files = m_files, seen = m_seen, score, name = std::move(name)] {
-            seen->forget(Seen::Ranking);
-            return WriteRegistration(files, score, name);
+        [files = m_files, seen = m_seen, input, score, name = std::move(name)] {
+            seen->forget(input == Input::Kana ? Seen::KanaRanking : Seen::Ranking);
+            return WriteRegistration(files, input, score, name);
         },
         std::move(done));
 }
@@ -341,9 +349,9 @@ Loaded<Options> FileStore::readOptions() const
     return ReadOptions(m_files);
 }
 
-Loaded<Ranking> FileStore::readRanking() const
+Loaded<Ranking> FileStore::readRanking(Input input) const
 {
-    return ReadRanking(m_files);
+    return ReadRanking(m_files, input);
 }
 
 Loaded<std::int32_t> FileStore::readLastScore() const
@@ -371,9 +379,9 @@ SaveOutcome FileStore::writeOptions(const std::function<void(Options&)>& change)
     return WriteOptions(m_files, change);
 }
 
-Registration FileStore::writeRegistration(std::int32_t score, std::u16string name) const
+Registration FileStore::writeRegistration(std::int32_t score, std::u16string name, Input input) const
 {
-    return WriteRegistration(m_files, score, std::move(name));
+    return WriteRegistration(m_files, input, score, std::move(name));
 }
 
 SaveOutcome FileStore::writeLastScore(std::int32_t score) const

@@ -65,13 +65,13 @@ public:
 
     void readAll(Completion<FileReads> done) override;
     void lookAgain(Completion<FileReads> done) override;
-    void readRanking(Completion<Loaded<Ranking>> done) override;
+    void readRanking(Input input, Completion<Loaded<Ranking>> done) override;
     void readHistory(Completion<Loaded<std::vector<GameRecord>>> done) override;
     void watch(std::function<void()> changed) override;
 
     void saveKeyPrefs(const KeyPrefs& prefs, Completion<SaveOutcome> done) override;
     void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) override;
-    void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done) override;
+    void registerScore(Input input, std::int32_t score, std::u16string name, Completion<Registration> done) override;
     void saveLastScore(std::int32_t score, Completion<SaveOutcome> done) override;
     void appendGame(GameRecord game, Completion<SaveOutcome> done) override;
     void afterSaves(std::function<void()> then) override;
@@ -82,7 +82,7 @@ public:
     Loaded<KeyPrefs> readKeyPrefs(const KeyPrefs& current) const;
     // Every option off where the file cannot say.
     Loaded<Options> readOptions() const;
-    Loaded<Ranking> readRanking() const;
+    Loaded<Ranking> readRanking(Input input = Input::Romaji) const;
     Loaded<std::int32_t> readLastScore() const;
     Loaded<std::vector<GameRecord>> readHistory() const;
     // The latest kRecentGames of them, at the cost of those alone.
@@ -91,7 +91,7 @@ public:
     // The saves themselves, each waiting until the disk has the file.
     SaveOutcome writeKeyPrefs(const KeyPrefs& prefs) const;
     SaveOutcome writeOptions(const std::function<void(Options&)>& change) const;
-    Registration writeRegistration(std::int32_t score, std::u16string name) const;
+    Registration writeRegistration(std::int32_t score, std::u16string name, Input input = Input::Romaji) const;
     SaveOutcome writeLastScore(std::int32_t score) const;
     // A file beyond kHistoryFileLimit is moved aside to "<history>.damaged"
     // (replacing an earlier one) and a fresh file begins with this game. A

@@ -18,9 +18,13 @@ struct PlayerData {
     KeyPrefs keyPrefs{};
     Options options;
     Loaded<Ranking> ranking;
+    Loaded<Ranking> kanaRanking; // of games typed in kana
     Loaded<std::int32_t> lastScore;
     // The latest kRecentGames games of the history, for weak-key practice.
     std::vector<GameRecord> recentGames;
+
+    const Loaded<Ranking>& rankingOf(Input input) const { return input == Input::Kana ? kanaRanking : ranking; }
+    Loaded<Ranking>& rankingOf(Input input) { return input == Input::Kana ? kanaRanking : ranking; }
 };
 
 } // namespace kibbo

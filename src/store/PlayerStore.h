@@ -48,6 +48,7 @@ struct FileReads {
     std::optional<Loaded<std::string>> keyPrefs;
     std::optional<Loaded<Options>> options;
     std::optional<Loaded<Ranking>> ranking;
+    std::optional<Loaded<Ranking>> kanaRanking;
     std::optional<Loaded<std::int32_t>> lastScore;
     // The latest kRecentGames of the history.
     std::optional<Loaded<std::vector<GameRecord>>> recentGames;
@@ -56,8 +57,8 @@ struct FileReads {
 template <class Result>
 using Completion = std::function<void(Result)>;
 
-// The player's files: the spellings, the options, the ranking, the last
-// score and the history, on the disk. Nothing here makes the caller wait:
+// The player's files: the spellings, the options, the rankings (romaji and
+// kana), the last score and the history, on the disk. Nothing here makes the caller wait:
 // every read and save is handed on in the order asked, and its completion is
 // called with the result later, on the caller's thread (or at once, where
 // the store works synchronously).
@@ -69,8 +70,9 @@ public:
     virtual void readAll(Completion<FileReads> done) = 0;
     // The files that changed since they were last read here.
     virtual void lookAgain(Completion<FileReads> done) = 0;
-    // Places that cannot be read are empty.
-    virtual void readRanking(Completion<Loaded<Ranking>> done) = 0;
+    // The ranking of games typed on that input; places that cannot be read
+    // are empty.
+    virtual void readRanking(Input input, Completion<Loaded<Ranking>> done) = 0;
     // Oldest first; damaged lines are left out and counted.
     virtual void readHistory(Completion<Loaded<std::vector<GameRecord>>> done) = 0;
     // Calls changed, on the caller's thread, whenever another program may
@@ -84,7 +86,8 @@ public:
     virtual void saveOptions(std::function<void(Options&)> change, Completion<SaveOutcome> done) = 0;
     // The ranking is read afresh, the score inserted and the file saved, in
     // one step that no other program's registration can come between.
-    virtual void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done) = 0;
+    virtual void registerScore(Input input, std::int32_t score, std::u16string name,
+                               Completion<Registration> done) = 0;
     virtual void saveLastScore(std::int32_t score, Completion<SaveOutcome> done) = 0;
     virtual void appendGame(GameRecord game, Completion<SaveOutcome> done) = 0;
 

@@ -7,6 +7,10 @@
 
 namespace kibbo {
 
+// What the player types: romaji letters, or kana by the kana printed on the
+// keys.
+enum class Input { Romaji, Kana };
+
 // The marks typed after a kana to voice it (か ゛ is が) or half-voice it
 // (は ゜ is ぱ); each has a key of its own.
 inline constexpr char16_t kVoicedMark = u'゛';

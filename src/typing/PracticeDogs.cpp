@@ -3,31 +3,31 @@
 
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/KanaMatcher.h"
 
 #include <algorithm>
 #include <string>
 
 namespace kibbo {
 
-double WeakShare(std::u16string_view guide, const std::map<char, double>& weights)
+double WeakShare(std::u16string_view guide, const std::map<char16_t, double>& weights)
 {
     if (guide.empty())
         return 0;
     double sum = 0;
-    for (const char16_t letter : guide) {
-        const auto weight = letter < 0x80 ? weights.find(static_cast<char>(letter)) : weights.end();
-        if (weight != weights.end())
+    for (const char16_t key : guide) {
+        if (const auto weight = weights.find(key); weight != weights.end())
             sum += weight->second;
     }
     return sum / static_cast<double>(guide.size());
 }
 
-std::vector<double> WeakShares(const std::map<char, double>& weights, const KeyPrefs& keyPref)
+std::vector<double> WeakShares(const std::map<char16_t, double>& weights, const KeyPrefs& keyPref, Input input)
 {
     std::vector<double> shares;
     shares.reserve(dogTable.size());
     for (const DogEntry& dog : dogTable)
-        shares.push_back(WeakShare(MakeGuide(dog.dogYomi, keyPref), weights));
+        shares.push_back(WeakShare(input == Input::Kana ? KanaStrokes(dog.dogYomi) : MakeGuide(dog.dogYomi, keyPref), weights));
     return shares;
 }
 

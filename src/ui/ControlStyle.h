@@ -24,6 +24,10 @@ int Pixels(double twips, int twipsPerPixel = kTwipsPerPixel);
 
 QString ToQString(std::u16string_view text);
 
+// Said after the title of a window showing the ranking or the records of
+// games typed in kana, which are kept apart from the romaji ones.
+inline constexpr std::u16string_view kKanaInputMark = u"（かな入力）";
+
 // The pale pink behind every dialog.
 inline constexpr const char* kDialogBackColour = "&H00AEAEEF&";
 

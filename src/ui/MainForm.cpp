@@ -5,6 +5,7 @@
 #include "game/PictureButtons.h"
 #include "platform/ProgramPath.h"
 #include "store/FileProblems.h"
+#include "typing/KanaKeys.h"
 #include "ui/ControlStyle.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 
 #include <chrono>
+#include <optional>
 #include <tuple>
 #include <cmath>
 #include <utility>
@@ -81,8 +83,8 @@ MainForm::MainForm(SoundService& sound, std::string programFolder, PlayerFiles f
         setAttribute(Qt::WA_TranslucentBackground);
     else
         setAutoFillBackground(true);
-    // The player types romaji straight into the game; an input method would
-    // only turn the keys into kana first.
+    // The player types straight into the game: romaji letters, or kana read
+    // from the keys' places; an input method would only take the keys first.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 
     m_client = new QWidget(this);
@@ -223,14 +225,18 @@ void MainForm::handleKeyPreview(QObject* receiver, QEvent* event)
     if (receiver != first)
         return;
     // Function keys type no character, so they are never judged.
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_F2 || key == Qt::Key_F3) {
-        toggleSound(key == Qt::Key_F2);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F2 || key->key() == Qt::Key_F3) {
+        toggleSound(key->key() == Qt::Key_F2);
         return;
     }
-    const QString text = static_cast<QKeyEvent*>(event)->text();
-    if (!text.isEmpty())
-        m_followUp(m_game.keyPress(text.at(0).unicode()));
+    // The key's place on the keyboard, for a game typed in kana: the kana
+    // printed there, whatever the desktop's layout makes of the key.
+    const std::optional<char16_t> kana = KanaOfKey(static_cast<int>(key->nativeScanCode()),
+                                                   key->modifiers().testFlag(Qt::ShiftModifier));
+    const QString text = key->text();
+    if (!text.isEmpty() || kana)
+        m_followUp(m_game.keyPress(text.isEmpty() ? u'\0' : text.at(0).unicode(), kana));
 }
 
 void MainForm::toggleSound(bool music)
@@ -251,14 +257,14 @@ void MainForm::clearSaved(const ClearResult& clear)
         ReportFileProblem("kibbo", CannotWrite(clear.lastScoreSave, Unsaved::LastScore));
     // The cleared screen is up: the key that cleared the game has returned.
     if (clear.entersRanking && !m_closing)
-        openScoreBoard(clear.score);
+        openScoreBoard(clear.score, clear.input);
 }
 
-void MainForm::openScoreBoard(std::int32_t score)
+void MainForm::openScoreBoard(std::int32_t score, Input input)
 {
     // A window still open from an earlier game keeps its score: it only
     // comes to the front.
-    if (m_scoreBoard.open(m_keeper, score)) {
+    if (m_scoreBoard.open(m_keeper, score, input)) {
         // Beside the main window, so that the result screen stays in view.
         // On Wayland the compositor places it wherever it places windows
         // that belong to another; no program can put it beside.
@@ -278,7 +284,8 @@ void MainForm::connectMenu()
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this, [this] {
-        if (m_scoreBoardStart.open(m_keeper.data().ranking))
+        const Input input = m_keeper.data().options.kanaInput ? Input::Kana : Input::Romaji;
+        if (m_scoreBoardStart.open(m_keeper.data().rankingOf(input), input))
             connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, [this] { openRecords(); });
     });
 }

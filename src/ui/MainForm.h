@@ -90,7 +90,7 @@ private:
     static constexpr std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
 
     void connectMenu();
-    void openScoreBoard(std::int32_t score);
+    void openScoreBoard(std::int32_t score, Input input);
     bool handleDragEvent(QWidget* surface, QEvent* event);
     bool handlePictureButtonEvent(PictureButton button, QEvent* event);
     void handleKeyPreview(QObject* receiver, QEvent* event);

@@ -59,8 +59,9 @@ const char16_t* const kNotSaved = u"設定を保存できませんでした";
 // the eye; each row starts a little further right, as on the keyboard.
 constexpr std::array<std::string_view, 4> kKeyRows = {"1234567890-", "qwertyuiop", "asdfghjkl", "zxcvbnm,."};
 constexpr std::array<double, 4> kRowIndent = {0, 0.5, 0.75, 1.25};
+// The keys that start the four rows of the kana layout: 1, Q, A and Z.
+constexpr std::array<int, 4> kKanaRowStarts = {10, 24, 38, 52};
 constexpr int kKeyPitch = 40, kKeySize = 36;
-constexpr int kKeyboardWidth = 11 * kKeyPitch, kKeyboardHeight = 4 * kKeyPitch;
 static_assert(std::ranges::all_of(kGuideKeys, [](char key) {
                   return std::ranges::any_of(kKeyRows, [key](std::string_view row) { return row.find(key) != row.npos; });
               }),
@@ -71,9 +72,35 @@ const QColor kWorstColour = DesignColour(kMessageRedColour);
 const QColor kSpeedColour(0, 0, 128);
 const QColor kMistypeColour(239, 120, 120);
 
-QString KeyCap(char key)
+// A key as its cap shows it: a letter in upper case, a kana as it is.
+QString Legend(KeyChar key)
 {
     return QString(QChar(key)).toUpper();
+}
+
+std::vector<RecordsWindow::KeyCap> KeyCapsOf(Input input)
+{
+    std::vector<RecordsWindow::KeyCap> caps;
+    const auto add = [&caps](std::size_t row, std::size_t column, KeyChar key, KeyChar shifted) {
+        const int left = static_cast<int>(std::lround((kRowIndent[row] + static_cast<double>(column)) * kKeyPitch));
+        caps.push_back({QRect(left, static_cast<int>(row) * kKeyPitch, kKeySize, kKeySize), Legend(key), key, shifted});
+    };
+    if (input == Input::Romaji) {
+        for (std::size_t row = 0; row < kKeyRows.size(); ++row) {
+            for (std::size_t column = 0; column < kKeyRows[row].size(); ++column)
+                add(row, column, static_cast<KeyChar>(kKeyRows[row][column]), 0);
+        }
+        return caps;
+    }
+    std::size_t row = 0, column = 0;
+    for (const KanaKey& key : KanaLayout()) {
+        if (const auto start = std::ranges::find(kKanaRowStarts, key.keycode); start != kKanaRowStarts.end()) {
+            row = static_cast<std::size_t>(start - kKanaRowStarts.begin());
+            column = 0;
+        }
+        add(row, column++, key.kana, key.shifted);
+    }
+    return caps;
 }
 
 // White mixed with the worst key's colour by the key's share of mistypes,
@@ -103,7 +130,10 @@ public:
         : QWidget(parent), m_window(window)
     {
         setObjectName(QStringLiteral("Keyboard"));
-        setFixedSize(kKeyboardWidth, kKeyboardHeight);
+        QRect all;
+        for (const RecordsWindow::KeyCap& cap : window.keyCaps())
+            all |= cap.rect;
+        setFixedSize(all.right() + 1, all.bottom() + 1);
     }
 
 protected:
@@ -116,27 +146,24 @@ protected:
         capFont.setBold(true);
         QFont shareFont = font();
         shareFont.setPixelSize(10);
-        for (const std::string_view row : kKeyRows) {
-            for (const char key : row) {
-                const QRectF rect = QRectF(RecordsWindow::keyRect(key)).adjusted(0.5, 0.5, -0.5, -0.5);
-                const QColor fill = m_window.keyColour(key);
-                painter.setPen(QColor(128, 96, 96));
-                painter.setBrush(fill);
-                painter.drawRoundedRect(rect, 4, 4);
-                painter.setPen(fill.lightness() < 140 ? Qt::white : Qt::black);
-                const QString note = m_window.keyNote(key);
-                if (note.isEmpty()) {
-                    painter.setFont(capFont);
-                    painter.drawText(rect, Qt::AlignCenter, KeyCap(key));
-                    continue;
-                }
+        for (const RecordsWindow::KeyCap& cap : m_window.keyCaps()) {
+            const QRectF rect = QRectF(cap.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+            const QColor fill = m_window.keyColour(cap.key);
+            painter.setPen(QColor(128, 96, 96));
+            painter.setBrush(fill);
+            painter.drawRoundedRect(rect, 4, 4);
+            painter.setPen(fill.lightness() < 140 ? Qt::white : Qt::black);
+            const QString note = m_window.keyNote(cap.key);
+            if (note.isEmpty()) {
                 painter.setFont(capFont);
-                painter.drawText(rect.adjusted(0, 1, 0, -rect.height() / 2 + 4), Qt::AlignHCenter | Qt::AlignBottom,
-                                 KeyCap(key));
-                painter.setFont(shareFont);
-                painter.drawText(rect.adjusted(0, rect.height() / 2 + 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-                                 note);
+                painter.drawText(rect, Qt::AlignCenter, cap.legend);
+                continue;
             }
+            painter.setFont(capFont);
+            painter.drawText(rect.adjusted(0, 1, 0, -rect.height() / 2 + 4), Qt::AlignHCenter | Qt::AlignBottom,
+                             cap.legend);
+            painter.setFont(shareFont);
+            painter.drawText(rect.adjusted(0, rect.height() / 2 + 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop, note);
         }
     }
 
@@ -188,6 +215,8 @@ void LabelDays(QCategoryAxis& axis, const std::vector<GameRecord>& games)
 RecordsWindow::RecordsWindow(DataKeeper& keeper)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_keeper(keeper)
+    , m_input(keeper.data().options.kanaInput ? Input::Kana : Input::Romaji)
+    , m_caps(KeyCapsOf(m_input))
 {
     SetUpWindow(*this, {.name = "RecordsWindow",
                         .title = ToQString(u"記録"),
@@ -195,7 +224,10 @@ RecordsWindow::RecordsWindow(DataKeeper& keeper)
                         .sizable = true,
                         .whiteButtons = true});
 
-    auto* title = new QLabel(ToQString(kTitle).arg(kRecentGames), this);
+    QString titleText = ToQString(kTitle).arg(kRecentGames);
+    if (m_input == Input::Kana)
+        titleText += ToQString(kKanaInputMark);
+    auto* title = new QLabel(titleText, this);
     title->setObjectName(QStringLiteral("Title"));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setGeometry(DesignRect(120, 240, kClientWidth - 240, 375));
@@ -239,50 +271,78 @@ RecordsWindow::RecordsWindow(DataKeeper& keeper)
     });
 }
 
-QRect RecordsWindow::keyRect(char key)
+const RecordsWindow::KeyCap* RecordsWindow::capOf(KeyChar key) const
 {
-    for (std::size_t row = 0; row < kKeyRows.size(); ++row) {
-        const std::size_t column = kKeyRows[row].find(key);
-        if (column == std::string_view::npos)
-            continue;
-        const int left = static_cast<int>(std::lround((kRowIndent[row] + static_cast<double>(column)) * kKeyPitch));
-        return {left, static_cast<int>(row) * kKeyPitch, kKeySize, kKeySize};
-    }
-    return {};
+    const auto cap = std::ranges::find_if(m_caps, [key](const KeyCap& c) { return c.key == key || (c.shifted && c.shifted == key); });
+    return cap == m_caps.end() ? nullptr : &*cap;
 }
 
-QColor RecordsWindow::keyColour(char key) const
+QRect RecordsWindow::keyRect(KeyChar key) const
 {
+    const KeyCap* cap = capOf(key);
+    return cap ? cap->rect : QRect();
+}
+
+// A key with a second kana on Shift (あ and ぁ) shows the two together.
+double RecordsWindow::shareOf(const KeyCap& cap) const
+{
+    double share = 0;
+    for (const KeyChar key : {cap.key, cap.shifted}) {
+        if (const auto found = m_shares.find(key); key && found != m_shares.end())
+            share += found->second;
+    }
+    return share;
+}
+
+std::optional<double> RecordsWindow::meanMsOf(const KeyCap& cap) const
+{
+    double count = 0, totalMs = 0;
+    for (const KeyStat& stat : m_stats) {
+        if (stat.meanMs && (stat.key == cap.key || (cap.shifted && stat.key == cap.shifted))) {
+            const double typed = std::max(stat.presses - stat.mistypes, 1);
+            count += typed;
+            totalMs += typed * *stat.meanMs;
+        }
+    }
+    return count > 0 ? std::optional(totalMs / count) : std::nullopt;
+}
+
+QColor RecordsWindow::keyColour(KeyChar key) const
+{
+    const KeyCap* mine = capOf(key);
+    if (!mine)
+        return Shade(0, 0);
     if (m_shading == Shading::Time) {
         // From the fastest key's white to the slowest key's colour.
-        std::optional<double> fastest, slowest, mine;
-        for (const KeyStat& stat : m_stats) {
-            if (!stat.meanMs)
-                continue;
-            fastest = std::min(fastest.value_or(*stat.meanMs), *stat.meanMs);
-            slowest = std::max(slowest.value_or(*stat.meanMs), *stat.meanMs);
-            if (stat.key == key)
-                mine = stat.meanMs;
+        std::optional<double> fastest, slowest;
+        for (const KeyCap& cap : m_caps) {
+            if (const std::optional<double> meanMs = meanMsOf(cap)) {
+                fastest = std::min(fastest.value_or(*meanMs), *meanMs);
+                slowest = std::max(slowest.value_or(*meanMs), *meanMs);
+            }
         }
-        if (!mine || *slowest <= *fastest)
+        const std::optional<double> meanMs = meanMsOf(*mine);
+        if (!meanMs || *slowest <= *fastest)
             return Shade(0, 0);
-        return Shade(*mine - *fastest, *slowest - *fastest);
+        return Shade(*meanMs - *fastest, *slowest - *fastest);
     }
-    const auto share = m_shares.find(key);
     double worst = 0;
-    for (const auto& [other, otherShare] : m_shares)
-        worst = std::max(worst, otherShare);
-    return Shade(share == m_shares.end() ? 0.0 : share->second, worst);
+    for (const KeyCap& cap : m_caps)
+        worst = std::max(worst, shareOf(cap));
+    return Shade(shareOf(*mine), worst);
 }
 
-QString RecordsWindow::keyNote(char key) const
+QString RecordsWindow::keyNote(KeyChar key) const
 {
+    const KeyCap* cap = capOf(key);
+    if (!cap)
+        return {};
     if (m_shading == Shading::Time) {
-        const auto stat = std::ranges::find(m_stats, key, &KeyStat::key);
-        return stat != m_stats.end() && stat->meanMs ? Milliseconds(*stat->meanMs) : QString();
+        const std::optional<double> meanMs = meanMsOf(*cap);
+        return meanMs ? Milliseconds(*meanMs) : QString();
     }
-    const auto share = m_shares.find(key);
-    return share == m_shares.end() ? QString() : Percent(share->second);
+    const double share = shareOf(*cap);
+    return share > 0 ? Percent(share) : QString();
 }
 
 void RecordsWindow::setShading(Shading shading)
@@ -324,10 +384,10 @@ void RecordsWindow::addKeyControls()
         for (const KeyStat& stat : m_stats) {
             if (!stat.judged || static_cast<std::size_t>(m_weakKeys.size()) >= kWorstKeyCount)
                 break;
-            m_weakKeys.append(KeyCap(stat.key));
+            m_weakKeys.append(Legend(stat.key));
             weak += QStringLiteral("  %1. %2（%3・%4）")
                         .arg(m_weakKeys.size())
-                        .arg(KeyCap(stat.key), Percent(stat.mistypeRate),
+                        .arg(Legend(stat.key), Percent(stat.mistypeRate),
                              stat.meanMs ? Milliseconds(*stat.meanMs) : QStringLiteral("-"));
         }
         if (m_weakKeys.isEmpty())
@@ -378,7 +438,7 @@ void RecordsWindow::showHistory(const Loaded<std::vector<GameRecord>>& read)
     if (read.state != ReadState::Loaded && read.state != ReadState::Missing)
         m_note->setText(ToQString(kDamaged));
     m_note->setVisible(!m_note->text().isEmpty());
-    if (read.value.empty()) {
+    if (RecentGames(read.value, m_input).empty()) {
         m_message->setText(ToQString(kNoGames));
         addKeyControls();
         return;
@@ -389,7 +449,7 @@ void RecordsWindow::showHistory(const Loaded<std::vector<GameRecord>>& read)
 
 void RecordsWindow::showGames(const std::vector<GameRecord>& history)
 {
-    const std::vector<GameRecord> games = RecentGames(history);
+    const std::vector<GameRecord> games = RecentGames(history, m_input);
 
     m_speed = new QLineSeries;
     m_speed->setName(ToQString(kSpeedName));
@@ -458,20 +518,20 @@ void RecordsWindow::showGames(const std::vector<GameRecord>& history)
     view->setGeometry(DesignRect(120, kChartTop, kClientWidth - 240, kChartHeight));
 
     std::int64_t total = 0;
-    const std::vector<KeyMisses> keys = MostMissedKeys(history);
+    const std::vector<KeyMisses> keys = MostMissedKeys(history, m_input);
     for (const KeyMisses& key : keys)
         total += key.count;
     for (const KeyMisses& key : keys)
         m_shares[key.key] = static_cast<double>(key.count) / static_cast<double>(total);
 
-    m_stats = KeyStatsOf(history);
+    m_stats = KeyStatsOf(history, m_input);
     m_keyboard = new KeyboardPicture(*this, this);
-    m_keyboard->move((Pixels(kClientWidth) - kKeyboardWidth) / 2, Pixels(kKeyboardTop));
+    m_keyboard->move((Pixels(kClientWidth) - m_keyboard->width()) / 2, Pixels(kKeyboardTop));
 
     QString worst = ToQString(kWorstCaption);
     for (std::size_t i = 0; i < keys.size() && i < kWorstKeyCount; ++i) {
-        m_worstKeys.append(KeyCap(keys[i].key));
-        worst += QStringLiteral("  %1. %2（%3回）").arg(i + 1).arg(KeyCap(keys[i].key)).arg(keys[i].count);
+        m_worstKeys.append(Legend(keys[i].key));
+        worst += QStringLiteral("  %1. %2（%3回）").arg(i + 1).arg(Legend(keys[i].key)).arg(keys[i].count);
     }
     if (keys.empty())
         worst += ToQString(u"なし");

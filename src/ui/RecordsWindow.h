@@ -18,13 +18,16 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace kibbo {
 
 // The records window: the speed and mistypes of the latest games as a chart,
 // a keyboard shaded by where the mistypes fell or by each key's time, and
-// the weakest keys, from the history file as it was when the window opened.
+// the weakest keys, from the history file as it was when the window opened;
+// all of games typed on the input in use, the keyboard showing the letters
+// or the kana to match.
 // The file is read beside the window, which shows it once it has arrived,
 // and never written; the window's one setting, weak-key practice, goes to
 // the options.
@@ -64,15 +67,25 @@ public:
     // The keys named under the keyboard, the most missed first, as their
     // key caps show them.
     QStringList worstKeys() const { return m_worstKeys; }
-    // A key's shade: white for a key never missed (or never timed), the
-    // darker the larger its share of the mistypes (or the slower it is).
-    QColor keyColour(char key) const;
-    // The small text under a key cap: its share of the mistypes, or its mean
-    // time; empty for none.
-    QString keyNote(char key) const;
+    // One key of the keyboard picture: where it lies, its legend, and the
+    // letter or the kana (with and without Shift) whose figures it shows.
+    struct KeyCap {
+        QRect rect;
+        QString legend;
+        KeyChar key = 0;
+        KeyChar shifted = 0; // none when Shift types the same
+    };
+    const std::vector<KeyCap>& keyCaps() const { return m_caps; }
+    // The shade of the key that types `key`: white for a key never missed
+    // (or never timed), the darker the larger its share of the mistypes (or
+    // the slower it is).
+    QColor keyColour(KeyChar key) const;
+    // The small text under its key cap: its share of the mistypes, or its
+    // mean time; empty for none.
+    QString keyNote(KeyChar key) const;
     QWidget* keyboard() const { return m_keyboard; }
-    // Where a key lies in the keyboard picture.
-    static QRect keyRect(char key);
+    // Where the key that types `key` lies in the keyboard picture.
+    QRect keyRect(KeyChar key) const;
 
 private:
     void showHistory(const Loaded<std::vector<GameRecord>>& read);
@@ -80,8 +93,13 @@ private:
     void addKeyControls();
     void savePractice(bool on);
     void practiceSaved(const SaveOutcome& outcome);
+    const KeyCap* capOf(KeyChar key) const;
+    double shareOf(const KeyCap& cap) const;
+    std::optional<double> meanMsOf(const KeyCap& cap) const;
 
     DataKeeper& m_keeper;
+    Input m_input;
+    std::vector<KeyCap> m_caps;
     bool m_loaded = false;
     QPushButton* m_command1 = nullptr;
     QLabel* m_message = nullptr;
@@ -91,7 +109,7 @@ private:
     QBarSet* m_mistypes = nullptr;
     QWidget* m_keyboard = nullptr;
     QStringList m_worstKeys;
-    std::map<char, double> m_shares; // of the mistypes over the recent games
+    std::map<KeyChar, double> m_shares; // of the mistypes over the recent games
     std::vector<KeyStat> m_stats;
     Shading m_shading = Shading::Mistypes;
     QRadioButton* m_byMistypes = nullptr;

@@ -34,14 +34,15 @@ constexpr DesignControl kDesign[] = {
     {nullptr, Kind::Label, 2520, 480, 615, 255, u"得点"},
     {"Text1", Kind::TextBox, 1080, 480, 1215, 270, u"Nanashi"},
     {nullptr, Kind::Label, 240, 480, 735, 255, u"お名前"},
-    {nullptr, Kind::Label, 0, 120, 5535, 255, u"ハイスコアが更新されました！", kNoFont, nullptr, Align::Centre},
+    {"Title", Kind::Label, 0, 120, 5535, 255, u"ハイスコアが更新されました！", kNoFont, nullptr, Align::Centre},
 };
 
 } // namespace
 
-ScoreBoard::ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore)
+ScoreBoard::ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore, Input input)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_keeper(keeper)
+    , m_input(input)
     , m_rows(this, kFirstRowTop)
 {
     SetUpWindow(*this, {.name = "ScoreBoard",
@@ -65,6 +66,9 @@ void ScoreBoard::createControls()
     m_command1 = made.get<QPushButton>("Command1");
     connect(m_command1, &QPushButton::clicked, this, &ScoreBoard::saveAndClose);
     m_message = made.get<QLabel>("Message");
+    m_title = made.get<QLabel>("Title");
+    if (m_input == Input::Kana)
+        m_title->setText(m_title->text() + ToQString(kKanaInputMark));
     // Said as written, never read as markup.
     m_message->setTextFormat(Qt::PlainText);
 
@@ -77,7 +81,7 @@ void ScoreBoard::loadRanking()
 {
     // A missing file reads as seven empty places and a damaged one keeps
     // what could be read; the first OK writes a whole file either way.
-    m_ranking = m_keeper.data().ranking.value;
+    m_ranking = m_keeper.data().rankingOf(m_input).value;
     m_rows.show(m_ranking);
 }
 
@@ -123,7 +127,7 @@ void ScoreBoard::saveAndClose()
     // ranking as the file holds it now: another game on the same data folder
     // may have registered since this window read it.
     m_command1->setEnabled(false);
-    m_keeper.registerScore(m_newScore, m_entryName, ShowIn(this, &ScoreBoard::finishSave, Unsaved::RankingEntry));
+    m_keeper.registerScore(m_input, m_newScore, m_entryName, ShowIn(this, &ScoreBoard::finishSave, Unsaved::RankingEntry));
 }
 
 void ScoreBoard::finishSave(const Registration& registration)

@@ -23,8 +23,8 @@ class ScoreBoard final : public QWidget {
     Q_OBJECT
 public:
     // clearedScore is the score the game has just saved as the last score,
-    // used when that file says otherwise.
-    ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore);
+    // used when that file says otherwise; it enters the ranking of input.
+    ScoreBoard(DataKeeper& keeper, std::int32_t clearedScore, Input input = Input::Romaji);
 
     QLineEdit* nameBox() const { return m_text1; }
     QPushButton* registerButton() const { return m_touroku; }
@@ -35,6 +35,7 @@ public:
     QString placeName(int k) const { return m_rows.nameScore(k)->text(); }
     // What the window has to tell the player; empty when nothing.
     QString message() const { return m_message->text(); }
+    QString title() const { return m_title->text(); }
 
 private:
     void createControls();
@@ -46,6 +47,7 @@ private:
     void showMessage(const QString& text);
 
     DataKeeper& m_keeper;
+    Input m_input;
     Ranking m_ranking;
     std::int32_t m_newScore = 0;
     std::u16string m_entryName; // as registered, saved by OK
@@ -56,6 +58,7 @@ private:
     QPushButton* m_touroku = nullptr;
     QPushButton* m_command1 = nullptr;
     QLabel* m_message = nullptr;
+    QLabel* m_title = nullptr;
     RankRows m_rows;
 };
 

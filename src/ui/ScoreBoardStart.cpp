@@ -27,12 +27,12 @@ constexpr DesignControl kDesign[] = {
     {"Command1", DesignKind::PushButton, 4560, 3840, 735, 375, u"OK"},
     // Between the title and the first row.
     {"Note", DesignKind::Label, 120, 720, 5535, 255, {}, kNoFont, nullptr, DesignAlign::Centre},
-    {nullptr, DesignKind::Label, 120, 240, 5535, 375, u"得点ランキング", kNoFont, nullptr, DesignAlign::Centre},
+    {"Title", DesignKind::Label, 120, 240, 5535, 375, u"得点ランキング", kNoFont, nullptr, DesignAlign::Centre},
 };
 
 } // namespace
 
-ScoreBoardStart::ScoreBoardStart(const Loaded<Ranking>& ranking)
+ScoreBoardStart::ScoreBoardStart(const Loaded<Ranking>& ranking, Input input)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_rows(this, kFirstRowTop)
 {
@@ -43,6 +43,8 @@ ScoreBoardStart::ScoreBoardStart(const Loaded<Ranking>& ranking)
                         .whiteButtons = true});
 
     createControls();
+    if (input == Input::Kana)
+        m_title->setText(m_title->text() + ToQString(kKanaInputMark));
     loadRanking(ranking);
 }
 
@@ -55,6 +57,7 @@ void ScoreBoardStart::createControls()
     m_kiroku = made.get<QPushButton>("kiroku");
     connect(m_kiroku, &QPushButton::clicked, this, &ScoreBoardStart::recordsRequested);
     m_note = made.get<QLabel>("Note");
+    m_title = made.get<QLabel>("Title");
 }
 
 void ScoreBoardStart::loadRanking(const Loaded<Ranking>& read)

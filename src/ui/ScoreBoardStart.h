@@ -3,6 +3,7 @@
 
 #include "platform/Loaded.h"
 #include "scores/ScoreFiles.h"
+#include "typing/KanaKeys.h"
 #include "ui/RankRows.h"
 
 #include <QLabel>
@@ -19,8 +20,8 @@ namespace kibbo {
 class ScoreBoardStart final : public QWidget {
     Q_OBJECT
 public:
-    // ranking as last read.
-    explicit ScoreBoardStart(const Loaded<Ranking>& ranking);
+    // ranking as last read, of games typed on input.
+    explicit ScoreBoardStart(const Loaded<Ranking>& ranking, Input input = Input::Romaji);
 
     QPushButton* okButton() const { return m_command1; }
     QPushButton* recordsButton() const { return m_kiroku; }
@@ -29,6 +30,7 @@ public:
     QString placeName(int k) const { return m_rows.nameScore(k)->text(); }
     // A word on a missing or damaged ranking file; empty when it was whole.
     QString note() const { return m_note->text(); }
+    QString title() const { return m_title->text(); }
 
 signals:
     // The player asked for the records window; the main window opens it.
@@ -41,6 +43,7 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_kiroku = nullptr;
     QLabel* m_note = nullptr;
+    QLabel* m_title = nullptr;
     RankRows m_rows;
 };
 

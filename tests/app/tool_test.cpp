@@ -282,7 +282,7 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
         game.speed = 100 + n;
         game.seconds = n;
         // The first five games fall outside the summary.
-        game.missed = n < 5 ? std::map<char, std::int32_t>{{'z', 100}} : std::map<char, std::int32_t>{{',', 2}, {'a', 1}};
+        game.missed = n < 5 ? std::map<kibbo::KeyChar, std::int32_t>{{'z', 100}} : std::map<kibbo::KeyChar, std::int32_t>{{',', 2}, {'a', 1}};
         // Keys measured in the last ten games: a slow and often missed, ','
         // quick, b too rarely asked for to be judged.
         if (n >= 45)

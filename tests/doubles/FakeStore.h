@@ -22,6 +22,7 @@ public:
     std::optional<KeyPrefs> keyPrefs;
     std::optional<Options> options;
     Loaded<Ranking> ranking;
+    Loaded<Ranking> kanaRanking;
     std::optional<std::int32_t> lastScore;
     std::vector<GameRecord> history;
 
@@ -50,8 +51,16 @@ public:
                                 : Loaded<std::string>{};
         all.options = options ? Loaded<Options>{*options, ReadState::Loaded} : Loaded<Options>{};
         all.ranking = ranking;
+        all.kanaRanking = kanaRanking;
         all.lastScore = lastScore ? Loaded<std::int32_t>{*lastScore, ReadState::Loaded} : Loaded<std::int32_t>{};
-        all.recentGames = Loaded<std::vector<GameRecord>>{RecentGames(history), ReadState::Loaded};
+        // The latest kRecentGames of each input, as the file store reads them.
+        std::vector<GameRecord> recent;
+        std::size_t romaji = 0, kana = 0;
+        for (auto game = history.rbegin(); game != history.rend(); ++game) {
+            if (++(InputOf(game->mode) == Input::Kana ? kana : romaji) <= kRecentGames)
+                recent.insert(recent.begin(), *game);
+        }
+        all.recentGames = Loaded<std::vector<GameRecord>>{recent, ReadState::Loaded};
         return all;
     }
 
@@ -64,9 +73,10 @@ public:
         ++looks;
         later([this, done = std::move(done)] { if (done) done(reads()); });
     }
-    void readRanking(Completion<Loaded<Ranking>> done) override
+    Loaded<Ranking>& rankingOf(Input input) { return input == Input::Kana ? kanaRanking : ranking; }
+    void readRanking(Input input, Completion<Loaded<Ranking>> done) override
     {
-        later([this, done = std::move(done)] { if (done) done(ranking); });
+        later([this, input, done = std::move(done)] { if (done) done(rankingOf(input)); });
     }
     void readHistory(Completion<Loaded<std::vector<GameRecord>>> done) override
     {
@@ -89,15 +99,16 @@ public:
             options = edited;
         }, std::move(done));
     }
-    void registerScore(std::int32_t score, std::u16string name, Completion<Registration> done) override
+    void registerScore(Input input, std::int32_t score, std::u16string name, Completion<Registration> done) override
     {
-        later([this, score, name = std::move(name), done = std::move(done)]() mutable {
+        later([this, input, score, name = std::move(name), done = std::move(done)]() mutable {
             Registration registration;
-            registration.outcome = {failSaves ? SaveResult::WriteFailed : SaveResult::Saved, "score.kib"};
-            registration.ranking = ranking.value;
+            registration.outcome = {failSaves ? SaveResult::WriteFailed : SaveResult::Saved,
+                                    input == Input::Kana ? "score-kana.kib" : "score.kib"};
+            registration.ranking = rankingOf(input).value;
             registration.place = InsertRankEntry(registration.ranking, score, std::move(name));
             if (!failSaves && registration.place > 0)
-                ranking = {registration.ranking, ReadState::Loaded};
+                rankingOf(input) = {registration.ranking, ReadState::Loaded};
             if (done)
                 done(std::move(registration));
         });

@@ -184,7 +184,7 @@ TEST_F(PracticeTest, MistypesCountByExpectedLetter)
     startAt(223); // "kai"
     type(u"xk");
     type(u"bb\b");
-    EXPECT_EQ(s().missedKeys, (std::map<char, std::int32_t>{{'k', 1}, {'a', 3}}));
+    EXPECT_EQ(s().missedKeys, (std::map<kibbo::KeyChar, std::int32_t>{{'k', 1}, {'a', 3}}));
     EXPECT_NE(std::find(traced.begin(), traced.end(), "miss\tk\tx"), traced.end());
     EXPECT_NE(std::find(traced.begin(), traced.end(), "miss\ta\tU+0008"), traced.end());
     type(u"あ");
@@ -203,7 +203,7 @@ TEST_F(PracticeTest, EveryEndingIsRecordedOnce)
     EXPECT_EQ(records[0].ending, Ending::Left);
     EXPECT_FALSE(records[0].score.has_value());
     EXPECT_EQ(records[0].mistypes, 1);
-    EXPECT_EQ(records[0].missed, (std::map<char, std::int32_t>{{'k', 1}}));
+    EXPECT_EQ(records[0].missed, (std::map<kibbo::KeyChar, std::int32_t>{{'k', 1}}));
     EXPECT_FALSE(records[0].anySpelling);
 
     for (int i = 0; i < 3600 && s().screen == Screen::Play; ++i)
@@ -262,13 +262,13 @@ TEST_F(PracticeTest, EachKeyIsTimedFromTheKeyBefore)
     type(u"i");
     buttonUp(PictureButton::Top);
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].typed, (std::map<char, KeyTimes>{{'a', {1, std::nullopt}}, {'i', {1, 240}}, {'k', {1, std::nullopt}}}));
+    EXPECT_EQ(records[0].typed, (std::map<kibbo::KeyChar, KeyTimes>{{'a', {1, std::nullopt}}, {'i', {1, 240}}, {'k', {1, std::nullopt}}}));
     EXPECT_EQ(records[0].mode, Mode::Normal);
 
     startAt(223);
     type(u"!");
     buttonUp(PictureButton::Top);
-    EXPECT_EQ(records[1].typed, (std::map<char, KeyTimes>{{'k', {0, std::nullopt}}}));
+    EXPECT_EQ(records[1].typed, (std::map<kibbo::KeyChar, KeyTimes>{{'k', {0, std::nullopt}}}));
 }
 
 namespace {

@@ -87,11 +87,18 @@ TEST_F(HistoryFile, WritesTheDocumentedLines)
     over.missed = {{'k', 4}, {'n', 5}};
     over.typed = {{',', {3, 410}}, {'k', {20, 230}}, {'n', {0, std::nullopt}}, {'o', {1, std::nullopt}}};
     over.mode = Mode::Practice;
+    GameRecord kana = Numbered(7);
+    kana.anySpelling = false;
+    kana.missed = {{u'か', 2}, {u'゛', 1}};
+    kana.typed = {{u'か', {5, 300}}, {u'゛', {4, 120}}, {u'ぁ', {1, std::nullopt}}};
+    kana.mode = Mode::KanaPractice;
     ASSERT_TRUE(append(Cleared()));
     ASSERT_TRUE(append(over));
+    ASSERT_TRUE(append(kana));
     EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode\r\n"
                        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\",,normal\r\n"
-                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5,\",:3:410 k:20:230 n:0 o:1\",practice\r\n");
+                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5,\",:3:410 k:20:230 n:0 o:1\",practice\r\n"
+                       "2026-01-02T03:04:05,left,,0,0,0,7,0,か:2 ゛:1,ぁ:1 か:5:300 ゛:4:120,kana-practice\r\n");
 }
 
 // Every field, each ending and the punctuation keys come back as written.
@@ -110,7 +117,16 @@ TEST_F(HistoryFile, RoundTripsEveryField)
     everyKey.mode = Mode::Practice;
     for (char key : std::string("abcdefghijklmnopqrstuvwxyz-,."))
         everyKey.typed[key] = {key, key % 2 ? std::optional<std::int32_t>(key * 3) : std::nullopt};
-    const std::vector<GameRecord> games = {Cleared(), negative, left, everyKey};
+    GameRecord everyKana = Numbered(3);
+    everyKana.mode = Mode::Kana;
+    for (const kibbo::KanaKey& key : kibbo::KanaLayout()) {
+        for (const char16_t kana : {key.kana, key.shifted}) {
+            if (kana)
+                everyKana.typed[kana] = {7, 100};
+        }
+    }
+    everyKana.missed[u'ー'] = 3;
+    const std::vector<GameRecord> games = {Cleared(), negative, left, everyKey, everyKana};
     for (const GameRecord& game : games) {
         EXPECT_EQ(ParseGameLine(FormatGameLine(game)), game) << FormatGameLine(game);
         ASSERT_TRUE(append(game));
@@ -168,6 +184,10 @@ TEST(HistoryLines, RefusesDamagedLines)
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:,normal",
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:1:2,normal",
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3 a:4,normal",
+        // Katakana, and a kana cut short, are no key.
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,0,カ:1,,kana",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,0,\xE3\x81:1,,kana",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,0,か:1,,hiragana",
     };
     for (const std::string& line : damaged)
         EXPECT_FALSE(ParseGameLine(line)) << line;
@@ -258,12 +278,15 @@ TEST_F(HistoryFile, KeepsTheLatestThousandGames)
     EXPECT_TRUE(std::is_sorted(read.value.begin(), read.value.end(),
                                [](const GameRecord& a, const GameRecord& b) { return a.seconds < b.seconds; }));
     // Read from its end, the latest fifty are the same games.
-    EXPECT_EQ(ParseRecentHistory(bytes()).value, RecentGames(read.value));
-    EXPECT_EQ(test::StoreAt(PlayerFiles::In(FolderOf(path())))->readRecentGames().value, RecentGames(read.value));
+    EXPECT_EQ(ParseRecentHistory(bytes()).value, RecentGames(read.value, Input::Romaji));
+    EXPECT_EQ(test::StoreAt(PlayerFiles::In(FolderOf(path())))->readRecentGames().value,
+              RecentGames(read.value, Input::Romaji));
 }
 
-// Only the last 50 games count; the most missed come first, equal counts in
-// the order of their characters.
+// Only the last 50 games of the input count; the most missed come first,
+// equal counts in the order of their characters. Games typed in kana, kept
+// in the same file, count for kana alone, and a read from the file's end
+// keeps the last 50 of each.
 TEST(HistorySummary, MostMissedKeysOfTheRecentGames)
 {
     std::vector<GameRecord> games;
@@ -276,11 +299,19 @@ TEST(HistorySummary, MostMissedKeysOfTheRecentGames)
         if (n % 2)
             game.missed['.'] = 4;
         games.push_back(game);
+        GameRecord kana = Numbered(n);
+        kana.mode = n % 2 ? Mode::Kana : Mode::KanaPractice;
+        kana.missed = {{u'か', 2}, {u'゛', 1}};
+        games.push_back(kana);
     }
-    EXPECT_EQ(MostMissedKeys(games), (std::vector<KeyMisses>{{'.', 100}, {',', 50}, {'a', 50}}));
-    EXPECT_EQ(RecentGames(games).size(), kRecentGames);
-    EXPECT_EQ(RecentGames(games).front().missed.count('z'), 0u);
-    EXPECT_TRUE(MostMissedKeys({}).empty());
+    EXPECT_EQ(MostMissedKeys(games, Input::Romaji), (std::vector<KeyMisses>{{'.', 100}, {',', 50}, {'a', 50}}));
+    EXPECT_EQ(MostMissedKeys(games, Input::Kana), (std::vector<KeyMisses>{{u'か', 100}, {u'゛', 50}}));
+    EXPECT_EQ(RecentGames(games, Input::Romaji).size(), kRecentGames);
+    EXPECT_EQ(RecentGames(games, Input::Romaji).front().missed.count('z'), 0u);
+    EXPECT_TRUE(MostMissedKeys({}, Input::Romaji).empty());
+    const std::vector<GameRecord> read = ParseRecentHistory(FormatHistory(games)).value;
+    EXPECT_EQ(read.size(), 2 * kRecentGames);
+    EXPECT_EQ(RecentGames(read, Input::Kana), RecentGames(games, Input::Kana));
 }
 
 // A game killed at any moment while it appends leaves the file whole: every
@@ -410,7 +441,12 @@ TEST(KeyStats, JudgedKeysWeakestFirstFromTheRecentGames)
     GameRecord older = Numbered(60);
     older.missed = {{'q', 500}};
     games.push_back(older);
-    const std::vector<KeyStat> stats = KeyStatsOf(games);
+    // A kana game is no romaji game.
+    GameRecord kana = Numbered(61);
+    kana.mode = Mode::Kana;
+    kana.typed = {{u'か', {100, 900}}};
+    games.push_back(kana);
+    const std::vector<KeyStat> stats = KeyStatsOf(games, Input::Romaji);
     std::string order;
     for (const KeyStat& stat : stats)
         order += stat.key;
@@ -428,8 +464,9 @@ TEST(KeyStats, JudgedKeysWeakestFirstFromTheRecentGames)
     EXPECT_EQ(stats[3].weakness, 0);
 
     // Weak keys are the judged keys above the median one, by how much.
-    const std::map<char, double> weights = WeakKeyWeights(stats);
+    const std::map<kibbo::KeyChar, double> weights = WeakKeyWeights(stats);
     EXPECT_EQ(weights.size(), 1u);
     EXPECT_DOUBLE_EQ(weights.at('k'), stats[0].weakness - stats[1].weakness);
-    EXPECT_TRUE(WeakKeyWeights(KeyStatsOf({older})).empty());
+    EXPECT_TRUE(WeakKeyWeights(KeyStatsOf({older}, Input::Romaji)).empty());
+    EXPECT_EQ(KeyStatsOf(games, Input::Kana).front().key, u'か');
 }

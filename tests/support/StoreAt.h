@@ -33,7 +33,7 @@ public:
     // link, a pipe, a huge file).
     static PlayerFiles AllAt(const std::string& path)
     {
-        return {FolderOf(path), path, path, path, path, path};
+        return {FolderOf(path), path, path, path, path, path, path};
     }
 
     FileStore& operator*() { return m_store; }

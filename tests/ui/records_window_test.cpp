@@ -27,7 +27,7 @@ using namespace kibbo;
 
 namespace {
 
-GameRecord Game(int n, std::map<char, std::int32_t> missed = {})
+GameRecord Game(int n, std::map<kibbo::KeyChar, std::int32_t> missed = {})
 {
     GameRecord game;
     char time[32];
@@ -164,7 +164,7 @@ TEST_F(RecordsWindowTest, NamesAndShadesTheWorstKeys)
     // The picture shows the shades: the face of each key, beside its text.
     const QImage picture = window->keyboard()->grab().toImage();
     for (const char key : std::string("kq,1")) {
-        const QPoint face = RecordsWindow::keyRect(key).topLeft() + QPoint(5, 5);
+        const QPoint face = window->keyRect(key).topLeft() + QPoint(5, 5);
         EXPECT_EQ(picture.pixelColor(face * picture.devicePixelRatio()), window->keyColour(key)) << key;
     }
 }
