@@ -2,12 +2,14 @@
 #include "ui/OptionsWindow.h"
 
 #include "prefs/Options.h"
+#include "typing/KanaKeys.h"
 #include "ui/ControlStyle.h"
 #include "ui/DesignTable.h"
 #include "ui/SaveReport.h"
 
 #include <QSignalBlocker>
 
+#include <span>
 #include <utility>
 
 namespace kibbo {
@@ -15,21 +17,26 @@ namespace kibbo {
 namespace {
 
 constexpr int kClientWidth = 5400; // twips
-constexpr int kClientHeight = 3960;
+constexpr int kClientHeight = 4860;
 
 using Kind = DesignKind;
 using Align = DesignAlign;
 
 // The labels the window keeps, which have no names.
-enum class Unnamed { MusicValue, EffectsValue, NextStart, SaveMessage };
+enum class Unnamed { MusicValue, EffectsValue, NextStart, SaveMessage, SpareKeys };
+
+// Where a keyboard lacks the two kana keys only Japanese keyboards have.
+const char16_t* const kSpareKeysNote = u"ろ と ー のキーがないキーボードでは、ー を %1 キーで、ろ を %2 キーで打ちます";
 
 constexpr DesignControl kDesign[] = {
-    {"OK", Kind::PushButton, 4080, 3360, 1095, 375, u"OK"},
-    {Unnamed::SaveMessage, Kind::Label, 240, 3360, 3600, 375, u"設定を保存できませんでした", kNoFont,
+    {"OK", Kind::PushButton, 4080, 4260, 1095, 375, u"OK"},
+    {Unnamed::SaveMessage, Kind::Label, 240, 4260, 3600, 375, u"設定を保存できませんでした", kNoFont,
      kMessageRedColour, Align::LeftMiddle, false, true},
-    {nullptr, Kind::Label, 240, 2400, 4920, 495,
+    {nullptr, Kind::Label, 240, 3360, 4920, 495,
      u"F2 キーで音楽を、F3 キーで効果音を、ゲーム中でもいつでも入り切りできます", kNoFont, nullptr, Align::Left,
      true, true},
+    {Unnamed::SpareKeys, Kind::Label, 480, 2760, 4680, 495, {}, kNoFont, nullptr, Align::Left, true, true},
+    {"KanaInput", Kind::CheckBox, 240, 2400, 4920, 300, u"かな入力（キーに書かれたかなで打つ。ランキングは別）"},
     {Unnamed::NextStart, Kind::Label, 240, 1980, 4920, 300, u"大きさは次に起動したときから変わります", kNoFont,
      kMessageRedColour, Align::LeftMiddle, false, true},
     {"Scale", Kind::ComboBox, 2040, 1560, 1215, 300},
@@ -69,6 +76,10 @@ void OptionsWindow::createControls()
     m_effectsValue = made.get<QLabel>(Unnamed::EffectsValue);
     m_pause = made.get<QCheckBox>("Pause");
     m_scale = made.get<QComboBox>("Scale");
+    m_kanaInput = made.get<QCheckBox>("KanaInput");
+    const std::span<const SpareKey> spare = SpareKeys();
+    made.get<QLabel>(Unnamed::SpareKeys)
+        ->setText(ToQString(kSpareKeysNote).arg(ToQString(spare[0].name), ToQString(spare[1].name)));
     m_nextStart = made.get<QLabel>(Unnamed::NextStart);
     m_saveMessage = made.get<QLabel>(Unnamed::SaveMessage);
     m_ok = made.get<QPushButton>("OK");
@@ -89,6 +100,9 @@ void OptionsWindow::createControls()
     connect(m_pause, &QCheckBox::toggled, this,
             [this](bool on) { save([on](Options& options) { options.pause = on; }); });
 
+    connect(m_kanaInput, &QCheckBox::toggled, this,
+            [this](bool on) { save([on](Options& options) { options.kanaInput = on; }); });
+
     for (int percent : kWindowScales)
         m_scale->addItem(QStringLiteral("%1 %").arg(percent), percent);
     connect(m_scale, &QComboBox::activated, this, [this] {
@@ -104,7 +118,8 @@ void OptionsWindow::createControls()
     setTabOrder(m_effects, m_effectsVolume);
     setTabOrder(m_effectsVolume, m_pause);
     setTabOrder(m_pause, m_scale);
-    setTabOrder(m_scale, m_ok);
+    setTabOrder(m_scale, m_kanaInput);
+    setTabOrder(m_kanaInput, m_ok);
     m_music->setFocus();
 }
 
@@ -120,6 +135,7 @@ void OptionsWindow::load()
     m_effectsVolume->setValue(options.effectsVolume);
     m_pause->setChecked(options.pause);
     m_scale->setCurrentIndex(m_scale->findData(options.scale));
+    m_kanaInput->setChecked(options.kanaInput);
     m_loading = false;
     // Signals come only for a change from the controls' own start.
     m_musicVolume->setEnabled(options.music);

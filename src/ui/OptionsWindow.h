@@ -16,7 +16,7 @@
 namespace kibbo {
 
 // The options window: music and effects on or off and their volumes, the
-// pause, and the window's size. Every change is saved into the options file
+// pause, the window's size, and kana input. Every change is saved into the options file
 // as it is made and the sound follows at once; the size, which the window
 // system fixes at start, from the next start, as the window says.
 class OptionsWindow final : public QWidget {
@@ -31,6 +31,8 @@ public:
     QSlider* effectsVolume() const { return m_effectsVolume; }
     QCheckBox* pause() const { return m_pause; }
     QComboBox* scale() const { return m_scale; }
+    // From the next game on.
+    QCheckBox* kanaInput() const { return m_kanaInput; }
     // Shown while the size chosen is not the size the game runs at.
     QLabel* nextStartNote() const { return m_nextStart; }
     // Shown only while the last save failed.
@@ -64,6 +66,7 @@ private:
     QLabel* m_effectsValue = nullptr;
     QCheckBox* m_pause = nullptr;
     QComboBox* m_scale = nullptr;
+    QCheckBox* m_kanaInput = nullptr;
     QLabel* m_nextStart = nullptr;
     QLabel* m_saveMessage = nullptr;
     QPushButton* m_ok = nullptr;

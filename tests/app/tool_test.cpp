@@ -157,6 +157,11 @@ TEST(KibboTool, RankingListsSevenPlaces)
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[3], QString::fromUtf8("4\t650\tポチ, \"2\""));
     EXPECT_EQ(lines[6], "7\t400\tp6");
+
+    // The kana ranking is a file of its own.
+    ASSERT_EQ(RunTool({"ranking", "add", "10", "kana", "--kana", "--data", folder.folder()}).exitCode, 0);
+    EXPECT_TRUE(RunTool({"ranking", "--kana", "--data", folder.folder()}).out.startsWith("1\t10\tkana\n"));
+    EXPECT_EQ(RunTool({"ranking", "--data", folder.folder()}).out, run.out);
 }
 
 // A bad score or a name the file cannot hold is refused and changes nothing.
@@ -303,6 +308,19 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
     EXPECT_EQ(lines[54], "2026-12-07T17:54:00\tcleared\t-54\t154\t0\t0\t54\t0\t,:2 a:1\t,:3:150 a:1:450 b:1\tpractice");
     EXPECT_EQ(lines.mid(55), (QStringList{"", ",\t100", "a\t50", "", "key\tpresses\tmistypes\tmistype_rate\tmean_ms\trank",
                                           "a\t20\t10\t50.0%\t450\t1", ",\t50\t20\t40.0%\t150\t2", "b\t10\t0\t0.0%\t-\t-", ""}));
+
+    // Kana games follow in a section of their own, their keys in UTF-8.
+    kibbo::GameRecord kana;
+    kana.time = "2026-12-08T10:00:00";
+    kana.mode = kibbo::Mode::Kana;
+    kana.missed = {{u'゛', 2}};
+    kana.typed = {{u'゛', {30, 300}}};
+    file += kibbo::FormatGameLine(kana) + "\r\n";
+    ASSERT_TRUE(kibbo::WriteFileAtomically(dir.filePath("history.csv").toStdString(), file));
+    const QStringList withKana = RunTool({"history", "--data", dir.path()}).out.split('\n');
+    EXPECT_EQ(withKana.mid(lines.size()),
+              (QStringList{"", "kana", QString::fromUtf8("゛\t2"), "", "key\tpresses\tmistypes\tmistype_rate\tmean_ms\trank",
+                           QString::fromUtf8("゛\t32\t2\t6.2%\t300\t1"), ""}));
 
     // No games yet: nothing to list, and no fault.
     QTemporaryDir empty;

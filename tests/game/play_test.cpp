@@ -6,6 +6,7 @@
 #include "store/FileStore.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/KanaMatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -417,6 +418,96 @@ TEST_F(PlayTest, ClearDoesNotWaitForTheSave)
     EXPECT_EQ(store.lastScore, cleared[0].score);
     EXPECT_EQ(game.lastClear().score, cleared[0].score);
     EXPECT_EQ(cleared[0].lastScoreSave.file, "score.dat");
+}
+
+class KanaPlayTest : public PlayTest {
+protected:
+    void kanaInput(bool on)
+    {
+        Options options = store.options.value_or(Options{});
+        options.kanaInput = on;
+        store.options = options;
+    }
+    // A key typing this kana by its place, whatever letter the desktop's
+    // layout makes of it.
+    Outcome kana(char16_t typed)
+    {
+        return followed([&] { return game.keyPress(u'q', typed); });
+    }
+    Outcome typeReading()
+    {
+        Outcome last = Outcome::Nothing;
+        for (const char16_t key : KanaStrokes(s().typGuide))
+            last = kana(key);
+        return last;
+    }
+};
+
+// In kana the guide is the reading, typed key by key: a voiced kana waits
+// for its mark, a letter or a wrong mark is a mistype counted on the key
+// expected, and the time is the romaji guide's.
+TEST_F(KanaPlayTest, KanaKeysAreJudgedAndTheRomajiGuideSetsTheTime)
+{
+    kanaInput(true);
+    startAt(28); // パグ, "pagu"
+    EXPECT_EQ(caption(Control::TxtTyp2), u"ぱぐ");
+    EXPECT_EQ(s().limitTick, 5 * 4);
+    EXPECT_EQ(traced[1], "dog\t28\tぱぐ");
+    EXPECT_EQ(type(u"p"), Outcome::Nothing);
+    EXPECT_EQ(traced.back(), "miss\tは\tp");
+    EXPECT_EQ(kana(u'は'), Outcome::Nothing);
+    EXPECT_EQ(caption(Control::TxtTyp2), u"ぱぐ");
+    EXPECT_EQ(kana(u'゛'), Outcome::Nothing);
+    EXPECT_EQ(traced.back(), "miss\t゜\t゛");
+    EXPECT_EQ(kana(u'゜'), Outcome::Nothing);
+    EXPECT_EQ(caption(Control::TxtTyp2), u"ぐ");
+    EXPECT_EQ(kana(u'く'), Outcome::Nothing);
+    EXPECT_EQ(kana(u'゛'), Outcome::DogDone);
+    EXPECT_EQ(s().typeCount, 4);
+    EXPECT_EQ(s().missCount, 2);
+    EXPECT_EQ(s().walkerLeft, 1860);
+    buttonUp(PictureButton::Top);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].mode, Mode::Kana);
+    EXPECT_EQ(records[0].missed, (std::map<KeyChar, std::int32_t>{{u'は', 1}, {u'゜', 1}}));
+    EXPECT_EQ(records[0].typed.size(), 4u);
+    EXPECT_FALSE(records[0].anySpelling);
+}
+
+// A kana game clears as a romaji one does, on kana keys a minute, and is
+// weighed against the kana ranking; the input holds for the whole game and
+// changes from the next. A romaji game passes over a key that types no
+// letter.
+TEST_F(KanaPlayTest, AKanaGameClearsAgainstItsOwnRanking)
+{
+    Ranking full;
+    full.rankScore.fill(999999);
+    store.ranking = {full, ReadState::Loaded};
+    kanaInput(true);
+    startAt(10);
+    kanaInput(false);
+    std::int32_t keys = 0;
+    int dogs = 0;
+    Outcome outcome = Outcome::Nothing;
+    while (outcome != Outcome::Cleared && dogs < 200) {
+        keys += static_cast<std::int32_t>(KanaStrokes(s().typGuide).size());
+        outcome = typeReading();
+        ++dogs;
+        if (outcome != Outcome::Cleared)
+            ticks(10);
+    }
+    EXPECT_EQ(dogs, 94);
+    EXPECT_EQ(s().missCount, 0);
+    EXPECT_EQ(game.lastClear().speed, TypingSpeed(keys, 93));
+    EXPECT_EQ(game.lastClear().input, Input::Kana);
+    ASSERT_EQ(cleared.size(), 1u);
+    EXPECT_TRUE(cleared[0].entersRanking) << "the kana ranking is empty";
+    EXPECT_EQ(records.back().mode, Mode::Kana);
+
+    ASSERT_EQ(buttonUp(PictureButton::Restart), ButtonOutcome::Started);
+    EXPECT_EQ(s().input, Input::Romaji);
+    EXPECT_EQ(followed([&] { return game.keyPress(u'\0', u'ろ'); }), Outcome::Nothing);
+    EXPECT_EQ(s().missCount, 0);
 }
 
 // The trace follows a game: start, each dog with its guide.

@@ -5,6 +5,7 @@
 #include "scores/ScoreFiles.h"
 #include "typing/DogTable.h"
 #include "typing/Guide.h"
+#include "typing/KanaMatcher.h"
 #include "typing/PracticeDogs.h"
 
 #include <gtest/gtest.h>
@@ -411,6 +412,48 @@ TEST_F(WeakLetterPlayer, APracticeClearEntersNoRanking)
     EXPECT_EQ(store.lastScore, game.lastClear().score);
     EXPECT_EQ(records.back().mode, Mode::Practice);
     EXPECT_EQ(records.back().score, game.lastClear().score);
+}
+
+// In kana, practice weighs kana keys from the kana games alone: with the
+// voiced mark weak, the dog it chooses is the one whose keys hold the most
+// marks. A romaji game's slow letters count for nothing here.
+TEST_F(PracticeTest, KanaPracticeChoosesForTheWeakKanaKeys)
+{
+    for (int g = 0; g < 10; ++g) {
+        GameRecord kanaGame;
+        kanaGame.time = "2026-12-08T10:00:00";
+        kanaGame.mode = Mode::Kana;
+        kanaGame.typed = {{u'゛', {10, 400}}, {u'か', {30, 200}}, {u'し', {30, 210}}, {u'の', {30, 190}}};
+        kanaGame.missed = {{u'゛', 5}};
+        store.history.push_back(kanaGame);
+    }
+    GameRecord romaji;
+    romaji.time = "2026-12-08T11:00:00";
+    romaji.typed = {{'a', {100, 2000}}};
+    store.history.push_back(romaji);
+    Options options;
+    options.kanaInput = true;
+    options.weakKeys = true;
+    store.options = options;
+    startAt(5);
+    for (const char16_t key : KanaStrokes(s().typGuide))
+        game.keyPress(u'\0', key);
+    ASSERT_TRUE(traced.back().ends_with("\tpractice")) << traced.back();
+    const int chosen = std::stoi(traced.back().substr(4));
+
+    double best = 0;
+    int richest = -1;
+    for (std::size_t i = 0; i < dogTable.size(); ++i) {
+        const std::u16string keys = KanaStrokes(dogTable[i].dogYomi);
+        const double share = static_cast<double>(std::ranges::count(keys, u'゛')) / static_cast<double>(keys.size());
+        if (share > best && i != 5) {
+            best = share;
+            richest = static_cast<int>(i);
+        }
+    }
+    EXPECT_EQ(chosen, richest);
+    buttonUp(PictureButton::Top);
+    EXPECT_EQ(records.back().mode, Mode::KanaPractice);
 }
 
 // The practice caption shows on the title and play screens while the option

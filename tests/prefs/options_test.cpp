@@ -78,6 +78,15 @@ TEST(OptionsFile, EveryKeyReadsItsRangeAndDefaultsOtherwise)
     EXPECT_TRUE(ParseOptions("music=off").music);
     EXPECT_FALSE(ParseOptions("effects=0").effects);
     EXPECT_TRUE(ParseOptions("pause=1").pause);
+    EXPECT_FALSE(defaults.kanaInput);
+    EXPECT_TRUE(ParseOptions("input=kana").kanaInput);
+    EXPECT_FALSE(ParseOptions("input=romaji").kanaInput);
+    EXPECT_FALSE(ParseOptions("input=1").kanaInput);
+    EXPECT_FALSE(ParseOptions("input=Kana").kanaInput);
+    Options kana;
+    kana.kanaInput = true;
+    EXPECT_EQ(FormatOptions(kana), "any_spelling=0\r\ninput=kana\r\n");
+    EXPECT_EQ(FormatOptions(ParseOptions("input=romaji")), "any_spelling=0\r\ninput=romaji\r\n");
 }
 
 // Saving writes CRLF lines and keeps keys it does not know, in their order.

@@ -194,6 +194,16 @@ TEST(RankingFile, SaveAndLoadThroughTheFileSystem)
 
     EXPECT_EQ(test::StoreAt(dir.filePath("no/such/dir").toStdString())->writeRegistration(5, u"x").outcome.result,
               SaveResult::WriteFailed);
+
+    // Games typed in kana rank in a file of their own, in the same form;
+    // the romaji ranking keeps every byte.
+    EXPECT_EQ(store->readRanking(Input::Kana).state, ReadState::Missing);
+    const Registration kana = store->writeRegistration(5, u"かな", Input::Kana);
+    EXPECT_EQ(kana.place, 1);
+    EXPECT_EQ(kana.outcome.file, dir.filePath("score-kana.kib").toStdString());
+    EXPECT_EQ(ReadWholeFile(kana.outcome.file), FormatRanking(kana.ranking));
+    EXPECT_EQ(store->readRanking(Input::Kana).value.rankName[0], u"かな");
+    EXPECT_EQ(ReadWholeFile(path).value(), before);
 }
 
 // The last score: one line in the print form, minus sign kept.

@@ -181,6 +181,7 @@ TEST_F(MenuWiringTest, OptionsFromTheKeySettings)
     options->musicVolume()->setValue(40);
     options->effects()->setChecked(false);
     options->pause()->setChecked(true);
+    options->kanaInput()->setChecked(true);
     options->scale()->setCurrentIndex(3);
     emit options->scale()->activated(3);
     EXPECT_EQ(sound.levels, (kibbo::SoundLevels{true, false, 40, 100}));
@@ -192,6 +193,7 @@ TEST_F(MenuWiringTest, OptionsFromTheKeySettings)
     EXPECT_EQ(saved.musicVolume, 40);
     EXPECT_FALSE(saved.effects);
     EXPECT_TRUE(saved.pause);
+    EXPECT_TRUE(saved.kanaInput);
     EXPECT_EQ(saved.scale, 200);
     EXPECT_FALSE(options->saveMessage()->isVisibleTo(options));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileIO.h"
 #include "scores/History.h"
+#include "scores/ScoreFiles.h"
 #include "ui/RecordsWindow.h"
 #include "support/StoreAt.h"
 #include "ui/ScoreBoardStart.h"
@@ -214,6 +215,49 @@ TEST_F(RecordsWindowTest, WeakKeysTimeShadingAndPractice)
     EXPECT_TRUE(window->practiceBox()->isChecked());
     EXPECT_TRUE(window->practiceBox()->isEnabled());
     EXPECT_FALSE(window->practiceNote().isEmpty());
+}
+
+// With kana input on, the window shows the kana games alone on a keyboard
+// of kana legends, a key shaded by its kana and the small kana on Shift;
+// the romaji games stay out, and the ranking viewer shows the kana ranking.
+TEST_F(RecordsWindowTest, KanaInputShowsTheKanaGamesOnKanaKeys)
+{
+    std::vector<GameRecord> games;
+    for (int n = 0; n < 30; ++n) {
+        GameRecord kana = Game(n, {{u'か', 4}, {u'ぁ', 2}, {u'あ', 1}});
+        kana.mode = Mode::Kana;
+        kana.speed = 50;
+        kana.typed = {{u'か', {20, 300}}, {u'あ', {20, 200}}, {u'ぁ', {5, 600}}, {u'゛', {20, 250}}};
+        games.push_back(kana);
+        games.push_back(Game(n, {{'q', 100}}));
+    }
+    writeHistory(games);
+    ASSERT_TRUE(WriteFileAtomically(files().kanaRanking, FormatRanking(Ranking{}).value()));
+    store().saveOptions([](Options& options) { options.kanaInput = true; }, {});
+    const QPointer<RecordsWindow> window = open(new RecordsWindow(store()));
+    ASSERT_TRUE(window->loaded());
+    EXPECT_TRUE(window->findChild<QLabel*>("Title")->text().endsWith(QString::fromUtf8("（かな入力）")));
+    EXPECT_EQ(window->speedSeries()->count(), 30);
+    EXPECT_EQ(window->speedSeries()->at(0).y(), 50);
+    EXPECT_EQ(window->worstKeys(), (QStringList{QString::fromUtf8("か"), QString::fromUtf8("ぁ"), QString::fromUtf8("あ")}));
+    QStringList legends;
+    for (const RecordsWindow::KeyCap& cap : window->keyCaps())
+        legends.append(cap.legend);
+    EXPECT_EQ(legends.size(), 48);
+    EXPECT_EQ(legends.mid(0, 3), (QStringList{QString::fromUtf8("ぬ"), QString::fromUtf8("ふ"), QString::fromUtf8("あ")}));
+    EXPECT_TRUE(legends.contains(QString::fromUtf8("ろ")) && legends.contains(QString::fromUtf8("゜")));
+    EXPECT_EQ(window->keyRect(u'ぁ'), window->keyRect(u'あ'));
+    // あ and ぁ, three mistypes in seven, on one key, as dark as か's four.
+    EXPECT_EQ(window->keyNote(u'あ'), "43%");
+    EXPECT_EQ(window->keyColour(u'q'), QColor(255, 255, 255));
+    EXPECT_LT(window->keyColour(u'か').lightness(), window->keyColour(u'゛').lightness());
+    window->timeShadingButton()->click();
+    EXPECT_EQ(window->keyNote(u'あ'), "280ms") << "(20 × 200 + 5 × 600) / 25";
+    EXPECT_EQ(window->weakKeys().front(), QString::fromUtf8("ぁ")) << "slow and often missed";
+
+    const QPointer<ScoreBoardStart> viewer = open(new ScoreBoardStart(store().data().kanaRanking, Input::Kana));
+    EXPECT_EQ(viewer->title(), QString::fromUtf8("得点ランキング（かな入力）"));
+    EXPECT_TRUE(viewer->note().isEmpty());
 }
 
 // A damaged line is left out and said once; the rest is still charted.
