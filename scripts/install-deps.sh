@@ -32,6 +32,8 @@ test=(
   # desktop, driven and photographed.
   xvfb xauth xdotool x11-utils imagemagick
   sway grim wtype libwayland-dev wayland-protocols jq
+  # Their kana typed by physical keys on X11, through XTEST.
+  libxtst-dev libx11-dev
   # Which thread of the game made which system call.
   strace
   # The package checks.
