@@ -35,6 +35,12 @@ default_border none
 default_floating_border none
 # A window asking with a launcher's token comes to the front.
 focus_on_window_activation focus
+# A Japanese keyboard, as a kana typist has. wtype and type_kana send their
+# own keymaps with their keys.
+input type:keyboard {
+  xkb_model jp106
+  xkb_layout jp
+}
 EOF
 # The test runner's mark, which --reset-env would drop.
 "${as_sway[@]}" env XDG_RUNTIME_DIR="$work/sway" HOME="$work/sway" PATH="$PATH" KIBBO_TEST_RUN="${KIBBO_TEST_RUN:-}" \
