@@ -32,6 +32,9 @@ test=(
   # desktop, driven and photographed.
   xvfb xauth xdotool x11-utils imagemagick
   sway grim wtype libwayland-dev wayland-protocols jq
+  # Their kana typed by physical keys: XTEST on X11, and a Japanese keymap
+  # compiled for a virtual keyboard on Wayland.
+  libxtst-dev libx11-dev libxkbcommon-dev xkb-data
   # Which thread of the game made which system call.
   strace
   # The package checks.

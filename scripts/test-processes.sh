@@ -10,7 +10,7 @@
 export KIBBO_TEST_RUN=${KIBBO_TEST_RUN:-$$.$(date +%s%N)}
 
 # The programs' names as the kernel has them (at most 15 characters).
-test_process_names='kibbo|Xvfb|sway|swaybg|wayland_input|xmessage|xvfb-run|strace'
+test_process_names='kibbo|Xvfb|sway|swaybg|wayland_input|x11_keys|xmessage|xvfb-run|strace'
 
 # Their process numbers now, one line each.
 test_processes() {

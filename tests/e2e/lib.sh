@@ -108,3 +108,11 @@ practice_on_from_records() {
 lines_are() {
   [ "$(grep -ac -- "$2" "$1" 2>/dev/null || true)" "$3" "$4" ]
 }
+
+# type_kana TEXT: types TEXT in kana by the physical keys of a Japanese
+# keyboard (x11_keys kana), whatever keymap the server has. ctest says in
+# KIBBO_X11_KEYS where the build put x11_keys.
+type_kana() {
+  [ -x "${KIBBO_X11_KEYS:-}" ] || { echo "no x11_keys: run the test through ctest, with libxtst-dev installed (bash scripts/install-deps.sh test)"; exit 1; }
+  "$KIBBO_X11_KEYS" kana "$1" || { echo "could not type '$1' in kana"; exit 1; }
+}

@@ -35,6 +35,12 @@ default_border none
 default_floating_border none
 # A window asking with a launcher's token comes to the front.
 focus_on_window_activation focus
+# A Japanese keyboard, as a kana typist has. wtype and type_kana send their
+# own keymaps with their keys.
+input type:keyboard {
+  xkb_model jp106
+  xkb_layout jp
+}
 EOF
 # The test runner's mark, which --reset-env would drop.
 "${as_sway[@]}" env XDG_RUNTIME_DIR="$work/sway" HOME="$work/sway" PATH="$PATH" KIBBO_TEST_RUN="${KIBBO_TEST_RUN:-}" \
@@ -53,6 +59,13 @@ sway_ready() {
 }
 poll sway_ready || { echo "sway did not start:"; cat "$work/sway.log"; exit 1; }
 unset DISPLAY
+# A Japanese keyboard on sway's seat for the whole test. sway tells its
+# programs that the seat has a keyboard only while one is there: a typing's
+# keyboard of its own (type_kana) would come and go before the game had
+# taken it, and its keys would be lost.
+"$input" keyboard >"$work/keyboard.out" &
+started $! "the held keyboard"
+poll grep -q ok "$work/keyboard.out" || { echo "no keyboard on sway's seat"; exit 1; }
 # The game's own runtime folder: its lock and socket, apart from sway's.
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -101,4 +114,10 @@ pointer_do() {
   before=$(wc -l <"$work/pointer.out")
   echo "$*" >&5
   poll bash -c "[ \$(wc -l <'$work/pointer.out') -gt $before ]" || { echo "the pointer did not take: $*"; exit 1; }
+}
+
+# type_kana TEXT: types TEXT in kana by the physical keys of a Japanese
+# keyboard (wayland_input kana), each key taken by sway before the next.
+type_kana() {
+  "$input" kana "$1" || { echo "could not type '$1' in kana"; exit 1; }
 }
