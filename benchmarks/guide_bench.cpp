@@ -112,7 +112,7 @@ std::string FullHistory()
 // Every judged key's weight, as a full history gives them.
 std::map<kibbo::KeyChar, double> FullWeights()
 {
-    return kibbo::WeakKeyWeights(kibbo::KeyStatsOf(kibbo::ParseHistory(FullHistory()).value));
+    return kibbo::WeakKeyWeights(kibbo::KeyStatsOf(kibbo::ParseHistory(FullHistory()).value, kibbo::Input::Romaji));
 }
 
 std::vector<std::int16_t> RecentThirty()
@@ -125,7 +125,7 @@ std::vector<std::int16_t> RecentThirty()
 
 void BM_PracticeDog(benchmark::State& state)
 {
-    const std::vector<double> shares = kibbo::WeakShares(FullWeights(), PreferenceSet(1));
+    const std::vector<double> shares = kibbo::WeakShares(FullWeights(), PreferenceSet(1), kibbo::Input::Romaji);
     const std::vector<std::int16_t> recent = RecentThirty();
     for (auto _ : state)
         benchmark::DoNotOptimize(kibbo::WeakKeyDog(shares, recent));
@@ -137,8 +137,8 @@ void BM_FirstPracticeDog(benchmark::State& state)
     const std::vector<kibbo::GameRecord> games = kibbo::ParseRecentHistory(FullHistory()).value;
     const std::vector<std::int16_t> recent = RecentThirty();
     for (auto _ : state) {
-        const auto weights = kibbo::WeakKeyWeights(kibbo::KeyStatsOf(games));
-        benchmark::DoNotOptimize(kibbo::WeakKeyDog(kibbo::WeakShares(weights, PreferenceSet(1)), recent));
+        const auto weights = kibbo::WeakKeyWeights(kibbo::KeyStatsOf(games, kibbo::Input::Romaji));
+        benchmark::DoNotOptimize(kibbo::WeakKeyDog(kibbo::WeakShares(weights, PreferenceSet(1), kibbo::Input::Romaji), recent));
     }
 }
 BENCHMARK(BM_FirstPracticeDog)->Unit(benchmark::kMicrosecond);

@@ -22,7 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto again = kibbo::ParseGameLine(kibbo::FormatGameLine(game));
         Require(again.has_value() && *again == game, "a game read from history.csv writes back the same");
     }
-    for (const kibbo::KeyMisses& key : kibbo::MostMissedKeys(read.value))
-        Require(key.count >= 0, "missed keys are counted, never negative");
+    for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
+        for (const kibbo::KeyMisses& key : kibbo::MostMissedKeys(read.value, input))
+            Require(key.count >= 0, "missed keys are counted, never negative");
+    }
+    // Read from the end, the latest games of each input are those of the whole read.
+    const auto recent = kibbo::ParseRecentHistory(bytes).value;
+    for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana})
+        Require(kibbo::RecentGames(recent, input) == kibbo::RecentGames(read.value, input),
+                "the latest games read from the end are the latest of the file");
     return 0;
 }

@@ -530,7 +530,7 @@ void Game::gameOver()
     showResults();
     const std::int32_t speed = TypingSpeed(s.typeCount, s.playSeconds);
     m_controls.setCaption(Control::Label16, Decimal(speed));
-    m_controls.setCaption(Control::Label14, u"0" + Decimal(s.clockMinute));
+    m_controls.setCaption(Control::Label14, Decimal(s.clockMinute).insert(0, 1, u'0'));
     m_controls.loadPicture(Control::Image6, kGameOverWall);
     changeMusic(Tune::GameOver);
     trace("over\t" + std::to_string(speed) + "\t" + std::to_string(s.dogCount) + "\t"

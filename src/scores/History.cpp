@@ -265,7 +265,10 @@ std::string MissedText(const GameRecord& game)
 std::string TypedText(const GameRecord& game)
 {
     return KeyItemsText(game.typed, [](const KeyTimes& times) {
-        return std::to_string(times.count) + (times.meanMs ? ":" + std::to_string(*times.meanMs) : "");
+        std::string text = std::to_string(times.count);
+        if (times.meanMs)
+            text += ':' + std::to_string(*times.meanMs);
+        return text;
     });
 }
 
