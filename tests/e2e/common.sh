@@ -110,3 +110,10 @@ trap on_exit EXIT
 last_event() {
   grep -a "^$1" "$work/trace.log" | tail -n 1
 }
+
+# The number of lines of a file that match a pattern passes a test, as in
+# `poll lines_are "$work/trace.log" '^dog' -gt 3`: the count is taken anew on
+# every try, where `poll test "$(grep -c ...)"` would count only once.
+lines_are() {
+  [ "$(grep -ac -- "$2" "$1" 2>/dev/null || true)" "$3" "$4" ]
+}

@@ -102,13 +102,6 @@ practice_on_from_records() {
   poll closed "Form3" || { echo "the ranking viewer did not close"; return 1; }
 }
 
-# The number of lines of a file that match a pattern passes a test, as in
-# `poll lines_are "$work/trace.log" '^dog' -gt 3`: the count is taken anew on
-# every try, where `poll test "$(grep -c ...)"` would count only once.
-lines_are() {
-  [ "$(grep -ac -- "$2" "$1" 2>/dev/null || true)" "$3" "$4" ]
-}
-
 # type_kana TEXT: types TEXT in kana by the physical keys of a Japanese
 # keyboard (x11_keys kana), whatever keymap the server has. ctest says in
 # KIBBO_X11_KEYS where the build put x11_keys.

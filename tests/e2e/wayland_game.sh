@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game on a Wayland desktop (a headless sway): the desktop shows at the
 # window's rounded corners, a drag on its background moves it by the drag,
-# Enter starts a game whose guides are typed without a mistype, and a second
+# Enter starts a game whose guides are typed without a mistype, the next one
+# in kana input typed by the keys' places on a Japanese keyboard, and a second
 # start on the same folder brings it to the front with the token it was
 # launched with, or says that the desktop did not let it.
 # Usage: wayland_game.sh PATH/TO/kibbo PATH/TO/wayland_input
@@ -58,6 +59,38 @@ for dog in 1 2 3; do
 done
 if grep -aq "^miss\|^timeout" "$work/trace.log"; then echo "the typed game had a mistype:"; cat "$work/trace.log"; exit 1; fi
 echo "three guides typed without a mistype"
+
+# Kana input, set by another program while the game runs, from the next
+# game: Top_btn (where Start_btn was) leaves this one, Enter starts the
+# next. Its keys come by their places on sway's Japanese keyboard, ろ and
+# the US keyboard's spare key left of 1 among them.
+printf 'input=kana\r\n' >>"$work/game/data/options.ini"
+read -r x y _ < <(window_of "$first")
+pointer_do at $((x + 560)) $((y + 40))
+pointer_do press
+pointer_do release
+poll grep -aq ',left,' "$work/game/data/history.csv" || { echo "Top_btn did not leave the game"; exit 1; }
+wtype -s 300 -k Return
+poll lines_are "$work/trace.log" '^start' -eq 2 || { echo "Enter did not start a kana game"; exit 1; }
+first_kana=$(last_event dog | cut -f3)
+for press in "97 ろ" "49 ー"; do
+  set -- $press
+  [ "${first_kana:0:1}" != "$2" ] || continue
+  "$input" code "$1"
+  poll grep -aq $'^miss\t.*\t'"$2\$" "$work/trace.log" || { echo "key $1 was not taken as $2"; tail -n 3 "$work/trace.log"; exit 1; }
+done
+misses=$(grep -ac "^miss" "$work/trace.log")
+typed=
+for dog in 1 2 3; do
+  guide=$(last_event dog | cut -f3)
+  seen=$(grep -ac "^dog" "$work/trace.log")
+  type_kana "$guide"
+  typed="$typed $guide"
+  next() { [ "$(grep -ac "^dog" "$work/trace.log")" -gt "$seen" ]; }
+  poll next || { echo "typing '$guide' in kana did not bring the next dog"; tail "$work/trace.log"; exit 1; }
+done
+[ "$(grep -ac "^miss" "$work/trace.log")" -eq "$misses" ] || { echo "the kana game had a mistype:"; tail "$work/trace.log"; exit 1; }
+echo "three readings typed in kana without a mistype:$typed"
 
 # A game on another folder takes the focus.
 program_folder "$work/other"

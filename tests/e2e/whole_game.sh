@@ -9,11 +9,21 @@
 # quit button. Once a game has started, the window's thread must not have
 # touched the data folder: every read and save belongs to the thread beside
 # it, so that a slow or hung disk never freezes the window.
-# Usage: whole_game.sh PATH/TO/kibbo [window-thread]
+# With kana, the game is played in kana input, every key sent by its place
+# on a Japanese keyboard on the server's own US keymap, where the keys only
+# a Japanese keyboard has (ろ, ー) have no symbol; the name goes into the
+# kana ranking and the romaji one keeps every byte.
+# Usage: whole_game.sh PATH/TO/kibbo [window-thread|kana]
 set -euo pipefail
 kibbo=$(realpath "$1")
 watch=${2:-}
 source "$(dirname "$0")/lib.sh"
+ranking=$work/game/data/score.kib
+if [ "$watch" = kana ]; then
+  printf 'input=kana\r\n' >>"$work/game/data/options.ini"
+  cp "$ranking" "$work/romaji-ranking"
+  ranking=$work/game/data/score-kana.kib
+fi
 if [ "$watch" = window-thread ]; then
   command -v strace >/dev/null || { echo "strace is not installed (scripts/install-deps.sh test)"; exit 1; }
   mkdir "$work/calls"
@@ -24,6 +34,17 @@ start_kibbo
 # Start_btn at 536,16 in the client area, inside a one-pixel border.
 click_at "$window" 560 40
 poll grep -q "^start" "$work/trace.log" || { echo "no game started"; exit 1; }
+if [ "$watch" = kana ]; then
+  # ろ on the key beside the right Shift, and ー on the US keyboard's spare
+  # key left of 1, each given where the first dog wants another kana.
+  first=$(last_event dog | cut -f3)
+  for press in "97 ろ" "49 ー"; do
+    set -- $press
+    [ "${first:0:1}" != "$2" ] || continue
+    "$KIBBO_X11_KEYS" code "$1"
+    poll grep -aq $'^miss\t.*\t'"$2\$" "$work/trace.log" || { echo "keycode $1 was not taken as $2"; tail -n 3 "$work/trace.log"; exit 1; }
+  done
+fi
 
 dogs=0
 seen=0
@@ -32,7 +53,11 @@ while ! grep -q "^clear" "$work/trace.log"; do
   if [ "$lines" -gt "$seen" ]; then
     seen=$lines
     guide=$(last_event dog | cut -f3)
-    xdotool type --window "$window" --delay 8 "$guide"
+    if [ "$watch" = kana ]; then
+      type_kana "$guide"
+    else
+      xdotool type --window "$window" --delay 8 "$guide"
+    fi
     dogs=$((dogs + 1))
   else
     sleep 0.02
@@ -42,6 +67,9 @@ while ! grep -q "^clear" "$work/trace.log"; do
 done
 clear_line=$(last_event clear)
 echo "cleared: $clear_line"
+if [ "$watch" = kana ]; then
+  grep -a "^dog" "$work/trace.log" | cut -f3 | grep -q "ー" || { echo "no dog asked for ー (keycode 132)"; exit 1; }
+fi
 score=$(echo "$clear_line" | cut -f2)
 # The score is saved beside the window, after the cleared screen is up.
 holds_score() { [ "$(tr -d ' \r\n' 2>/dev/null <"$work/game/data/score.dat")" = "$score" ]; }
@@ -66,7 +94,7 @@ poll board_focused || { echo "the entry window did not take the keyboard"; exit 
 # and that letter typed in the name is lost (a loaded machine lost one of
 # "Inu" in one run in eight). The guide's keys are let go where the server
 # sees it.
-xdotool keyup $(fold -w1 <<<"$guide" | sort -u | sed 's/^-$/minus/')
+[ "$watch" = kana ] || xdotool keyup $(fold -w1 <<<"$guide" | sort -u | sed 's/^-$/minus/')
 sleep 0.5
 xdotool key ctrl+a
 xdotool type --delay 20 'Inu, "Pochi"'
@@ -75,9 +103,13 @@ click_at "$board" 332 36
 sleep 0.3
 click_at "$board" 328 276
 poll bash -c "! xdotool search --onlyvisible --name '^ScoreBoard\$' >/dev/null 2>&1" || { echo "OK did not close the entry"; exit 1; }
-grep -aq 'Inu, "Pochi"' "$work/game/data/score.kib" || { echo "the name is not in score.kib"; cat -A "$work/game/data/score.kib"; exit 1; }
-grep -aq "^ $score $(printf '\r')\$" "$work/game/data/score.kib" || { echo "the score is not in score.kib"; exit 1; }
-echo "registered 'Inu, \"Pochi\"' with $score"
+poll grep -aq 'Inu, "Pochi"' "$ranking" || { echo "the name is not in $ranking"; cat -A "$ranking"; exit 1; }
+grep -aq "^ $score $(printf '\r')\$" "$ranking" || { echo "the score is not in $ranking"; exit 1; }
+echo "registered 'Inu, \"Pochi\"' with $score in $(basename "$ranking")"
+if [ "$watch" = kana ]; then
+  cmp "$work/romaji-ranking" "$work/game/data/score.kib" || { echo "a kana game changed score.kib"; exit 1; }
+  poll grep -aq $',cleared,.*,kana\r$' "$work/game/data/history.csv" || { echo "the kana game is not in the history as kana"; exit 1; }
+fi
 
 [ "$watch" = window-thread ] || exit 0
 
