@@ -4,6 +4,7 @@
 #include "scores/History.h"
 #include "typing/Guide.h"
 #include "ui/ControlStyle.h"
+#include "ui/FitLabel.h"
 #include "ui/SaveReport.h"
 
 #include <QBarSeries>
@@ -392,7 +393,8 @@ void RecordsWindow::addKeyControls()
         }
         if (m_weakKeys.isEmpty())
             weak += ToQString(kNoneYet);
-        m_weakLabel = new QLabel(weak, this);
+        // Kana are wider than letters: a long line is condensed, never cut.
+        m_weakLabel = new FitLabel(weak, this);
         m_weakLabel->setGeometry(DesignRect(120, kWeakTop, kClientWidth - 240, 375));
     } else {
         m_weakLabel = new QLabel(this);
@@ -535,7 +537,7 @@ void RecordsWindow::showGames(const std::vector<GameRecord>& history)
     }
     if (keys.empty())
         worst += ToQString(u"なし");
-    auto* worstLabel = new QLabel(worst, this);
+    auto* worstLabel = new FitLabel(worst, this);
     worstLabel->setObjectName(QStringLiteral("WorstKeys"));
     worstLabel->setTextFormat(Qt::PlainText);
     worstLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
