@@ -172,10 +172,11 @@ int History(const std::vector<std::string>& args)
         kibbo::ReportFileProblem(kTool, *problem);
     for (const kibbo::GameRecord& game : read.value) {
         const std::string score = game.score ? std::to_string(*game.score) : std::string();
-        std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s\t%s\t%s\n", game.time.c_str(),
+        std::printf("%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\t%s\t%s\t%s\t%s\n", game.time.c_str(),
                     std::string(kibbo::EndingName(game.ending)).c_str(), score.c_str(), game.speed, game.dogs,
                     game.mistypes, game.seconds, game.anySpelling ? 1 : 0, kibbo::MissedText(game).c_str(),
-                    kibbo::TypedText(game).c_str(), std::string(kibbo::ModeName(game.mode)).c_str());
+                    kibbo::TypedText(game).c_str(), std::string(kibbo::ModeName(game.mode)).c_str(),
+                    game.guideHidden ? "hidden" : "shown");
     }
     for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
         if (kibbo::RecentGames(read.value, input).empty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace kibbo {
@@ -14,6 +15,7 @@ enum class Control {
     KeySettei,  // menu: key settings
     PracticeNote, // "苦手キー練習中" while weak-key practice is on
     PauseCaption, // "一時停止中" while a game is paused; not of the classic design
+    Reading,    // the reading, the kana being typed marked (the reading option); not of the classic design
     Label19,    // total score value
     Label18,    // "Kibbo" after the total score
     Label1,     // total score heading
@@ -56,6 +58,9 @@ public:
     virtual ~MainFormControls() = default;
 
     virtual void setCaption(Control control, std::u16string_view text) = 0;
+    // A caption whose characters before `typed` are shown as done and those
+    // from there up to `end` as the ones in hand.
+    virtual void setMarkedCaption(Control control, std::u16string_view text, std::size_t typed, std::size_t end) = 0;
     virtual void setVisible(Control control, bool visible) = 0;
     // relativePath is as the game writes it ("ani\wall.gif"); the window
     // resolves it under the program's folder. A file that cannot be loaded

@@ -8,6 +8,7 @@
 #include "typing/Guide.h"
 #include "typing/PracticeDogs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -153,6 +154,7 @@ void Game::newGame()
     s.typedKeys.clear();
     s.lastKeyMs.reset();
     s.practiceUsed = false;
+    s.guideHiddenUsed = false;
     s.dogsShown = 0;
     s.recentDogs.clear();
     s.weakWeights.reset();
@@ -177,12 +179,17 @@ void Game::nextDog()
     s.anySpelling = options.anySpelling && s.input == Input::Romaji;
     s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;
     s.weakKeys = options.weakKeys;
+    s.readingShown = options.reading;
+    s.guideHidden = options.guideHidden;
+    s.guideHiddenUsed = s.guideHiddenUsed || s.guideHidden;
+    s.guideShownAfterMiss = false;
     m_controls.setTimer1Enabled(true);
     m_controls.setCaption(Control::Label3, u"制限時間");
     s.stepWidth = 60;
 
     const DogChoice choice = chooseDog();
     const std::int16_t shown = choice.dog;
+    s.shownDog = shown;
     const DogEntry& dog = dogTable.at(static_cast<std::size_t>(shown));
     m_controls.setCaption(Control::TxtTyp0, dog.dogName);
     m_controls.setCaption(Control::TxtTyp1, dog.dogYomi);
@@ -202,6 +209,12 @@ void Game::nextDog()
         s.kanaMatcher.reset();
     }
     m_controls.setCaption(Control::TxtTyp2, s.typGuide);
+    if (s.readingShown && s.input == Input::Romaji && !s.matcher)
+        s.readingMark.emplace(dog.dogYomi, s.keyPref);
+    else
+        s.readingMark.reset();
+    markReading();
+    showAids();
     m_controls.setCaption(Control::Label12, Decimal(s.clockHour));
     m_controls.loadPicture(Control::Image1, DogPicture(dog.dogPic));
     // The dog's first key is reading, not typing: it goes untimed.
@@ -269,6 +282,35 @@ void Game::optionsChanged()
     const Screen screen = m_state.screen;
     const bool practising = m_data.options.weakKeys;
     m_controls.setVisible(Control::PracticeNote, practising && (screen == Screen::Title || screen == Screen::Play));
+    showAids();
+}
+
+void Game::markReading()
+{
+    const GameState& s = m_state;
+    if (!s.readingShown)
+        return;
+    const std::u16string_view reading = dogTable.at(static_cast<std::size_t>(s.shownDog)).dogYomi;
+    std::size_t typed = 0, end = 0;
+    if (s.kanaMatcher) {
+        typed = reading.size() - s.kanaMatcher->guide().size();
+        end = std::min(typed + 1, reading.size());
+    } else if (const RomajiMatcher* marks = s.matcher ? &*s.matcher : s.readingMark ? &*s.readingMark : nullptr) {
+        const RomajiMatcher::Progress progress = marks->progress();
+        typed = progress.typed;
+        end = progress.end;
+    }
+    m_controls.setMarkedCaption(Control::Reading, reading, typed, end);
+}
+
+void Game::showAids()
+{
+    const GameState& s = m_state;
+    const bool playing = s.screen == Screen::Play && !s.paused;
+    m_controls.setVisible(Control::Reading, playing && s.readingShown);
+    // Off play the screens decide: the empty guide stands on the first title.
+    if (playing)
+        m_controls.setVisible(Control::TxtTyp2, !s.guideHidden || s.guideShownAfterMiss);
 }
 
 void Game::moveWalker(int by)
@@ -388,6 +430,11 @@ Outcome Game::keyPress(char16_t code, std::optional<char16_t> kana)
     const KeyChar showing = s.kanaMatcher ? s.kanaMatcher->expected() : s.typGuide.front();
     if (!judge(code)) {
         countMistype(showing, code);
+        // Nobody is left stuck: the guide shows until the dog is done.
+        if (s.guideHidden && !s.guideShownAfterMiss) {
+            s.guideShownAfterMiss = true;
+            showAids();
+        }
         ++s.missCount;
         ++s.missRun;
         if (s.missRun > 5) {
@@ -399,6 +446,9 @@ Outcome Game::keyPress(char16_t code, std::optional<char16_t> kana)
     }
     timeKey(showing);
     m_controls.setCaption(Control::TxtTyp2, s.typGuide);
+    if (s.readingMark)
+        s.readingMark->type(code);
+    markReading();
     playEffect();
     ++s.typeCount;
     if (!s.typGuide.empty())
@@ -513,6 +563,7 @@ void Game::recordGame(Ending ending, std::optional<std::int32_t> score)
     for (const auto& [key, count] : s.missedKeys)
         record.typed.try_emplace(key);
     record.mode = ModeOf(s.input, s.practiceUsed);
+    record.guideHidden = s.guideHiddenUsed;
     m_recordGame(std::move(record));
 }
 
@@ -642,7 +693,7 @@ bool Game::pause()
         return false;
     s.paused = true;
     // Nothing of the dog stays on screen to be read ahead.
-    for (Control c : {Control::TxtTyp0, Control::TxtTyp2, Control::Image1})
+    for (Control c : {Control::TxtTyp0, Control::TxtTyp2, Control::Image1, Control::Reading})
         m_controls.setVisible(c, false);
     m_controls.setVisible(Control::PauseCaption, true);
     m_sound.setMusicPaused(true);
@@ -659,8 +710,9 @@ void Game::resume()
     // The pause is no time spent on the next key.
     s.lastKeyMs.reset();
     m_controls.setVisible(Control::PauseCaption, false);
-    for (Control c : {Control::TxtTyp0, Control::TxtTyp2, Control::Image1})
+    for (Control c : {Control::TxtTyp0, Control::Image1})
         m_controls.setVisible(c, true);
+    showAids();
     m_sound.setMusicPaused(false);
     trace("resume");
 }

@@ -137,6 +137,9 @@ private:
     void gameOver();
     void clearGame();
     void trace(const std::string& line) const;
+    // The reading's marks, and which of the reading and the guide show.
+    void markReading();
+    void showAids();
     bool takenByFinishedDog(char16_t code);
     bool judge(char16_t code);
     void countMistype(KeyChar expected, char16_t code);

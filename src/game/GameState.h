@@ -38,6 +38,7 @@ struct KeyTally {
 // clockHour and dogIndex.
 struct GameState {
     std::int16_t dogIndex = 0;       // catalogue entry the next encounter shows
+    std::int16_t shownDog = 0;       // catalogue entry on screen
     std::int16_t missCount = 0;      // mistyped keys this game
     std::int16_t missRun = 0;        // mistyped keys since the walker last moved
     std::int16_t dogCount = 0;       // dogs completed this game
@@ -91,6 +92,16 @@ struct GameState {
     // key came (none before its first).
     std::map<KeyChar, KeyTally> typedKeys;
     std::optional<std::int64_t> lastKeyMs;
+
+    // Learning aids (the options file, read at every dog): the reading shown
+    // with the kana in hand marked, and the guide hidden until a mistype
+    // shows it for the rest of the dog. readingMark follows the keys
+    // through the reading where no matcher judges them.
+    bool readingShown = false;
+    bool guideHidden = false;
+    bool guideShownAfterMiss = false;
+    bool guideHiddenUsed = false; // for any dog of this game
+    std::optional<RomajiMatcher> readingMark;
 
     // Weak-key practice (weak_keys in the options file, read at every dog):
     // every second dog is chosen for the keys the history finds weak.

@@ -43,6 +43,7 @@ struct Key {
     int Options::*number = nullptr;
     std::optional<int> (*read)(std::string_view) = nullptr;
     std::string_view off = "0", on = "1";
+    std::string Options::*text = nullptr; // kept as written
 };
 
 constexpr Key kKeys[] = {
@@ -55,6 +56,9 @@ constexpr Key kKeys[] = {
     {"pause", &Options::pause},
     {"scale", nullptr, &Options::scale, ReadScale},
     {"input", &Options::kanaInput, nullptr, nullptr, "romaji", "kana"},
+    {"reading", &Options::reading},
+    {"guide", &Options::guideHidden, nullptr, nullptr, "shown", "hidden"},
+    {"focus_keys", nullptr, nullptr, nullptr, {}, {}, &Options::focusKeys},
 };
 
 const Key* KnownKey(std::string_view name)
@@ -69,7 +73,9 @@ const Key* KnownKey(std::string_view name)
 void Read(const Key& key, std::string_view value, Options& options)
 {
     const Options defaults;
-    if (key.flag)
+    if (key.text)
+        options.*key.text = value;
+    else if (key.flag)
         options.*key.flag = value == key.on || (value != key.off && defaults.*key.flag);
     else
         options.*key.number = key.read(value).value_or(defaults.*key.number);
@@ -77,6 +83,8 @@ void Read(const Key& key, std::string_view value, Options& options)
 
 std::string Written(const Key& key, const Options& options)
 {
+    if (key.text)
+        return options.*key.text;
     if (key.flag)
         return std::string(options.*key.flag ? key.on : key.off);
     return std::to_string(options.*key.number);
@@ -85,6 +93,8 @@ std::string Written(const Key& key, const Options& options)
 bool AtDefault(const Key& key, const Options& options)
 {
     const Options defaults;
+    if (key.text)
+        return options.*key.text == defaults.*key.text;
     return key.flag ? options.*key.flag == defaults.*key.flag : options.*key.number == defaults.*key.number;
 }
 

@@ -33,6 +33,15 @@ struct Options {
     // the kana printed on them; input=romaji (the default) types the guide's
     // letters.
     bool kanaInput = false;
+    // reading=1: the dog's reading in hiragana is shown in play, the kana
+    // being typed marked.
+    bool reading = false;
+    // guide=hidden: the guide is not shown, only after a mistype until the
+    // dog is done; guide=shown (the default) is the classic game.
+    bool guideHidden = false;
+    // focus_keys: the keys the player chose to practise, in the order
+    // chosen, as UTF-8 text without separators (letters, or kana keys).
+    std::string focusKeys;
 
     // The known keys the file held, so that a save writes back a value set
     // to its default rather than dropping the line; a key never held is

@@ -14,11 +14,15 @@ namespace kibbo {
 
 namespace {
 
-constexpr std::string_view kHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode";
-// The header and field count of the lines written before typed and mode.
+constexpr std::string_view kHeader =
+    "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode,guide";
+// The headers and field counts of the lines written before guide, and
+// before typed and mode.
+constexpr std::string_view kOldHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode";
 constexpr std::string_view kOlderHeader = "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed";
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kFieldCount = 11;
+constexpr std::size_t kFieldCount = 12;
+constexpr std::size_t kOldFieldCount = 11;
 constexpr std::size_t kOlderFieldCount = 9;
 constexpr std::string_view kModeNames[] = {"normal", "practice", "kana", "kana-practice"};
 
@@ -227,6 +231,29 @@ Mode ModeOf(Input input, bool practice)
     return practice ? Mode::Practice : Mode::Normal;
 }
 
+bool IsKeyOf(Input input, KeyChar key)
+{
+    if (input == Input::Romaji)
+        return key < 0x80 && IsGuideKey(static_cast<char>(key));
+    return key >= 0x80 && KeyOfKana(key).has_value();
+}
+
+std::u16string KeysOfText(std::string_view text, Input input)
+{
+    std::u16string keys;
+    while (!text.empty()) {
+        const auto key = ReadKey(text);
+        if (!key) {
+            text.remove_prefix(1);
+            continue;
+        }
+        if (IsKeyOf(input, key->first) && keys.find(key->first) == std::u16string::npos)
+            keys += key->first;
+        text.remove_prefix(key->second);
+    }
+    return keys;
+}
+
 std::string KeyText(KeyChar key)
 {
     if (key < 0x80)
@@ -286,6 +313,7 @@ std::string FormatGameLine(const GameRecord& game)
         MissedText(game),
         TypedText(game),
         std::string(ModeName(game.mode)),
+        game.guideHidden ? "hidden" : "shown",
     };
     std::string line = QuotedIfNeeded(fields[0]);
     for (std::size_t i = 1; i < kFieldCount; ++i) {
@@ -298,7 +326,7 @@ std::string FormatGameLine(const GameRecord& game)
 std::optional<GameRecord> ParseGameLine(std::string_view line)
 {
     const std::optional<std::vector<std::string>> fields = SplitFields(line);
-    if (!fields || (fields->size() != kFieldCount && fields->size() != kOlderFieldCount))
+    if (!fields || (fields->size() != kFieldCount && fields->size() != kOldFieldCount && fields->size() != kOlderFieldCount))
         return std::nullopt;
     const std::vector<std::string>& f = *fields;
 
@@ -337,6 +365,11 @@ std::optional<GameRecord> ParseGameLine(std::string_view line)
         return std::nullopt;
     game.typed = std::move(*typed);
     game.mode = *mode;
+    if (f.size() == kOldFieldCount)
+        return game;
+    if (f[11] != "shown" && f[11] != "hidden")
+        return std::nullopt;
+    game.guideHidden = f[11] == "hidden";
     return game;
 }
 
@@ -353,7 +386,7 @@ void SkipByteOrderMark(std::string_view& bytes)
 // passed over, anything else counted as damaged.
 void ReadGameLine(std::string_view line, Loaded<std::vector<GameRecord>>& read)
 {
-    if (line.empty() || line == kHeader || line == kOlderHeader)
+    if (line.empty() || line == kHeader || line == kOldHeader || line == kOlderHeader)
         return;
     if (std::optional<GameRecord> game = ParseGameLine(line))
         read.value.push_back(std::move(*game));
@@ -380,14 +413,13 @@ Loaded<std::vector<GameRecord>> ParseRecentHistory(std::string_view bytes)
     Loaded<std::vector<GameRecord>> read{{}, ReadState::Loaded};
     // Games of each input, so that a player who also types the other way
     // keeps as many recent games for the keys' figures. A line of an input
-    // already complete is passed over by its last field, unparsed, so that
+    // already complete is passed over by its mode, unparsed, so that
     // a long history of one input costs little more than a short one.
     std::size_t romaji = 0, kana = 0;
+    // Only a kana game's mode has the word: the other fields are numbers,
+    // times, keys and the words of other columns.
     const auto full = [&](std::string_view line) {
-        if (line.ends_with('"'))
-            line.remove_suffix(1);
-        const bool kanaLine = line.ends_with(",kana") || line.ends_with(",\"kana") || line.ends_with("kana-practice");
-        return (kanaLine ? kana : romaji) >= kRecentGames;
+        return (line.find("kana") != std::string_view::npos ? kana : romaji) >= kRecentGames;
     };
     std::size_t end = bytes.size();
     while (end > 0 && (romaji < kRecentGames || kana < kRecentGames)) {

@@ -18,9 +18,9 @@ namespace kibbo {
 // kHistoryGames of them, for the player to see which keys cost mistypes and
 // whether the speed grows. UTF-8, CRLF line ends, one header line:
 //
-//   time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode
-//   2026-12-07T17:05:31,cleared,5432,182,94,17,312,0,"a:3 ,:1 i:5","a:80:162 ,:4:410 i:61:155 k:30:201",normal
-//   2026-12-07T17:20:02,over,,151,60,9,360,1,k:4 n:5,k:20:230 n:40:188,practice
+//   time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode,guide
+//   2026-12-07T17:05:31,cleared,5432,182,94,17,312,0,"a:3 ,:1 i:5","a:80:162 ,:4:410 i:61:155 k:30:201",normal,shown
+//   2026-12-07T17:20:02,over,,151,60,9,360,1,k:4 n:5,k:20:230 n:40:188,practice,hidden
 //
 // time      local time the game ended, YYYY-MM-DDTHH:MM:SS
 // ending    cleared, over (19:00 came) or left (restart, top or finish)
@@ -41,9 +41,11 @@ namespace kibbo {
 //           was timed); single spaces between
 // mode      normal, or practice when dogs were chosen for the weak keys;
 //           kana and kana-practice for the same typed on the kana keys
+// guide     shown, or hidden when the guide was hidden for a dog of the game
 //
 // Lines written before typed and mode were kept end after missed; they
-// read as normal games with no key measured.
+// read as normal games with no key measured. Lines written before guide end
+// after mode, and read as games with the guide shown.
 //
 // A field holding a comma (the ',' key) is quoted in double quotes as
 // spreadsheets do, so the file opens in one and reads back as written; no
@@ -93,6 +95,7 @@ struct GameRecord {
     std::map<KeyChar, std::int32_t> missed; // expected key -> mistypes
     std::map<KeyChar, KeyTimes> typed;      // every key typed or missed; empty for an older line
     Mode mode = Mode::Normal;
+    bool guideHidden = false; // the guide was hidden for a dog of the game
 
     bool operator==(const GameRecord&) const = default;
 };
@@ -144,5 +147,14 @@ std::vector<GameRecord> RecentGames(const std::vector<GameRecord>& games, Input 
 
 // A key in UTF-8, as the file and the tool write it.
 std::string KeyText(KeyChar key);
+
+// Whether a key is one of those the input types: a guide letter, or a kana
+// key's kana.
+bool IsKeyOf(Input input, KeyChar key);
+
+// The keys of a UTF-8 text of keys without separators (the keys chosen to
+// practise, as the options file keeps them) that the input types, each
+// once, in order; anything else in it is passed over.
+std::u16string KeysOfText(std::string_view text, Input input);
 
 } // namespace kibbo

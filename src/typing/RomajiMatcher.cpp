@@ -182,6 +182,28 @@ bool RomajiMatcher::type(char16_t key)
     return true;
 }
 
+RomajiMatcher::Progress RomajiMatcher::progress() const
+{
+    // A state inside a spelling stands at its end, past its first kana.
+    const auto from = [this](const State& state) {
+        return static_cast<std::size_t>(state.edge >= 0 ? m_edges[static_cast<std::size_t>(state.edge)].from : state.pos);
+    };
+    // Done at a final ん's first n: a second one only goes on with "nn".
+    if (done())
+        return {m_reading.size(), m_reading.size()};
+    std::size_t typed = m_reading.size();
+    for (const State& state : m_states)
+        typed = std::min(typed, from(state));
+    // The next kana, or the kana of a spelling begun (both of しゃ, or っ
+    // with the kana whose letter it doubles).
+    std::size_t end = std::min(typed + 1, m_reading.size());
+    for (const State& state : m_states) {
+        if (state.edge >= 0)
+            end = std::max(end, static_cast<std::size_t>(state.pos));
+    }
+    return {typed, end};
+}
+
 std::u16string RomajiMatcher::reformedGuide() const
 {
     // The reading that has got furthest through the kana, then one that has

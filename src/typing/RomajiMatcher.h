@@ -3,6 +3,7 @@
 
 #include "prefs/KeyPrefs.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,17 @@ public:
     // What is left to type, as the screen shows it.
     const std::u16string& guide() const { return m_guide; }
     bool done() const { return m_guide.empty(); }
+
+    // Where the keys stand in the reading: the kana before `typed` are
+    // typed in every spelling the keys may be, and those up to `end` are
+    // the ones the next keys go on with (at least one, until done). So
+    // `typed` moves only once a kana's letters are all typed.
+    struct Progress {
+        std::size_t typed;
+        std::size_t end;
+        bool operator==(const Progress&) const = default;
+    };
+    Progress progress() const;
 
 private:
     // One way to type the kana from position `from` up to `to`: a spelling,

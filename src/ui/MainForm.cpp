@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <tuple>
@@ -139,6 +140,21 @@ MainForm::~MainForm()
 void MainForm::setCaption(Control c, std::u16string_view text)
 {
     SetControlCaption(*control(c), text);
+}
+
+void MainForm::setMarkedCaption(Control c, std::u16string_view text, std::size_t typed, std::size_t end)
+{
+    const QString all = ToQString(text);
+    const auto part = [&all](std::size_t from, std::size_t to) {
+        return all.mid(static_cast<qsizetype>(from), static_cast<qsizetype>(to - from)).toHtmlEscaped();
+    };
+    end = std::min(end, text.size());
+    typed = std::min(typed, end);
+    auto* label = qobject_cast<QLabel*>(control(c));
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<span style=\"color:#a0a0a0\">%1</span>"
+                                  "<span style=\"color:#c00000;text-decoration:underline\">%2</span>%3")
+                       .arg(part(0, typed), part(typed, end), part(end, text.size())));
 }
 
 void MainForm::setVisible(Control c, bool visible)

@@ -73,6 +73,7 @@ public:
     std::function<void()> endProgram;
 
     void setCaption(Control c, std::u16string_view text) override;
+    void setMarkedCaption(Control c, std::u16string_view text, std::size_t typed, std::size_t end) override;
     void setVisible(Control c, bool visible) override;
     void loadPicture(Control c, std::string_view relativePath) override;
     void setLeft(Control c, int twips) override;

@@ -34,6 +34,8 @@ constexpr DesignControl kDesign[] = {
     // Shown only while a game is paused, in the guide's box, empty then.
     {Control::PauseCaption, Kind::Label, 1320, 2040, 6375, 375, u"一時停止中　Esc か Enter で再開します", kGothic12Bold, kBlack,
      Align::Centre, false},
+    // Under the guide, in its box.
+    {Control::Reading, Kind::Label, 1320, 2310, 6375, 240, u"", kGothic975, kBlack, Align::Centre, false},
     {Control::Label19, Kind::Label, 4560, 1560, 1335, 375, u"", kSerif135Bold, kResultColour, Align::Right, false},
     {Control::Label18, Kind::Label, 6000, 1560, 1335, 255, u"Kibbo", kGothic12Bold, kResultColour, Align::Left, false},
     {Control::Label1, Kind::Label, 2520, 1560, 1455, 255, u"トータルスコア", kGothic12Bold, kResultColour, Align::Left, false},

@@ -293,6 +293,7 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
         if (n >= 45)
             game.typed = {{',', {3, 150}}, {'a', {1, 450}}, {'b', {1, std::nullopt}}};
         game.mode = n == 54 ? kibbo::Mode::Practice : kibbo::Mode::Normal;
+        game.guideHidden = n == 54;
         file += kibbo::FormatGameLine(game) + "\r\n";
         if (n == 3)
             file += "torn line\r\n";
@@ -304,8 +305,8 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     const QStringList lines = run.out.split('\n');
     ASSERT_EQ(lines.size(), 55 + 1 + 2 + 1 + 1 + 3 + 1) << run.out.toStdString();
-    EXPECT_EQ(lines[0], "2026-12-07T17:00:00\tcleared\t0\t100\t0\t0\t0\t0\tz:100\t\tnormal");
-    EXPECT_EQ(lines[54], "2026-12-07T17:54:00\tcleared\t-54\t154\t0\t0\t54\t0\t,:2 a:1\t,:3:150 a:1:450 b:1\tpractice");
+    EXPECT_EQ(lines[0], "2026-12-07T17:00:00\tcleared\t0\t100\t0\t0\t0\t0\tz:100\t\tnormal\tshown");
+    EXPECT_EQ(lines[54], "2026-12-07T17:54:00\tcleared\t-54\t154\t0\t0\t54\t0\t,:2 a:1\t,:3:150 a:1:450 b:1\tpractice\thidden");
     EXPECT_EQ(lines.mid(55), (QStringList{"", ",\t100", "a\t50", "", "key\tpresses\tmistypes\tmistype_rate\tmean_ms\trank",
                                           "a\t20\t10\t50.0%\t450\t1", ",\t50\t20\t40.0%\t150\t2", "b\t10\t0\t0.0%\t-\t-", ""}));
 

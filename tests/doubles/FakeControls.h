@@ -14,12 +14,19 @@ class FakeControls : public MainFormControls {
 public:
     struct State {
         std::u16string caption;
+        std::size_t typed = 0, end = 0; // the marks of a marked caption
         bool visible = true;
         std::string picture; // relative path last loaded, "" for none
         int left = 0;
     };
 
     void setCaption(Control c, std::u16string_view text) override { at(c).caption = text; }
+    void setMarkedCaption(Control c, std::u16string_view text, std::size_t typed, std::size_t end) override
+    {
+        at(c).caption = text;
+        at(c).typed = typed;
+        at(c).end = end;
+    }
     void setVisible(Control c, bool visible) override { at(c).visible = visible; }
     void loadPicture(Control c, std::string_view path) override
     {

@@ -92,13 +92,14 @@ TEST_F(HistoryFile, WritesTheDocumentedLines)
     kana.missed = {{u'か', 2}, {u'゛', 1}};
     kana.typed = {{u'か', {5, 300}}, {u'゛', {4, 120}}, {u'ぁ', {1, std::nullopt}}};
     kana.mode = Mode::KanaPractice;
+    kana.guideHidden = true;
     ASSERT_TRUE(append(Cleared()));
     ASSERT_TRUE(append(over));
     ASSERT_TRUE(append(kana));
-    EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode\r\n"
-                       "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\",,normal\r\n"
-                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5,\",:3:410 k:20:230 n:0 o:1\",practice\r\n"
-                       "2026-01-02T03:04:05,left,,0,0,0,7,0,か:2 ゛:1,ぁ:1 か:5:300 ゛:4:120,kana-practice\r\n");
+    EXPECT_EQ(bytes(), "time,ending,score,speed,dogs,mistypes,seconds,any_spelling,missed,typed,mode,guide\r\n"
+                       "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,\",:2 -:3 .:1 a:11\",,normal,shown\r\n"
+                       "2026-01-02T03:04:05,over,,151,60,9,360,0,k:4 n:5,\",:3:410 k:20:230 n:0 o:1\",practice,shown\r\n"
+                       "2026-01-02T03:04:05,left,,0,0,0,7,0,か:2 ゛:1,ぁ:1 か:5:300 ゛:4:120,kana-practice,hidden\r\n");
 }
 
 // Every field, each ending and the punctuation keys come back as written.
@@ -188,7 +189,14 @@ TEST(HistoryLines, RefusesDamagedLines)
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,0,カ:1,,kana",
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,0,\xE3\x81:1,,kana",
         "2026-12-07T17:05:31,cleared,12345,182,94,17,312,0,か:1,,hiragana",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:150,normal,",
+        "2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:150,normal,off",
     };
+    // A line from before the guide column reads as a game with it shown.
+    const std::optional<GameRecord> old = ParseGameLine("2026-12-07T17:05:31,cleared,12345,182,94,17,312,1,a:1,a:3:150,kana");
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->mode, Mode::Kana);
+    EXPECT_FALSE(old->guideHidden);
     for (const std::string& line : damaged)
         EXPECT_FALSE(ParseGameLine(line)) << line;
 }
