@@ -233,8 +233,15 @@ Game::DogChoice Game::chooseDog()
     // sweep itself runs on untouched.
     if (s.weakKeys && s.dogsShown % 2 == 1) {
         // Judged once a game, and every dog's share once for its spellings.
-        if (!s.weakWeights)
-            s.weakWeights = WeakKeyWeights(KeyStatsOf(m_data.recentGames, s.input));
+        // Keys the player chose come before the measured ones.
+        if (!s.weakWeights) {
+            const std::u16string chosen = KeysOfText(m_data.options.focusKeys, s.input);
+            s.weakWeights.emplace();
+            for (const KeyChar key : chosen)
+                (*s.weakWeights)[key] = 1;
+            if (chosen.empty())
+                s.weakWeights = WeakKeyWeights(KeyStatsOf(m_data.recentGames, s.input));
+        }
         if (s.weakShares.empty() || s.weakSharesFor != s.keyPref) {
             s.weakShares = WeakShares(*s.weakWeights, s.keyPref, s.input);
             s.weakSharesFor = s.keyPref;

@@ -109,7 +109,8 @@ struct GameState {
     bool practiceUsed = false;          // a dog of this game was so chosen
     std::int32_t dogsShown = 0;         // dogs set up this game
     std::vector<std::int16_t> recentDogs; // the entries last shown, at most kPracticeFreshDogs
-    // Read from the history once a game, when first needed.
+    // The keys chosen to practise, or else those the history finds weak,
+    // once a game, when first needed.
     std::optional<std::map<KeyChar, double>> weakWeights;
     // Every entry's WeakShare under those weights and these spellings.
     std::vector<double> weakShares;

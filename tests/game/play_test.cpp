@@ -510,6 +510,56 @@ TEST_F(KanaPlayTest, AKanaGameClearsAgainstItsOwnRanking)
     EXPECT_EQ(s().missCount, 0);
 }
 
+// With the reading on, the kana in hand are marked and those typed dimmed,
+// moving at a kana's end, in romaji and in kana; with the guide hidden, a
+// mistype shows it until the dog is done, and the game is kept as played
+// so. A pause hides the reading as it hides the dog.
+TEST_F(KanaPlayTest, ReadingMarksAndAHiddenGuide)
+{
+    Options options;
+    options.reading = true;
+    options.guideHidden = true;
+    store.options = options;
+    startAt(223); // 甲斐, "kai"
+    const auto mark = [this] {
+        const auto& reading = controls.at(Control::Reading);
+        return std::pair{reading.typed, reading.end};
+    };
+    EXPECT_EQ(caption(Control::Reading), u"かい");
+    expectVisible({Control::Reading}, true);
+    expectVisible({Control::TxtTyp2}, false);
+    EXPECT_EQ(mark(), std::pair(std::size_t{0}, std::size_t{1}));
+    type(u"k");
+    EXPECT_EQ(mark(), std::pair(std::size_t{0}, std::size_t{1}));
+    type(u"a");
+    EXPECT_EQ(mark(), std::pair(std::size_t{1}, std::size_t{2}));
+    expectVisible({Control::TxtTyp2}, false);
+    type(u"x");
+    expectVisible({Control::TxtTyp2}, true);
+    EXPECT_EQ(type(u"i"), Outcome::DogDone);
+    expectVisible({Control::TxtTyp2}, false);
+    EXPECT_EQ(mark(), std::pair(std::size_t{0}, std::size_t{1}));
+    EXPECT_EQ(caption(Control::Reading), dogTable[static_cast<std::size_t>(s().shownDog)].dogYomi);
+
+    options.pause = true;
+    store.options = options;
+    ASSERT_TRUE(pause());
+    expectVisible({Control::Reading, Control::TxtTyp2}, false);
+    keyPress(u'\r');
+    expectVisible({Control::Reading}, true);
+    expectVisible({Control::TxtTyp2}, false);
+    buttonUp(PictureButton::Top);
+    EXPECT_TRUE(records.back().guideHidden);
+
+    options.kanaInput = true;
+    store.options = options;
+    startAt(28); // パグ
+    kana(u'は');
+    EXPECT_EQ(mark(), std::pair(std::size_t{0}, std::size_t{1}));
+    kana(u'゜');
+    EXPECT_EQ(mark(), std::pair(std::size_t{1}, std::size_t{2}));
+}
+
 // The trace follows a game: start, each dog with its guide.
 TEST_F(PlayTest, TraceAnnouncesEveryDog)
 {

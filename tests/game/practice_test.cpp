@@ -456,6 +456,42 @@ TEST_F(PracticeTest, KanaPracticeChoosesForTheWeakKanaKeys)
     EXPECT_EQ(records.back().mode, Mode::KanaPractice);
 }
 
+// Keys chosen by hand come before the measured ones: with "v" chosen, every
+// second dog is one whose guide has a v, best share first, and none of them
+// comes back within 30 dogs: the twelve such dogs fill the practice places
+// up to the 24th dog, the sweep's dog fills them up to the 32nd, and the
+// first comes back as the 34th.
+TEST_F(PracticeTest, ChosenKeysAndThirtyDogsApart)
+{
+    Options options;
+    options.weakKeys = true;
+    options.focusKeys = "v";
+    store.options = options;
+    startAt(223); // かい, and the sweep stands there without ticks
+    for (int dog = 0; dog < 40; ++dog)
+        type(std::u16string(s().typGuide));
+    std::vector<int> practiceAt, practiceDogs;
+    int at = 0;
+    for (const std::string& line : traced) {
+        if (!line.starts_with("dog\t"))
+            continue;
+        if (line.ends_with("\tpractice")) {
+            practiceAt.push_back(at);
+            practiceDogs.push_back(std::stoi(line.substr(4)));
+        }
+        ++at;
+    }
+    EXPECT_EQ(practiceAt, (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 33, 35, 37, 39}));
+    ASSERT_EQ(practiceDogs.size(), 16u);
+    EXPECT_EQ(practiceDogs[12], practiceDogs[0]);
+    for (int i = 0; i < 12; ++i) {
+        const std::u16string guide = MakeGuide(dogTable[static_cast<std::size_t>(practiceDogs[i])].dogYomi, KeyPrefs{});
+        EXPECT_NE(guide.find(u'v'), std::u16string::npos) << practiceDogs[i];
+    }
+    buttonUp(PictureButton::Top);
+    EXPECT_EQ(records.back().mode, Mode::Practice);
+}
+
 // The practice caption shows on the title and play screens while the option
 // is on, from the first title of a start, and follows a change made in the
 // records window at once.

@@ -476,5 +476,18 @@ TEST(KeyStats, JudgedKeysWeakestFirstFromTheRecentGames)
     EXPECT_EQ(weights.size(), 1u);
     EXPECT_DOUBLE_EQ(weights.at('k'), stats[0].weakness - stats[1].weakness);
     EXPECT_TRUE(WeakKeyWeights(KeyStatsOf({older}, Input::Romaji)).empty());
+
+    // A game ten games older than the latest weighs half as much: one
+    // mistype and a slow key in the oldest of eleven games.
+    std::vector<GameRecord> eleven;
+    for (int n = 0; n < 11; ++n) {
+        GameRecord game = Numbered(n);
+        game.missed = n == 0 ? std::map<KeyChar, std::int32_t>{{'k', 1}} : std::map<KeyChar, std::int32_t>{};
+        game.typed = {{'k', {n == 0 ? 9 : 10, n == 0 ? 1000 : 100}}};
+        eleven.push_back(game);
+    }
+    const KeyStat weighed = KeyStatsOf(eleven, Input::Romaji).front();
+    EXPECT_NEAR(weighed.mistypeRate, 0.00627638979762351, 1e-12);
+    EXPECT_NEAR(*weighed.meanMs, 151.15985656252738, 1e-9);
     EXPECT_EQ(KeyStatsOf(games, Input::Kana).front().key, u'か');
 }
