@@ -57,7 +57,8 @@ constexpr const char* kHelp =
     "                    then every key measured in those games: presses, mistypes,\n"
     "                    mistype rate and mean time (recent games weighing more) and\n"
     "                    its rank from weakest to strongest (- until it has %d presses);\n"
-    "                    the same for games typed in kana after a line \"kana\"\n"
+    "                    the same for games typed in kana after a line \"kana\";\n"
+    "                    then the keys chosen to practise after \"chosen\"\n"
     "  --kana            the ranking of games typed in kana\n"
     "  --prefs FILE      the spellings of FILE (a spellings file as the game saves it) instead of the game's own\n"
     "  --data DIR        the ranking or history in DIR instead of the game's data folder\n"
@@ -178,6 +179,13 @@ int History(const std::vector<std::string>& args)
                     kibbo::TypedText(game).c_str(), std::string(kibbo::ModeName(game.mode)).c_str(),
                     game.guideHidden ? "hidden" : "shown");
     }
+    // The keys chosen to practise, letters and kana keys alike.
+    std::string chosen;
+    const std::string focus = store.readOptions().value.focusKeys;
+    for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
+        for (const kibbo::KeyChar key : kibbo::KeysOfText(focus, input))
+            chosen += (chosen.empty() ? "" : " ") + kibbo::KeyText(key);
+    }
     for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
         if (kibbo::RecentGames(read.value, input).empty())
             continue;
@@ -197,6 +205,8 @@ int History(const std::vector<std::string>& args)
                         stat.mistypeRate * 100, mean.c_str(), place.c_str());
         }
     }
+    if (!chosen.empty())
+        std::printf("%schosen\t%s\n", read.value.empty() ? "" : "\n", chosen.c_str());
     return 0;
 }
 

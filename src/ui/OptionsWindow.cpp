@@ -17,7 +17,7 @@ namespace kibbo {
 namespace {
 
 constexpr int kClientWidth = 5400; // twips
-constexpr int kClientHeight = 4860;
+constexpr int kClientHeight = 5400;
 
 using Kind = DesignKind;
 using Align = DesignAlign;
@@ -29,12 +29,14 @@ enum class Unnamed { MusicValue, EffectsValue, NextStart, SaveMessage, SpareKeys
 const char16_t* const kSpareKeysNote = u"ろ と ー のキーがないキーボードでは、ー を %1 キーで、ろ を %2 キーで打ちます";
 
 constexpr DesignControl kDesign[] = {
-    {"OK", Kind::PushButton, 4080, 4260, 1095, 375, u"OK"},
-    {Unnamed::SaveMessage, Kind::Label, 240, 4260, 3600, 375, u"設定を保存できませんでした", kNoFont,
+    {"OK", Kind::PushButton, 4080, 4800, 1095, 375, u"OK"},
+    {Unnamed::SaveMessage, Kind::Label, 240, 4800, 3600, 375, u"設定を保存できませんでした", kNoFont,
      kMessageRedColour, Align::LeftMiddle, false, true},
-    {nullptr, Kind::Label, 240, 3360, 4920, 495,
+    {nullptr, Kind::Label, 240, 4080, 4920, 495,
      u"F2 キーで音楽を、F3 キーで効果音を、ゲーム中でもいつでも入り切りできます", kNoFont, nullptr, Align::Left,
      true, true},
+    {"GuideHidden", Kind::CheckBox, 240, 3660, 4920, 300, u"ガイドを隠す（ミスすると、その犬の間だけ出ます）"},
+    {"Reading", Kind::CheckBox, 240, 3300, 4920, 300, u"読みを出し、打っているかなに印を付ける"},
     {Unnamed::SpareKeys, Kind::Label, 480, 2760, 4680, 495, {}, kNoFont, nullptr, Align::Left, true, true},
     {"KanaInput", Kind::CheckBox, 240, 2400, 4920, 300, u"かな入力（キーに書かれたかなで打つ。ランキングは別）"},
     {Unnamed::NextStart, Kind::Label, 240, 1980, 4920, 300, u"大きさは次に起動したときから変わります", kNoFont,
@@ -77,6 +79,8 @@ void OptionsWindow::createControls()
     m_pause = made.get<QCheckBox>("Pause");
     m_scale = made.get<QComboBox>("Scale");
     m_kanaInput = made.get<QCheckBox>("KanaInput");
+    m_reading = made.get<QCheckBox>("Reading");
+    m_guideHidden = made.get<QCheckBox>("GuideHidden");
     const std::span<const SpareKey> spare = SpareKeys();
     made.get<QLabel>(Unnamed::SpareKeys)
         ->setText(ToQString(kSpareKeysNote).arg(ToQString(spare[0].name), ToQString(spare[1].name)));
@@ -102,6 +106,10 @@ void OptionsWindow::createControls()
 
     connect(m_kanaInput, &QCheckBox::toggled, this,
             [this](bool on) { save([on](Options& options) { options.kanaInput = on; }); });
+    connect(m_reading, &QCheckBox::toggled, this,
+            [this](bool on) { save([on](Options& options) { options.reading = on; }); });
+    connect(m_guideHidden, &QCheckBox::toggled, this,
+            [this](bool on) { save([on](Options& options) { options.guideHidden = on; }); });
 
     for (int percent : kWindowScales)
         m_scale->addItem(QStringLiteral("%1 %").arg(percent), percent);
@@ -119,7 +127,9 @@ void OptionsWindow::createControls()
     setTabOrder(m_effectsVolume, m_pause);
     setTabOrder(m_pause, m_scale);
     setTabOrder(m_scale, m_kanaInput);
-    setTabOrder(m_kanaInput, m_ok);
+    setTabOrder(m_kanaInput, m_reading);
+    setTabOrder(m_reading, m_guideHidden);
+    setTabOrder(m_guideHidden, m_ok);
     m_music->setFocus();
 }
 
@@ -136,6 +146,8 @@ void OptionsWindow::load()
     m_pause->setChecked(options.pause);
     m_scale->setCurrentIndex(m_scale->findData(options.scale));
     m_kanaInput->setChecked(options.kanaInput);
+    m_reading->setChecked(options.reading);
+    m_guideHidden->setChecked(options.guideHidden);
     m_loading = false;
     // Signals come only for a change from the controls' own start.
     m_musicVolume->setEnabled(options.music);

@@ -16,7 +16,8 @@
 namespace kibbo {
 
 // The options window: music and effects on or off and their volumes, the
-// pause, the window's size, and kana input. Every change is saved into the options file
+// pause, the window's size, kana input and the learning aids: the reading
+// and a hidden guide. Every change is saved into the options file
 // as it is made and the sound follows at once; the size, which the window
 // system fixes at start, from the next start, as the window says.
 class OptionsWindow final : public QWidget {
@@ -33,6 +34,9 @@ public:
     QComboBox* scale() const { return m_scale; }
     // From the next game on.
     QCheckBox* kanaInput() const { return m_kanaInput; }
+    // From the next dog on.
+    QCheckBox* reading() const { return m_reading; }
+    QCheckBox* guideHidden() const { return m_guideHidden; }
     // Shown while the size chosen is not the size the game runs at.
     QLabel* nextStartNote() const { return m_nextStart; }
     // Shown only while the last save failed.
@@ -67,6 +71,8 @@ private:
     QCheckBox* m_pause = nullptr;
     QComboBox* m_scale = nullptr;
     QCheckBox* m_kanaInput = nullptr;
+    QCheckBox* m_reading = nullptr;
+    QCheckBox* m_guideHidden = nullptr;
     QLabel* m_nextStart = nullptr;
     QLabel* m_saveMessage = nullptr;
     QPushButton* m_ok = nullptr;

@@ -12,6 +12,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QDate>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QSignalBlocker>
@@ -35,6 +36,7 @@ constexpr int kShadingTop = 7620;
 constexpr int kWorstTop = 7980;
 constexpr int kWeakTop = 8340;
 constexpr int kPracticeTop = 8760;
+constexpr int kChosenTop = 9180;
 constexpr std::size_t kWorstKeyCount = 5;
 // Room for a date such as "12/31" under the chart's kRecentGames games.
 constexpr std::size_t kGamesUnderALabel = 5;
@@ -55,6 +57,10 @@ const char16_t* const kPracticeCaption = u"苦手なキーを練習する";
 const char16_t* const kNotJudgedYet =
     u"どのキーもまだ判定できません。キーは最近のゲームで 20 回打つと判定され、それまでは練習にしても普通のゲームと同じです。";
 const char16_t* const kNotSaved = u"設定を保存できませんでした";
+const char16_t* const kChosenCaption = u"練習に選んだキー：";
+const char16_t* const kChoosingHint = u"なし（キーボードのキーをクリックすると選べます）";
+// The frame of a key chosen to practise.
+const QColor kChosenColour(32, 96, 192);
 
 // The keys of a Japanese keyboard that the guides use, with the digits for
 // the eye; each row starts a little further right, as on the keyboard.
@@ -127,7 +133,7 @@ QString Milliseconds(double ms)
 
 class KeyboardPicture final : public QWidget {
 public:
-    KeyboardPicture(const RecordsWindow& window, QWidget* parent)
+    KeyboardPicture(RecordsWindow& window, QWidget* parent)
         : QWidget(parent), m_window(window)
     {
         setObjectName(QStringLiteral("Keyboard"));
@@ -150,9 +156,10 @@ protected:
         for (const RecordsWindow::KeyCap& cap : m_window.keyCaps()) {
             const QRectF rect = QRectF(cap.rect).adjusted(0.5, 0.5, -0.5, -0.5);
             const QColor fill = m_window.keyColour(cap.key);
-            painter.setPen(QColor(128, 96, 96));
+            const bool chosen = m_window.chosenKeys().find(cap.key) != std::u16string::npos;
+            painter.setPen(chosen ? QPen(kChosenColour, 3) : QPen(QColor(128, 96, 96)));
             painter.setBrush(fill);
-            painter.drawRoundedRect(rect, 4, 4);
+            painter.drawRoundedRect(chosen ? rect.adjusted(1, 1, -1, -1) : rect, 4, 4);
             painter.setPen(fill.lightness() < 140 ? Qt::white : Qt::black);
             const QString note = m_window.keyNote(cap.key);
             if (note.isEmpty()) {
@@ -168,8 +175,16 @@ protected:
         }
     }
 
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        for (const RecordsWindow::KeyCap& cap : m_window.keyCaps()) {
+            if (cap.rect.contains(event->position().toPoint()))
+                m_window.toggleChosenKey(cap.key);
+        }
+    }
+
 private:
-    const RecordsWindow& m_window;
+    RecordsWindow& m_window;
 };
 
 // The dates under the chart: a label centred under each day's games. A
@@ -265,6 +280,15 @@ RecordsWindow::RecordsWindow(DataKeeper& keeper)
     m_practiceNote->setWordWrap(true);
     m_practiceNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_practiceNote->setGeometry(DesignRect(3720, kPracticeTop + 30, kClientWidth - 3720 - 240, 600));
+
+    m_focusKeys = m_keeper.data().options.focusKeys;
+    m_savedFocusKeys = m_focusKeys;
+    m_chosenLabel = new QLabel(this);
+    m_chosenLabel->setObjectName(QStringLiteral("ChosenKeys"));
+    m_chosenLabel->setFont(small);
+    m_chosenLabel->setTextFormat(Qt::PlainText);
+    m_chosenLabel->setGeometry(DesignRect(600, kChosenTop, 3000, 300));
+    showChosenKeys();
 
     m_keeper.readHistory([window = QPointer<RecordsWindow>(this)](const Loaded<std::vector<GameRecord>>& read) {
         if (window)
@@ -421,6 +445,52 @@ void RecordsWindow::savePractice(bool on)
     m_practice->setEnabled(false);
     m_keeper.saveOptions([on](Options& options) { options.weakKeys = on; },
                          ShowIn(this, &RecordsWindow::practiceSaved, Unsaved::Options));
+}
+
+std::u16string RecordsWindow::chosenKeys() const
+{
+    return KeysOfText(m_focusKeys, m_input);
+}
+
+void RecordsWindow::toggleChosenKey(KeyChar key)
+{
+    // One save at a time, so that saves cannot overtake each other.
+    if (!IsKeyOf(m_input, key) || m_savingChosen)
+        return;
+    m_savingChosen = true;
+    // UTF-8 never holds one key's bytes inside another's.
+    const std::string text = KeyText(key);
+    if (const std::size_t at = m_focusKeys.find(text); at != std::string::npos)
+        m_focusKeys.erase(at, text.size());
+    else
+        m_focusKeys += text;
+    showChosenKeys();
+    m_keeper.saveOptions([keys = m_focusKeys](Options& options) { options.focusKeys = keys; },
+                         ShowIn(this, &RecordsWindow::chosenSaved, Unsaved::Options));
+}
+
+void RecordsWindow::chosenSaved(const SaveOutcome& outcome)
+{
+    m_savingChosen = false;
+    if (outcome.saved()) {
+        m_savedFocusKeys = m_focusKeys;
+        return;
+    }
+    // The keys shown are what the file holds.
+    m_focusKeys = m_savedFocusKeys;
+    showChosenKeys();
+    m_practiceNote->setText(ToQString(kNotSaved));
+}
+
+void RecordsWindow::showChosenKeys()
+{
+    QString text = ToQString(kChosenCaption);
+    const std::u16string keys = chosenKeys();
+    for (const KeyChar key : keys)
+        text += Legend(key) + QLatin1Char(' ');
+    m_chosenLabel->setText(keys.empty() ? text + ToQString(kChoosingHint) : text.trimmed());
+    if (m_keyboard)
+        m_keyboard->update();
 }
 
 void RecordsWindow::practiceSaved(const SaveOutcome& outcome)

@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kibbo {
@@ -87,12 +88,21 @@ public:
     // Where the key that types `key` lies in the keyboard picture.
     QRect keyRect(KeyChar key) const;
 
+    // The keys chosen to practise, of the input in use, in the order chosen;
+    // a click on a key of the picture adds it or takes it away, at once in
+    // the options; a click while the last one is being saved is not taken.
+    std::u16string chosenKeys() const;
+    void toggleChosenKey(KeyChar key);
+    QString chosenKeysText() const { return m_chosenLabel->text(); }
+
 private:
     void showHistory(const Loaded<std::vector<GameRecord>>& read);
     void showGames(const std::vector<GameRecord>& history);
     void addKeyControls();
     void savePractice(bool on);
     void practiceSaved(const SaveOutcome& outcome);
+    void chosenSaved(const SaveOutcome& outcome);
+    void showChosenKeys();
     const KeyCap* capOf(KeyChar key) const;
     double shareOf(const KeyCap& cap) const;
     std::optional<double> meanMsOf(const KeyCap& cap) const;
@@ -118,6 +128,11 @@ private:
     QLabel* m_weakLabel = nullptr;
     QCheckBox* m_practice = nullptr;
     QLabel* m_practiceNote = nullptr;
+    // As the options file keeps them: those of either input.
+    std::string m_focusKeys;
+    std::string m_savedFocusKeys;
+    bool m_savingChosen = false;
+    QLabel* m_chosenLabel = nullptr;
 };
 
 } // namespace kibbo

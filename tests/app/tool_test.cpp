@@ -323,6 +323,10 @@ TEST(KibboTool, HistoryListsGamesAndMostMissedKeys)
               (QStringList{"", "kana", QString::fromUtf8("゛\t2"), "", "key\tpresses\tmistypes\tmistype_rate\tmean_ms\trank",
                            QString::fromUtf8("゛\t32\t2\t6.2%\t300\t1"), ""}));
 
+    // The keys chosen to practise come last.
+    ASSERT_TRUE(kibbo::WriteFileAtomically(dir.filePath("options.ini").toStdString(), "focus_keys=kか?\r\n"));
+    EXPECT_TRUE(RunTool({"history", "--data", dir.path()}).out.endsWith(QString::fromUtf8("\nchosen\tk か\n")));
+
     // No games yet: nothing to list, and no fault.
     QTemporaryDir empty;
     const ToolRun none = RunTool({"history", "--data", empty.path()});

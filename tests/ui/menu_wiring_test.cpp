@@ -182,6 +182,8 @@ TEST_F(MenuWiringTest, OptionsFromTheKeySettings)
     options->effects()->setChecked(false);
     options->pause()->setChecked(true);
     options->kanaInput()->setChecked(true);
+    options->reading()->setChecked(true);
+    options->guideHidden()->setChecked(true);
     options->scale()->setCurrentIndex(3);
     emit options->scale()->activated(3);
     EXPECT_EQ(sound.levels, (kibbo::SoundLevels{true, false, 40, 100}));
@@ -194,6 +196,8 @@ TEST_F(MenuWiringTest, OptionsFromTheKeySettings)
     EXPECT_FALSE(saved.effects);
     EXPECT_TRUE(saved.pause);
     EXPECT_TRUE(saved.kanaInput);
+    EXPECT_TRUE(saved.reading);
+    EXPECT_TRUE(saved.guideHidden);
     EXPECT_EQ(saved.scale, 200);
     EXPECT_FALSE(options->saveMessage()->isVisibleTo(options));
 }

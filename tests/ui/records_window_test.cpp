@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -208,6 +209,23 @@ TEST_F(RecordsWindowTest, WeakKeysTimeShadingAndPractice)
     EXPECT_LT(window->keyColour('k').lightness(), window->keyColour('s').lightness());
     EXPECT_EQ(window->keyColour('q'), white);
 
+    // A click on a key chooses it to practise, another takes it away; the
+    // chosen keys are saved at once, in the order chosen, and framed.
+    const auto click = [&window](char key) {
+        QTest::mouseClick(window->keyboard(), Qt::LeftButton, {}, window->keyRect(key).center());
+    };
+    click('k');
+    click('z');
+    EXPECT_EQ(window->chosenKeys(), u"kz");
+    EXPECT_EQ(window->chosenKeysText(), QString::fromUtf8("練習に選んだキー：K Z"));
+    EXPECT_EQ(store().data().options.focusKeys, "kz");
+    click('k');
+    EXPECT_EQ(window->chosenKeys(), u"z");
+    const QImage framed = window->keyboard()->grab().toImage();
+    const QPoint edge = window->keyRect('z').topLeft() + QPoint(window->keyRect('z').width() / 2, 1);
+    EXPECT_EQ(framed.pixelColor(edge * framed.devicePixelRatio()), QColor(32, 96, 192));
+    EXPECT_NE(ReadWholeFile(files().options).value_or("").find("focus_keys=z\r\n"), std::string::npos);
+
     // A save that cannot happen leaves the box as the file has it.
     ASSERT_TRUE(QFile::remove(QString::fromStdString(files().options)));
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(files().options)));
@@ -215,6 +233,8 @@ TEST_F(RecordsWindowTest, WeakKeysTimeShadingAndPractice)
     EXPECT_TRUE(window->practiceBox()->isChecked());
     EXPECT_TRUE(window->practiceBox()->isEnabled());
     EXPECT_FALSE(window->practiceNote().isEmpty());
+    click('a');
+    EXPECT_EQ(window->chosenKeys(), u"z") << "a choice that cannot be saved is undone";
 }
 
 // With kana input on, the window shows the kana games alone on a keyboard
