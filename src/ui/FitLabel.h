@@ -6,7 +6,7 @@
 namespace kibbo {
 
 // A one-line label that never loses text at its edges: a text wider than
-// the label is drawn condensed to its width. The guide's first letter is
+// the label, plain or rich, is drawn condensed to its width. The guide's first letter is
 // the one to type, so it must always be seen.
 class FitLabel final : public QLabel {
     Q_OBJECT
