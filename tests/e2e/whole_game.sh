@@ -9,10 +9,11 @@
 # quit button. Once a game has started, the window's thread must not have
 # touched the data folder: every read and save belongs to the thread beside
 # it, so that a slow or hung disk never freezes the window.
-# With kana, the game is played in kana input, every key sent by its place
-# on a Japanese keyboard on the server's own US keymap, where the keys only
-# a Japanese keyboard has (ろ, ー) have no symbol; the name goes into the
-# kana ranking and the romaji one keeps every byte.
+# With kana, the game is played in kana input with the guide hidden, every
+# key sent by its place on a Japanese keyboard on the server's own US
+# keymap, where the keys only a Japanese keyboard has (ろ, ー) have no
+# symbol; the name goes into the kana ranking and the romaji one keeps
+# every byte.
 # Usage: whole_game.sh PATH/TO/kibbo [window-thread|kana]
 set -euo pipefail
 kibbo=$(realpath "$1")
@@ -20,7 +21,7 @@ watch=${2:-}
 source "$(dirname "$0")/lib.sh"
 ranking=$work/game/data/score.kib
 if [ "$watch" = kana ]; then
-  printf 'input=kana\r\n' >>"$work/game/data/options.ini"
+  printf 'input=kana\r\nguide=hidden\r\n' >>"$work/game/data/options.ini"
   cp "$ranking" "$work/romaji-ranking"
   ranking=$work/game/data/score-kana.kib
 fi
@@ -108,7 +109,8 @@ grep -aq "^ $score $(printf '\r')\$" "$ranking" || { echo "the score is not in $
 echo "registered 'Inu, \"Pochi\"' with $score in $(basename "$ranking")"
 if [ "$watch" = kana ]; then
   cmp "$work/romaji-ranking" "$work/game/data/score.kib" || { echo "a kana game changed score.kib"; exit 1; }
-  poll grep -aq $',cleared,.*,kana\r$' "$work/game/data/history.csv" || { echo "the kana game is not in the history as kana"; exit 1; }
+  poll grep -aq $',cleared,.*,kana,hidden\r$' "$work/game/data/history.csv" ||
+    { echo "the kana game is not in the history as kana with the guide hidden"; exit 1; }
 fi
 
 [ "$watch" = window-thread ] || exit 0
