@@ -484,6 +484,18 @@ TEST_F(PracticeTest, ChosenKeysAndThirtyDogsApart)
     EXPECT_EQ(practiceAt, (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 33, 35, 37, 39}));
     ASSERT_EQ(practiceDogs.size(), 16u);
     EXPECT_EQ(practiceDogs[12], practiceDogs[0]);
+    // The chosen letter's share of the game's letters against the catalogue's.
+    std::u16string catalogue, played;
+    for (const DogEntry& dog : dogTable)
+        catalogue += MakeGuide(dog.dogYomi, KeyPrefs{});
+    for (const std::string& line : traced) {
+        if (line.starts_with("dog\t"))
+            played += MakeGuide(dogTable[static_cast<std::size_t>(std::stoi(line.substr(4)))].dogYomi, KeyPrefs{});
+    }
+    const auto share = [](const std::u16string& letters) {
+        return static_cast<double>(std::ranges::count(letters, u'v')) / static_cast<double>(letters.size());
+    };
+    EXPECT_GE(share(played), 5 * share(catalogue));
     for (int i = 0; i < 12; ++i) {
         const std::u16string guide = MakeGuide(dogTable[static_cast<std::size_t>(practiceDogs[i])].dogYomi, KeyPrefs{});
         EXPECT_NE(guide.find(u'v'), std::u16string::npos) << practiceDogs[i];

@@ -51,8 +51,10 @@ std::string Utf8(std::u16string_view text)
 
 // A reading typed through the keys: each expected kana looked up on the
 // layout, that key pressed and the kana it gives handed to the matcher,
-// the guide staying the end of the reading. The kana the keys gave, once the
-// dog is typed; none where a kana has no key or is refused.
+// the guide staying the end of the reading, less exactly the kana whose
+// keys are all pressed (the reading's mark moves at a kana's end). The kana
+// the keys gave, once the dog is typed; none where a kana has no key or is
+// refused.
 std::optional<std::u16string> TypeOnKeys(std::u16string_view reading)
 {
     KanaMatcher matcher(reading);
@@ -65,6 +67,11 @@ std::optional<std::u16string> TypeOnKeys(std::u16string_view reading)
         if (!kana || !matcher.type(*kana) || !reading.ends_with(matcher.guide()))
             return std::nullopt;
         pressed += *kana;
+        std::size_t whole = 0;
+        while (whole < reading.size() && KanaStrokes(reading.substr(0, whole + 1)).size() <= pressed.size())
+            ++whole;
+        if (reading.size() - matcher.guide().size() != whole)
+            return std::nullopt;
     }
     return pressed;
 }
