@@ -183,8 +183,11 @@ int History(const std::vector<std::string>& args)
     std::string chosen;
     const std::string focus = store.readOptions().value.focusKeys;
     for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
-        for (const kibbo::KeyChar key : kibbo::KeysOfText(focus, input))
-            chosen += (chosen.empty() ? "" : " ") + kibbo::KeyText(key);
+        for (const kibbo::KeyChar key : kibbo::KeysOfText(focus, input)) {
+            if (!chosen.empty())
+                chosen += ' ';
+            chosen += kibbo::KeyText(key);
+        }
     }
     for (const kibbo::Input input : {kibbo::Input::Romaji, kibbo::Input::Kana}) {
         if (kibbo::RecentGames(read.value, input).empty())
