@@ -117,3 +117,18 @@ last_event() {
 lines_are() {
   [ "$(grep -ac -- "$2" "$1" 2>/dev/null || true)" "$3" "$4" ]
 }
+
+# spare_kana_keys SENDER...: ろ on the key beside the right Shift (keycode
+# 97) and ー on a US keyboard's spare key left of 1 (49), each sent as
+# `SENDER code N` where the dog on screen wants another kana, are traced as
+# mistypes of that very kana.
+spare_kana_keys() {
+  local first key kana
+  first=$(last_event dog | cut -f3)
+  for key in 97 49; do
+    kana=$([ "$key" = 97 ] && echo ろ || echo ー)
+    [ "${first:0:1}" != "$kana" ] || continue
+    "$@" code "$key"
+    poll grep -aq $'^miss\t.*\t'"$kana\$" "$work/trace.log" || { echo "keycode $key was not taken as $kana"; tail -n 3 "$work/trace.log"; exit 1; }
+  done
+}

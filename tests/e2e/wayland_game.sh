@@ -72,13 +72,7 @@ pointer_do release
 poll grep -aq ',left,' "$work/game/data/history.csv" || { echo "Top_btn did not leave the game"; exit 1; }
 wtype -s 300 -k Return
 poll lines_are "$work/trace.log" '^start' -eq 2 || { echo "Enter did not start a kana game"; exit 1; }
-first_kana=$(last_event dog | cut -f3)
-for press in "97 ろ" "49 ー"; do
-  set -- $press
-  [ "${first_kana:0:1}" != "$2" ] || continue
-  "$input" code "$1"
-  poll grep -aq $'^miss\t.*\t'"$2\$" "$work/trace.log" || { echo "key $1 was not taken as $2"; tail -n 3 "$work/trace.log"; exit 1; }
-done
+spare_kana_keys "$input"
 misses=$(grep -ac "^miss" "$work/trace.log")
 typed=
 for dog in 1 2 3; do

@@ -35,17 +35,7 @@ start_kibbo
 # Start_btn at 536,16 in the client area, inside a one-pixel border.
 click_at "$window" 560 40
 poll grep -q "^start" "$work/trace.log" || { echo "no game started"; exit 1; }
-if [ "$watch" = kana ]; then
-  # ろ on the key beside the right Shift, and ー on the US keyboard's spare
-  # key left of 1, each given where the first dog wants another kana.
-  first=$(last_event dog | cut -f3)
-  for press in "97 ろ" "49 ー"; do
-    set -- $press
-    [ "${first:0:1}" != "$2" ] || continue
-    "$KIBBO_X11_KEYS" code "$1"
-    poll grep -aq $'^miss\t.*\t'"$2\$" "$work/trace.log" || { echo "keycode $1 was not taken as $2"; tail -n 3 "$work/trace.log"; exit 1; }
-  done
-fi
+[ "$watch" != kana ] || spare_kana_keys "$KIBBO_X11_KEYS"
 
 dogs=0
 seen=0
