@@ -174,7 +174,7 @@ void Game::nextDog()
     s.keyPref = m_data.keyPrefs;
     const Options& options = m_data.options;
     if (s.dogsShown == 0)
-        s.input = options.kanaInput ? Input::Kana : Input::Romaji;
+        s.input = m_data.input();
     // Other spellings are a romaji matter.
     s.anySpelling = options.anySpelling && s.input == Input::Romaji;
     s.anySpellingUsed = s.anySpellingUsed || s.anySpelling;

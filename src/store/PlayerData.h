@@ -23,6 +23,8 @@ struct PlayerData {
     // The latest kRecentGames games of the history, for weak-key practice.
     std::vector<GameRecord> recentGames;
 
+    // What the options have the player type from the next game on.
+    Input input() const { return options.kanaInput ? Input::Kana : Input::Romaji; }
     const Loaded<Ranking>& rankingOf(Input input) const { return input == Input::Kana ? kanaRanking : ranking; }
     Loaded<Ranking>& rankingOf(Input input) { return input == Input::Kana ? kanaRanking : ranking; }
 };

@@ -300,7 +300,7 @@ void MainForm::connectMenu()
     connect(button(Control::VersionBtn), &QPushButton::clicked, this,
             [this] { m_frmAbout.open(m_programFolder, m_files.folder); });
     connect(button(Control::ScoreBtn), &QPushButton::clicked, this, [this] {
-        const Input input = m_keeper.data().options.kanaInput ? Input::Kana : Input::Romaji;
+        const Input input = m_keeper.data().input();
         if (m_scoreBoardStart.open(m_keeper.data().rankingOf(input), input))
             connect(m_scoreBoardStart.get(), &ScoreBoardStart::recordsRequested, this, [this] { openRecords(); });
     });

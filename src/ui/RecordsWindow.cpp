@@ -231,7 +231,7 @@ void LabelDays(QCategoryAxis& axis, const std::vector<GameRecord>& games)
 RecordsWindow::RecordsWindow(DataKeeper& keeper)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_keeper(keeper)
-    , m_input(keeper.data().options.kanaInput ? Input::Kana : Input::Romaji)
+    , m_input(keeper.data().input())
     , m_caps(KeyCapsOf(m_input))
 {
     SetUpWindow(*this, {.name = "RecordsWindow",
