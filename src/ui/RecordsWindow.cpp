@@ -153,10 +153,11 @@ protected:
         capFont.setBold(true);
         QFont shareFont = font();
         shareFont.setPixelSize(10);
+        const std::u16string chosenKeys = m_window.chosenKeys();
         for (const RecordsWindow::KeyCap& cap : m_window.keyCaps()) {
             const QRectF rect = QRectF(cap.rect).adjusted(0.5, 0.5, -0.5, -0.5);
             const QColor fill = m_window.keyColour(cap.key);
-            const bool chosen = m_window.chosenKeys().find(cap.key) != std::u16string::npos;
+            const bool chosen = chosenKeys.find(cap.key) != std::u16string::npos;
             painter.setPen(chosen ? QPen(kChosenColour, 3) : QPen(QColor(128, 96, 96)));
             painter.setBrush(fill);
             painter.drawRoundedRect(chosen ? rect.adjusted(1, 1, -1, -1) : rect, 4, 4);
